@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Puts everything the build needs in place on a Debian 12 machine (run as root). Idempotent and
+# quiet when all is there: packages, mingw builds of libjpeg-turbo and libxlsxwriter made from
+# Debian's own source packages (cached in build/deps), and a private Wine prefix (build/wineprefix).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+deps=$root/build/deps
+log=$root/build/setup.log
+mkdir -p "$deps"
+say() { echo "setup: $*" >&2; }
+
+packages=(
+  cmake ninja-build g++ gcc clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  mingw-w64-x86-64-dev libz-mingw-w64-dev
+  wine wine64 xvfb xauth x11-utils xdotool imagemagick librsvg2-bin dpkg-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+updated=0
+apt_update() { [ $updated = 1 ] || { say "apt-get update"; apt-get update -qq >>"$log" 2>&1; updated=1; }; }
+
+if [ ${#missing[@]} -gt 0 ]; then
+  say "installing ${missing[*]}"
+  apt_update
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >>"$log" 2>&1 \
+    || { echo "setup: apt-get install failed, see $log" >&2; exit 1; }
+fi
+
+# Source packages come from Debian's own archive: add a deb-src entry beside the binary one.
+ensure_deb_src() {
+  if ! grep -rqs '^Types:.*deb-src\|^deb-src' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+    say "adding Debian source entries"
+    cat > /etc/apt/sources.list.d/quarvex-deb-src.sources <<'SRC'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm bookworm-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SRC
+    updated=0
+  fi
+  apt_update
+}
+
+fetch_source() { # package -> prints the unpacked folder
+  local pkg=$1 dir
+  dir=$(ls -d "$deps/src/$pkg"-*/ 2>/dev/null | head -n 1 || true)
+  if [ -z "$dir" ]; then
+    ensure_deb_src
+    mkdir -p "$deps/src"
+    (cd "$deps/src" && apt-get source -qq "$pkg" >>"$log" 2>&1) \
+      || { echo "setup: apt-get source $pkg failed, see $log" >&2; exit 1; }
+    dir=$(ls -d "$deps/src/$pkg"-*/ | head -n 1)
+  fi
+  echo "${dir%/}"
+}
+
+toolchain=$root/cmake/mingw-w64.cmake
+prefix=$deps/mingw
+
+if [ ! -f "$prefix/lib/libjpeg.a" ]; then
+  say "building libjpeg-turbo for mingw"
+  src=$(fetch_source libjpeg-turbo)
+  rm -rf "$deps/build-jpeg"
+  cmake -S "$src" -B "$deps/build-jpeg" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DENABLE_SHARED=OFF \
+    -DENABLE_STATIC=ON -DWITH_SIMD=OFF -DWITH_TURBOJPEG=OFF -DWITH_JPEG8=OFF -DWITH_JPEG7=OFF \
+    -DCMAKE_CROSSCOMPILING_EMULATOR= >>"$log" 2>&1
+  cmake --build "$deps/build-jpeg" --target install >>"$log" 2>&1 \
+    || { echo "setup: libjpeg-turbo build failed, see $log" >&2; exit 1; }
+fi
+
+if [ ! -f "$prefix/lib/libxlsxwriter.a" ]; then
+  say "building libxlsxwriter for mingw"
+  src=$(fetch_source libxlsxwriter)
+  rm -rf "$deps/build-xlsx"
+  cmake -S "$src" -B "$deps/build-xlsx" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=OFF \
+    -DUSE_STANDARD_TMPFILE=ON -DCMAKE_CROSSCOMPILING_EMULATOR= >>"$log" 2>&1
+  cmake --build "$deps/build-xlsx" --target install >>"$log" 2>&1 \
+    || { echo "setup: libxlsxwriter build failed, see $log" >&2; exit 1; }
+fi
+
+export WINEPREFIX=$root/build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  say "creating the Wine prefix"
+  wineboot -i >>"$log" 2>&1 || true
+  wineserver -w || true
+  [ -f "$WINEPREFIX/system.reg" ] || { echo "setup: the Wine prefix could not be created, see $log" >&2; exit 1; }
+fi
+exit 0
