@@ -67,10 +67,12 @@ typedef const void* LPCVOID;
 #endif
 
 #ifndef MAKEWORD
-#define MAKEWORD(a, b) ((WORD)(((BYTE)((DWORD_PTR)(a)&0xff)) | (((WORD)((BYTE)((DWORD_PTR)(b)&0xff))) << 8)))
+#define MAKEWORD(a, b) \
+  ((WORD)(((BYTE)((DWORD_PTR)(a)&0xff)) | (((WORD)((BYTE)((DWORD_PTR)(b)&0xff))) << 8)))
 #endif
 #ifndef MAKELONG
-#define MAKELONG(a, b) ((LONG)(((WORD)((DWORD_PTR)(a)&0xffff)) | (((DWORD)((WORD)((DWORD_PTR)(b)&0xffff))) << 16)))
+#define MAKELONG(a, b) \
+  ((LONG)(((WORD)((DWORD_PTR)(a)&0xffff)) | (((DWORD)((WORD)((DWORD_PTR)(b)&0xffff))) << 16)))
 #endif
 #ifndef LOWORD
 #define LOWORD(l) ((WORD)((DWORD_PTR)(l)&0xffff))
@@ -86,7 +88,8 @@ typedef const void* LPCVOID;
 #endif
 
 #ifndef RGB
-#define RGB(r, g, b) ((COLORREF)(((BYTE)(r) | ((WORD)((BYTE)(g)) << 8)) | (((DWORD)(BYTE)(b)) << 16)))
+#define RGB(r, g, b) \
+  ((COLORREF)(((BYTE)(r) | ((WORD)((BYTE)(g)) << 8)) | (((DWORD)(BYTE)(b)) << 16)))
 #endif
 #ifndef GetRValue
 #define GetRValue(rgb) (LOBYTE(rgb))
