@@ -1,0 +1,21 @@
+// Everything of the window framework in one include.
+#pragma once
+
+#include "framework/base/arrays.h"
+#include "framework/base/cstring.h"
+#include "framework/base/exception.h"
+#include "framework/base/object.h"
+#include "framework/win/afxcore.h"
+#include "framework/win/cmdtarget.h"
+#include "framework/win/commondialogs.h"
+#include "framework/win/ctrls.h"
+#include "framework/win/dc.h"
+#include "framework/win/ddx.h"
+#include "framework/win/dialog.h"
+#include "framework/win/gdi.h"
+#include "framework/win/geometry.h"
+#include "framework/win/imagelist.h"
+#include "framework/win/msgmap.h"
+#include "framework/win/propsheet.h"
+#include "framework/win/seams.h"
+#include "framework/win/wnd.h"
