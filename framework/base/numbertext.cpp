@@ -94,12 +94,23 @@ CString FormatNumber(const char* printfFormat, double value) {
 
 CString FormatRoundTrip(double value) {
   if (!std::isfinite(value)) return FormatNumber("%g", value);
-  CString text = FormatNumber("%g", value);
+  // The shortest round-trip digit count tells where the search can start:
+  // fewer digits never read back, so usually the first try is the answer.
+  char shortest[64];
+  auto r =
+      std::to_chars(shortest, shortest + sizeof shortest, value, std::chars_format::scientific);
+  int digits = 0;
+  for (const char* p = shortest; p < r.ptr && *p != 'e'; ++p)
+    if (IsDigit(*p)) ++digits;
   double back = 0;
-  if (ParseDouble(text, back) == NumberParse::Ok && back == value) return text;
-  for (int digits = 7; digits <= 17; ++digits) {
+  CString text;
+  if (digits <= 6) {
+    text = FormatNumber("%g", value);
+    if (ParseDouble(text, back) == NumberParse::Ok && back == value) return text;
+  }
+  for (int n = digits < 7 ? 7 : digits; n <= 17; ++n) {
     char format[8];
-    std::snprintf(format, sizeof format, "%%.%dg", digits);
+    std::snprintf(format, sizeof format, "%%.%dg", n);
     text = FormatNumber(format, value);
     if (ParseDouble(text, back) == NumberParse::Ok && back == value) break;
   }
