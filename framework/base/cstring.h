@@ -58,7 +58,8 @@ class CString {
   friend CString operator+(const CString& a, char b);
   friend CString operator+(char a, const CString& b);
 
-  // Comparison (byte-wise; CompareNoCase ignores ASCII case)
+  // Comparison (byte-wise as unsigned chars; CompareNoCase ignores ASCII case).
+  // Between two CStrings the operators see embedded NULs too.
   int Compare(const char* text) const;
   int CompareNoCase(const char* text) const;
   int Collate(const char* text) const { return Compare(text); }
@@ -133,7 +134,7 @@ inline bool operator!=(const char* a, const CString& b) {
   return b.Compare(a) != 0;
 }
 inline bool operator<(const CString& a, const CString& b) {
-  return a.Compare(b) < 0;
+  return a.str().compare(b.str()) < 0;
 }
 inline bool operator<(const CString& a, const char* b) {
   return a.Compare(b) < 0;
@@ -142,7 +143,7 @@ inline bool operator<(const char* a, const CString& b) {
   return b.Compare(a) > 0;
 }
 inline bool operator>(const CString& a, const CString& b) {
-  return a.Compare(b) > 0;
+  return a.str().compare(b.str()) > 0;
 }
 inline bool operator>(const CString& a, const char* b) {
   return a.Compare(b) > 0;
@@ -151,7 +152,7 @@ inline bool operator>(const char* a, const CString& b) {
   return b.Compare(a) < 0;
 }
 inline bool operator<=(const CString& a, const CString& b) {
-  return a.Compare(b) <= 0;
+  return a.str().compare(b.str()) <= 0;
 }
 inline bool operator<=(const CString& a, const char* b) {
   return a.Compare(b) <= 0;
@@ -160,7 +161,7 @@ inline bool operator<=(const char* a, const CString& b) {
   return b.Compare(a) >= 0;
 }
 inline bool operator>=(const CString& a, const CString& b) {
-  return a.Compare(b) >= 0;
+  return a.str().compare(b.str()) >= 0;
 }
 inline bool operator>=(const CString& a, const char* b) {
   return a.Compare(b) >= 0;
