@@ -168,7 +168,7 @@ public:
     BOOL SetAccel(int n, UDACCEL* accel) { return (BOOL)SendMessage(UDM_SETACCEL, n, (LPARAM)accel); }
 };
 
-// Tooltip control. Tool descriptions use sizeof(TOOLINFOA) of this platform (no fixed size).
+// Tooltip control. Tool descriptions use this platform's TOOLINFOA size (TTTOOLINFOA_V2_SIZE).
 class CToolTipCtrl : public CWnd {
     DECLARE_DYNAMIC(CToolTipCtrl)
 public:

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "framework/base/object.h"
+#include "framework/win/afxcore.h"
 #include "framework/win/geometry.h"
 
 class CDC;

@@ -1,0 +1,8 @@
+// Internal: the temporary wrappers of GDI objects and device contexts (see AfxDeleteTempMaps).
+#pragma once
+
+void AfxDeleteTempGdiMaps();
+int AfxGetTemporaryGdiCount();
+class CDC;
+typedef struct HDC__* HDC;
+CDC* AfxTempDC(HDC hDC);
