@@ -124,15 +124,12 @@ NumberParse ParseDouble(const char* text, double& value, const char** end) {
   while (IsSpace(*p)) ++p;
   if (!*p) return NumberParse::Empty;
 
-  // Copy the number's chars (sign, digits, point, exponent) so the
-  // conversion sees nothing else; from_chars never looks at the locale.
-  std::string clean;
+  // The scan below accepts only sign, digits, point and exponent, so
+  // from_chars (which never looks at the locale) sees nothing else. It
+  // takes no '+' before the digits, so the number starts after one.
   bool negative = false;
-  if (*p == '+' || *p == '-') {
-    negative = *p == '-';
-    if (negative) clean += '-';
-    ++p;
-  }
+  if (*p == '+' || *p == '-') negative = *p++ == '-';
+  const char* number = negative ? p - 1 : p;
   if (StartsNoCase(p, "nan") || StartsNoCase(p, "inf")) return NumberParse::NotFinite;
   if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) return NumberParse::Invalid;
 
@@ -140,23 +137,17 @@ NumberParse ParseDouble(const char* text, double& value, const char** end) {
   long long leadPower = 0;
   bool seenNonZero = false;
   int mantissaDigits = 0;
-  while (IsDigit(*p)) {
-    if (*p != '0' && !seenNonZero) seenNonZero = true;
+  for (; IsDigit(*p); ++p, ++mantissaDigits) {
+    if (*p != '0') seenNonZero = true;
     if (seenNonZero) ++leadPower;
-    clean += *p++;
-    ++mantissaDigits;
   }
   if (*p == '.') {
-    clean += *p++;
-    while (IsDigit(*p)) {
-      if (!seenNonZero) {
-        if (*p != '0')
-          seenNonZero = true;
-        else
-          --leadPower;
-      }
-      clean += *p++;
-      ++mantissaDigits;
+    for (++p; IsDigit(*p); ++p, ++mantissaDigits) {
+      if (seenNonZero) continue;
+      if (*p != '0')
+        seenNonZero = true;
+      else
+        --leadPower;
     }
   }
   if (mantissaDigits == 0) return NumberParse::Invalid;
@@ -166,17 +157,13 @@ NumberParse ParseDouble(const char* text, double& value, const char** end) {
     const char* q = p + 1;
     bool expNegative = false;
     if (*q == '+' || *q == '-') expNegative = *q++ == '-';
+    // "1e" or "1e+" without digits: the number ends before the 'e'.
     if (IsDigit(*q)) {
-      std::string exp = expNegative ? "e-" : "e";
-      while (IsDigit(*q)) {
+      for (; IsDigit(*q); ++q)
         if (exponent < 100000000) exponent = exponent * 10 + (*q - '0');
-        exp += *q++;
-      }
       if (expNegative) exponent = -exponent;
-      clean += exp;
       p = q;
     }
-    // "1e" or "1e+" without digits: the number ends before the 'e'.
   }
 
   const char* stop = p;
@@ -186,11 +173,11 @@ NumberParse ParseDouble(const char* text, double& value, const char** end) {
   }
 
   double result = 0;
-  auto r = std::from_chars(clean.data(), clean.data() + clean.size(), result);
+  auto r = std::from_chars(number, stop, result);
   if (r.ec == std::errc::result_out_of_range) {
     if (seenNonZero && leadPower + exponent > 0) return NumberParse::OutOfRange;
     result = negative ? -0.0 : 0.0;  // below the smallest denormal
-  } else if (r.ec != std::errc() || r.ptr != clean.data() + clean.size()) {
+  } else if (r.ec != std::errc() || r.ptr != stop) {
     return NumberParse::Invalid;
   }
   if (!std::isfinite(result)) return NumberParse::OutOfRange;
