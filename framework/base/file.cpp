@@ -200,6 +200,8 @@ BOOL CFile::Close() {
   if (!m_file) return !m_error;
   errno = 0;
   if (std::fflush(m_file) != 0) SetError(errno);
+  // A flush inside GetLength or Seek may have failed and dropped data.
+  if (std::ferror(m_file)) SetError(EIO);
   errno = 0;
   if (std::fclose(m_file) != 0) SetError(errno);
   m_file = nullptr;

@@ -17,7 +17,8 @@ struct CRuntimeClass {
   // A new object of this class, or nullptr when it cannot be created.
   CObject* CreateObject() const;
   BOOL IsDerivedFrom(const CRuntimeClass* baseClass) const;
-  // The registered class with this name, or nullptr.
+  // The registered class with this name, or nullptr. Only classes whose
+  // IMPLEMENT_ macro is linked into the program are registered.
   static CRuntimeClass* FromName(const char* className);
   // Creates an object of the named class (nullptr if unknown or abstract).
   static CObject* CreateObject(const char* className);

@@ -200,5 +200,10 @@ TEST(CFile, WriteErrorsAreSticky) {
   f.WriteString("data that cannot be stored\n");
   EXPECT_FALSE(f.Close());
   EXPECT_TRUE(f.HasError());
+  // Also when a length query flushed (and lost) the data first.
+  ASSERT_TRUE(f.Open("/dev/full", CFile::modeWrite));
+  f.WriteString("lost in GetLength\n");
+  f.GetLength();
+  EXPECT_FALSE(f.Close());
 #endif
 }
