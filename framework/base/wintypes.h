@@ -101,9 +101,15 @@ typedef const void* LPCVOID;
 #define GetBValue(rgb) (LOBYTE((rgb) >> 16))
 #endif
 
-// ASSERT checks only in debug builds; VERIFY always evaluates its argument.
+// ASSERT checks only in debug builds (in release builds its argument is
+// not evaluated but still counts as used, so no unused-variable warnings);
+// VERIFY always evaluates its argument.
 #ifndef ASSERT
+#ifdef NDEBUG
+#define ASSERT(f) ((void)sizeof(!(f)))
+#else
 #define ASSERT(f) assert(f)
+#endif
 #endif
 #ifndef VERIFY
 #ifdef NDEBUG
