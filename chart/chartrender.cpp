@@ -1,0 +1,266 @@
+#include "chart/chartrender.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "chart/core/chartlayout.h"
+#include "chart/core/chartstyle.h"
+#include "chart/gdiobjects.h"
+
+namespace qxchart {
+
+namespace {
+
+// Keeps a device coordinate inside what GDI can take; scene coordinates are already clipped,
+// so this only guards against absurd offsets or scales.
+int ClampDevice(double v) {
+  const double kLimit = 1 << 27;
+  if (!(v > -kLimit)) return -(1 << 27);
+  if (!(v < kLimit)) return 1 << 27;
+  return RoundPixel(v);
+}
+
+}  // namespace
+
+ChartRenderer::ChartRenderer(HDC dc, const RenderTransform& t, HFONT numberFont, HFONT titleFont)
+    : m_dc(dc), m_t(t), m_numberFont(numberFont), m_titleFont(titleFont) {}
+
+ChartRenderer::~ChartRenderer() {
+  for (auto& f : m_fonts) {
+    if (f.second != f.first.first) DeleteObject(f.second);
+  }
+}
+
+int ChartRenderer::X(double x) const {
+  return ClampDevice(m_t.ox + x * m_t.sx);
+}
+
+int ChartRenderer::Y(double y) const {
+  return ClampDevice(m_t.oy + y * m_t.sy);
+}
+
+int ChartRenderer::Thickness(int width, double scale) const {
+  return std::max(1, RoundPixel(width * scale));
+}
+
+HFONT ChartRenderer::ScaledFont(HFONT base, bool rotated) {
+  if (!base) base = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  const auto key = std::make_pair(base, rotated);
+  auto it = m_fonts.find(key);
+  if (it != m_fonts.end()) return it->second;
+  HFONT made = base;
+  if (rotated || m_t.sy != 1.0 || m_t.sx != 1.0) {
+    LOGFONTA lf;
+    if (GetObjectA(base, sizeof lf, &lf) == sizeof lf) {
+      lf.lfHeight = lf.lfHeight == 0 ? 0
+                                     : (lf.lfHeight < 0 ? -1 : 1) *
+                                           std::max(1, RoundPixel(std::abs(lf.lfHeight) * m_t.sy));
+      lf.lfWidth = RoundPixel(lf.lfWidth * m_t.sx);
+      if (rotated) {
+        lf.lfEscapement = lf.lfOrientation = 900;
+        lf.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+      }
+      HFONT f = CreateFontIndirectA(&lf);
+      if (f) made = f;
+    }
+  }
+  m_fonts.emplace(key, made);
+  return made;
+}
+
+void ChartRenderer::FillRect(const SceneItem& it) {
+  RECT r = {X(it.rect.x0), Y(it.rect.y0), X(it.rect.x1), Y(it.rect.y1)};
+  if (r.right <= r.left || r.bottom <= r.top) return;
+  GdiObject<HBRUSH> brush(CreateSolidBrush(it.color));
+  ::FillRect(m_dc, &r, brush.Get());
+}
+
+// An axis-aligned line as a filled band: both ends included, square ends as wide as the line,
+// so that crossing lines meet without gaps at any scale.
+void ChartRenderer::Rule(const SceneItem& it) {
+  const bool horizontal = it.a.y == it.b.y;
+  RECT r;
+  if (horizontal) {
+    const int w = Thickness(it.width, m_t.sy);
+    const int ew = Thickness(it.width, m_t.sx);
+    const int y = Y(it.a.y) - (w - 1) / 2;
+    const int x0 = std::min(X(it.a.x), X(it.b.x)) - (ew - 1) / 2;
+    const int x1 = std::max(X(it.a.x), X(it.b.x)) - (ew - 1) / 2 + ew;
+    r = RECT{x0, y, x1, y + w};
+  } else {
+    const int w = Thickness(it.width, m_t.sx);
+    const int ew = Thickness(it.width, m_t.sy);
+    const int x = X(it.a.x) - (w - 1) / 2;
+    const int y0 = std::min(Y(it.a.y), Y(it.b.y)) - (ew - 1) / 2;
+    const int y1 = std::max(Y(it.a.y), Y(it.b.y)) - (ew - 1) / 2 + ew;
+    r = RECT{x, y0, x + w, y1};
+  }
+  GdiObject<HBRUSH> brush(CreateSolidBrush(it.color));
+  ::FillRect(m_dc, &r, brush.Get());
+}
+
+void ChartRenderer::Polyline(const SceneItem& it) {
+  const double scale = (m_t.sx + m_t.sy) / 2;
+  const int width = Thickness(it.width, scale);
+  GdiObject<HPEN> pen;
+  if (width <= 1) {
+    pen.Reset(CreatePen(PS_SOLID, 1, it.color));
+  } else {
+    LOGBRUSH lb = {BS_SOLID, it.color, 0};
+    pen.Reset(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
+                           static_cast<DWORD>(width), &lb, 0, nullptr));
+  }
+  SelectGuard selectPen(m_dc, pen.Get());
+
+  // Device coordinates in double; dashes are cut here so their lengths scale with the line.
+  PolyRun run;
+  run.reserve(it.points.size());
+  for (const PointD& p : it.points)
+    run.push_back(PointD{m_t.ox + p.x * m_t.sx, m_t.oy + p.y * m_t.sy});
+  std::vector<PolyRun> pieces;
+  const DashPattern dash = DashFor(it.pattern);
+  DashRun(run, dash.lengths, dash.count, scale * std::max(1, it.width), &pieces);
+
+  std::vector<POINT> pts;
+  for (const PolyRun& piece : pieces) {
+    pts.clear();
+    for (const PointD& p : piece) {
+      const POINT q = {ClampDevice(p.x), ClampDevice(p.y)};
+      if (pts.empty() || q.x != pts.back().x || q.y != pts.back().y) pts.push_back(q);
+    }
+    if (pts.size() == 1) pts.push_back(POINT{pts[0].x + 1, pts[0].y});  // a dot still shows
+    if (width <= 1) {
+      // Cosmetic lines leave out their last pixel; put it in, as the line ends there.
+      const POINT last = pts.back();
+      ::Polyline(m_dc, pts.data(), static_cast<int>(pts.size()));
+      SetPixelV(m_dc, last.x, last.y, it.color);
+    } else {
+      ::Polyline(m_dc, pts.data(), static_cast<int>(pts.size()));
+    }
+  }
+}
+
+void ChartRenderer::Marker(const SceneItem& it) {
+  const double scale = (m_t.sx + m_t.sy) / 2;
+  const int cx = X(it.a.x), cy = Y(it.a.y);
+  const int d = std::max(1, RoundPixel(it.size * scale));
+  const int h = d / 2;
+  const int penWidth = Thickness(1, scale);
+  GdiObject<HPEN> pen(CreatePen(PS_SOLID, penWidth, it.color));
+  GdiObject<HBRUSH> brush(CreateSolidBrush(it.color));
+  SelectGuard selectPen(m_dc, pen.Get());
+  // Box, triangle, diamond and dot are filled; circle outlined; star and cross are lines.
+  switch (it.symbol) {
+    case kSymbolDot: {
+      SelectGuard selectBrush(m_dc, brush.Get());
+      const int r = std::max(1, h / 2);
+      Ellipse(m_dc, cx - r, cy - r, cx + r + 1, cy + r + 1);
+      break;
+    }
+    case kSymbolTriangle: {
+      SelectGuard selectBrush(m_dc, brush.Get());
+      const POINT p[3] = {{cx, cy - h}, {cx + h, cy + h}, {cx - h, cy + h}};
+      Polygon(m_dc, p, 3);
+      break;
+    }
+    case kSymbolDiamond: {
+      SelectGuard selectBrush(m_dc, brush.Get());
+      const POINT p[4] = {{cx, cy - h}, {cx + h, cy}, {cx, cy + h}, {cx - h, cy}};
+      Polygon(m_dc, p, 4);
+      break;
+    }
+    case kSymbolCircle: {
+      SelectGuard selectBrush(m_dc, GetStockObject(NULL_BRUSH));
+      Ellipse(m_dc, cx - h, cy - h, cx + h + 1, cy + h + 1);
+      break;
+    }
+    case kSymbolStar:
+    case kSymbolCross: {
+      const POINT v[2] = {{cx, cy - h}, {cx, cy + h + 1}};
+      const POINT hz[2] = {{cx - h, cy}, {cx + h + 1, cy}};
+      ::Polyline(m_dc, v, 2);
+      ::Polyline(m_dc, hz, 2);
+      if (it.symbol == kSymbolStar) {
+        const POINT a[2] = {{cx - h, cy - h}, {cx + h + 1, cy + h + 1}};
+        const POINT b[2] = {{cx + h, cy - h}, {cx - h - 1, cy + h + 1}};
+        ::Polyline(m_dc, a, 2);
+        ::Polyline(m_dc, b, 2);
+      }
+      break;
+    }
+    default: {
+      RECT r = {cx - h, cy - h, cx - h + d, cy - h + d};
+      ::FillRect(m_dc, &r, brush.Get());
+      break;
+    }
+  }
+}
+
+void ChartRenderer::Text(const SceneItem& it) {
+  HFONT base = it.font == SceneFont::Numbers  ? m_numberFont
+               : it.font == SceneFont::Titles ? m_titleFont
+                                              : static_cast<HFONT>(it.areaFont);
+  if (it.font == SceneFont::Area && !base) base = m_numberFont;
+  SelectGuard selectFont(m_dc, ScaledFont(base, it.rotated));
+  // Placed by the baseline: metafile playback puts top-aligned text a pixel off.
+  TEXTMETRICA tm;
+  const int ascent = GetTextMetricsA(m_dc, &tm) ? tm.tmAscent : 0;
+  UINT align = TA_BASELINE | TA_NOUPDATECP;
+  align |= it.align == TextAlign::Center  ? TA_CENTER
+           : it.align == TextAlign::Right ? TA_RIGHT
+                                          : TA_LEFT;
+  SetTextAlign(m_dc, align);
+  SetTextColor(m_dc, it.color);
+  int x = X(it.a.x), y = Y(it.a.y);
+  if (it.rotated)
+    x += ascent;  // the text reads upwards; its top is on the left
+  else
+    y += ascent;
+  TextOutA(m_dc, x, y, it.text.c_str(), static_cast<int>(it.text.size()));
+}
+
+void ChartRenderer::Play(const Scene& scene) {
+  SavedDC saved(m_dc);
+  SetBkMode(m_dc, TRANSPARENT);
+  // Nothing leaves the chart's rectangle.
+  IntersectClipRect(m_dc, X(0), Y(0), X(scene.width), Y(scene.height));
+  for (const SceneItem& it : scene.items) {
+    switch (it.kind) {
+      case SceneKind::FillRect:
+        FillRect(it);
+        break;
+      case SceneKind::Rule:
+        Rule(it);
+        break;
+      case SceneKind::Polyline:
+        Polyline(it);
+        break;
+      case SceneKind::Marker:
+        Marker(it);
+        break;
+      case SceneKind::Text:
+        Text(it);
+        break;
+      case SceneKind::ClipPlot: {
+        if (SaveDC(m_dc)) ++m_clipLevel;
+        const PixelRect& p = scene.plot;
+        IntersectClipRect(m_dc, X(p.left), Y(p.top), X(p.right) + Thickness(1, m_t.sx),
+                          Y(p.bottom) + Thickness(1, m_t.sy));
+        break;
+      }
+      case SceneKind::ClipEnd:
+        if (m_clipLevel > 0) {
+          RestoreDC(m_dc, -1);
+          --m_clipLevel;
+        }
+        break;
+    }
+  }
+  while (m_clipLevel > 0) {
+    RestoreDC(m_dc, -1);
+    --m_clipLevel;
+  }
+}
+
+}  // namespace qxchart

@@ -1,0 +1,52 @@
+// Plays a chart scene onto any device context (screen, memory bitmap, printer, metafile) at a
+// given offset and scale. The window's own painting and drawing elsewhere both come here.
+#ifndef QUARVEX_CHART_CHARTRENDER_H
+#define QUARVEX_CHART_CHARTRENDER_H
+
+#include <windows.h>
+
+#include <map>
+#include <utility>
+
+#include "chart/core/chartscene.h"
+
+namespace qxchart {
+
+// Device point = (ox + x * sx, oy + y * sy), rounded to the nearest whole unit.
+struct RenderTransform {
+  double ox = 0, oy = 0;
+  double sx = 1, sy = 1;
+};
+
+class ChartRenderer {
+ public:
+  // numberFont and titleFont are the chart's fonts at 1:1; they are scaled as needed.
+  ChartRenderer(HDC dc, const RenderTransform& t, HFONT numberFont, HFONT titleFont);
+  ~ChartRenderer();
+  ChartRenderer(const ChartRenderer&) = delete;
+  ChartRenderer& operator=(const ChartRenderer&) = delete;
+
+  void Play(const Scene& scene);
+
+ private:
+  int X(double x) const;
+  int Y(double y) const;
+  int Thickness(int width, double scale) const;
+  HFONT ScaledFont(HFONT base, bool rotated);
+  void FillRect(const SceneItem& it);
+  void Rule(const SceneItem& it);
+  void Polyline(const SceneItem& it);
+  void Marker(const SceneItem& it);
+  void Text(const SceneItem& it);
+
+  HDC m_dc;
+  RenderTransform m_t;
+  HFONT m_numberFont;
+  HFONT m_titleFont;
+  std::map<std::pair<HFONT, bool>, HFONT> m_fonts;  // made for this drawing, deleted after
+  int m_clipLevel = 0;
+};
+
+}  // namespace qxchart
+
+#endif
