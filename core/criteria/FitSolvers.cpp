@@ -357,6 +357,19 @@ double CSimplexState::Try(const CSimplexObjective& f, int ihi, double k) {
   return ytry;
 }
 
+BOOL CSimplexState::Collapsed(int ilo) const {
+  // Every vertex within a few units in the last place of the best one: no
+  // further step can change the values except by rounding.
+  const double eps = std::numeric_limits<double>::epsilon();
+  for (int i = 0; i <= m; i++) {
+    for (int j = 0; j < m; j++) {
+      const double scale = std::max(std::fabs(p[ilo][j]), std::fabs(p[i][j]));
+      if (!(std::fabs(p[i][j] - p[ilo][j]) <= 4.0 * eps * scale)) return FALSE;
+    }
+  }
+  return TRUE;
+}
+
 BOOL CSimplexState::Minimize(const CSimplexObjective& f, double ftol, int cap) {
   const int vertices = m + 1;
   for (int i = 0; i < vertices; i++) y[i] = Sanitize(y[i]);
@@ -393,7 +406,7 @@ BOOL CSimplexState::Minimize(const CSimplexObjective& f, double ftol, int cap) {
     const double yl = y[ilo];
     // Equal values (0/0 included) count as converged.
     const double rtol = 2.0 * std::fabs(yh - yl) / (std::fabs(yh) + std::fabs(yl));
-    if (yh == yl || rtol < ftol) {
+    if (yh == yl || rtol < ftol || Collapsed(ilo)) {
       bestFirst(ilo);
       return TRUE;
     }

@@ -104,13 +104,18 @@ class CSimplexState {
   // Sets vertex i and evaluates it (start evaluations are not counted).
   void SetVertex(int i, const double* v, const CSimplexObjective& f);
 
-  // Runs to convergence (TRUE) or the evaluation cap (FALSE). In both
-  // cases the best vertex found is moved to vertex 0. A value that is not
-  // a number counts as +infinity.
+  // Runs to convergence (TRUE) or the evaluation cap (FALSE). Converged:
+  // 2|y_high - y_low|/(|y_high| + |y_low|) below ftol, equal values (0/0
+  // included), or a simplex collapsed to within a few units in the last
+  // place (which ftol = 1e-20 could otherwise only meet by luck). In every
+  // case the best vertex is moved to vertex 0. A value that is not a number
+  // counts as +infinity.
   BOOL Minimize(const CSimplexObjective& f, double ftol = 1e-20, int cap = 5000);
 
   // One try with factor k through the face opposite vertex ihi.
   double Try(const CSimplexObjective& f, int ihi, double k);
+  // TRUE when every vertex equals vertex ilo to within a few ulps.
+  BOOL Collapsed(int ilo) const;
 
   int m;
   double p[MAX_PARAMS + 1][MAX_PARAMS];

@@ -89,6 +89,42 @@ class CRockMassObjective : public CSimplexObjective {
   double m_sigci;
   double m_D;
 };
+
+// Runs the simplex from the three start vertices. The lab fit's start
+// vertices lie on one line, and any simplex can flatten into a line and stop
+// on equal values away from the minimum; so a converged run is restarted
+// from its best vertex with a fresh triangle (20 % steps along each
+// parameter) while that still lowers the objective. TRUE when the first run
+// converged; best receives the best vertex found.
+BOOL RunSimplexWithRestarts(const CSimplexObjective& f, const double start[3][2], double best[2]) {
+  CSimplexState simplex(2);
+  for (int i = 0; i < 3; i++) simplex.SetVertex(i, start[i], f);
+  const BOOL converged = simplex.Minimize(f, 1e-20, 5000);
+  best[0] = simplex.p[0][0];
+  best[1] = simplex.p[0][1];
+  double bestValue = simplex.y[0];
+  if (!converged) return FALSE;
+  for (int restart = 0; restart < 3; restart++) {
+    double v[3][2] = {{best[0], best[1]}, {best[0], best[1]}, {best[0], best[1]}};
+    for (int j = 0; j < 2; j++) {
+      double* w = v[j + 1];
+      w[j] = best[j] * 1.2;
+      f.ApplyTrialRule(w);
+      if (w[j] == best[j]) {
+        w[j] = best[j] * 0.8;
+        f.ApplyTrialRule(w);
+      }
+    }
+    CSimplexState again(2);
+    for (int i = 0; i < 3; i++) again.SetVertex(i, v[i], f);
+    again.Minimize(f, 1e-20, 5000);
+    if (!(again.y[0] < bestValue)) break;
+    bestValue = again.y[0];
+    best[0] = again.p[0][0];
+    best[1] = again.p[0][1];
+  }
+  return TRUE;
+}
 }  // namespace
 
 // --- Model functions ---------------------------------------------------------
@@ -251,18 +287,12 @@ BOOL CHoekBrownCriterion::FitLabDataSimplex(double* mi, double* sigci, double* r
 
   const double U = LabStartSigci();
   CLabObjective objective(x, y);
-  CSimplexState simplex(2);
-  const double v0[2] = {10.0, U};
-  const double v1[2] = {15.0, 1.5 * U};
-  const double v2[2] = {5.0, 0.5 * U};
-  simplex.SetVertex(0, v0, objective);
-  simplex.SetVertex(1, v1, objective);
-  simplex.SetVertex(2, v2, objective);
-  if (!simplex.Minimize(objective, 1e-20, 5000)) return FALSE;
+  const double start[3][2] = {{10.0, U}, {15.0, 1.5 * U}, {5.0, 0.5 * U}};
+  double best[2];
+  if (!RunSimplexWithRestarts(objective, start, best)) return FALSE;
 
-  const double miFit = Clamp(simplex.p[0][0], kMiLow, kMiHigh);
-  const double sigciFit =
-      simplex.p[0][1] > 0.0 ? simplex.p[0][1] : kMinSigci;  // also when not a number
+  const double miFit = Clamp(best[0], kMiLow, kMiHigh);
+  const double sigciFit = best[1] > 0.0 ? best[1] : kMinSigci;  // also when not a number
   const double p[2] = {miFit, sigciFit};
   const double sum = LabSimplexObjective(p, x.data(), y.data(), n);
   if (!std::isfinite(miFit) || !std::isfinite(sum)) return FALSE;
@@ -350,16 +380,10 @@ BOOL CHoekBrownCriterion::FitRockMassDataSimplex(double* mi, double* GSI, double
   GetRockMassData(x.data(), y.data());
 
   CRockMassObjective objective(x, y, sigci, D);
-  CSimplexState simplex(2);
-  const double v0[2] = {10.0, 70.0};
-  const double v1[2] = {5.0, 30.0};
-  const double v2[2] = {15.0, 40.0};
-  simplex.SetVertex(0, v0, objective);
-  simplex.SetVertex(1, v1, objective);
-  simplex.SetVertex(2, v2, objective);
-  BOOL ok = simplex.Minimize(objective, 1e-20, 5000);
-  double p[2] = {Clamp(simplex.p[0][0], kMiLow, kMiHigh),
-                 Clamp(simplex.p[0][1], kGsiLow, kGsiHigh)};
+  const double start[3][2] = {{10.0, 70.0}, {5.0, 30.0}, {15.0, 40.0}};
+  double best[2];
+  BOOL ok = RunSimplexWithRestarts(objective, start, best);
+  double p[2] = {Clamp(best[0], kMiLow, kMiHigh), Clamp(best[1], kGsiLow, kGsiHigh)};
   double sum = 0.0;
   if (ok) {
     sum = RockMassSimplexObjective(p, x.data(), y.data(), n, sigci, D);
