@@ -154,7 +154,7 @@ void ChartRenderer::Marker(const SceneItem& it) {
   switch (it.symbol) {
     case kSymbolDot: {
       SelectGuard selectBrush(m_dc, brush.Get());
-      const int r = std::max(1, h / 2);
+      const int r = std::max(1, h * 2 / 3);
       Ellipse(m_dc, cx - r, cy - r, cx + r + 1, cy + r + 1);
       break;
     }
