@@ -1,0 +1,678 @@
+#include "core/criteria/PowerCurveCriterion.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <vector>
+
+#include "core/criteria/CriterionMath.h"
+#include "core/criteria/FitSolvers.h"
+#include "core/criteria/RootFinding.h"
+
+namespace {
+// The slope a b u^(b-1) is formed with u at least this, so it stays finite
+// at the vertex.
+const double kMinSlopeU = 1e-20;
+// Tangent points of the fits' triaxial residuals are solved this closely: a
+// coarser search makes the sum of squares jitter by more than the iteration
+// can tell from progress when the stresses are large.
+const double kFitTangentTolerance = 1e-12;
+
+// Unit defaults, indexed by UnitsType.
+const double kDefaultRange[UNITS_COUNT] = {10, 100, 100, 1, 200, 15, 2000, 10};
+const double kDefaultPa[UNITS_COUNT] = {0.101, 101.3, 10.33, 0.0147, 2.116, 14.7, 2115.7, 1.058};
+const double kDefaultGamma[UNITS_COUNT] = {0.026, 26, 2.65, 0.166, 0.166, 166, 166, 0.084};
+const double kDefaultH[UNITS_COUNT] = {50, 50, 50, 150, 150, 150, 150, 150};
+
+// Levenberg-Marquardt start d by units (a = 1, b = 0.7).
+const double kLmStartD[UNITS_COUNT] = {0.5, 5.0, 5.0, 0.05, 5.0, 0.5, 20.0, 1.0};
+
+// Simplex start vertices (a, d by units, b).
+const double kStartA[4] = {1.0, 0.5, 0.5, 1.5};
+const double kStartB[4] = {0.8, 0.6, 0.6, 0.6};
+const double kStartD[4][UNITS_COUNT] = {{1.0, 1000, 100, 0.1, 20, 100, 20000, 10},
+                                        {0.1, 100, 10, 0.01, 2, 10, 2000, 1.0},
+                                        {1.0, 1000, 100, 0.1, 20, 100, 20000, 10},
+                                        {0.75, 750, 75, 0.1, 15, 100, 15000, 10}};
+
+int UnitsIndex(int units) {
+  return (units >= 0 && units < UNITS_COUNT) ? units : UNITS_MPA;
+}
+
+bool OppositeSigns(double f1, double f2) {
+  return (f1 < 0.0 && f2 > 0.0) || (f1 > 0.0 && f2 < 0.0);
+}
+
+// True when every vertex equals the best one to within a few units in the
+// last place: the simplex cannot move any more.
+bool SimplexCollapsed(const CSimplexState& s) {
+  for (int i = 1; i <= s.m; i++)
+    for (int j = 0; j < s.m; j++) {
+      const double diff = std::fabs(s.p[i][j] - s.p[0][j]);
+      if (diff > 4.0 * DBL_EPSILON * std::fabs(s.p[0][j])) return false;
+    }
+  return true;
+}
+
+// The downhill simplex to its fractional tolerance or the evaluation cap.
+// Near an exact fit the vertices can close in to neighbouring doubles whose
+// values still differ, where no tolerance on the values is ever met; the run
+// is then converged too. It runs in short legs to look for that.
+BOOL MinimizeSimplex(CSimplexState& s, const CSimplexObjective& f, double ftol, int cap) {
+  const int leg = 50;
+  int used = 0;
+  while (used < cap) {
+    const BOOL converged = s.Minimize(f, ftol, std::min(leg, cap - used));
+    used += s.evaluations;
+    if (converged || SimplexCollapsed(s)) return TRUE;
+  }
+  return FALSE;
+}
+
+// m + sqrt(1 + m^2) without cancellation for negative m.
+double UpFactor(double m) {
+  const double s = std::hypot(1.0, m);
+  return m >= 0.0 ? m + s : 1.0 / (s - m);
+}
+
+// Widens [*x1, *x2] until f changes sign (50 moves of 1.6 widths); the
+// lower end never goes below lo.
+template <class F>
+void BracketAbove(F f, double* x1, double* x2, double lo) {
+  double f1 = f(*x1);
+  double f2 = f(*x2);
+  for (int j = 0; j < 50; j++) {
+    if (OppositeSigns(f1, f2) || f1 == 0.0 || f2 == 0.0) return;
+    if (std::fabs(f1) < std::fabs(f2)) {
+      *x1 = std::max(lo, *x1 + 1.6 * (*x1 - *x2));
+      f1 = f(*x1);
+    } else {
+      *x2 += 1.6 * (*x2 - *x1);
+      f2 = f(*x2);
+    }
+  }
+}
+
+// Bisection from the end with the negative value. Stops when the step is
+// below tol (relative below magnitude 1), when the midpoint no longer moves,
+// or after 100 halvings, and returns the estimate in every case. Without a
+// sign change it returns the end with the smaller |f|.
+template <class F>
+double Bisect(F f, double x1, double x2, double tol) {
+  const double f1 = f(x1);
+  const double f2 = f(x2);
+  if (f1 == 0.0) return x1;
+  if (f2 == 0.0) return x2;
+  if (!OppositeSigns(f1, f2)) return std::fabs(f1) <= std::fabs(f2) ? x1 : x2;
+  double rtb = f1 < 0.0 ? x1 : x2;
+  double dx = f1 < 0.0 ? x2 - x1 : x1 - x2;
+  for (int j = 0; j < 100; j++) {
+    dx *= 0.5;
+    const double xmid = rtb + dx;
+    if (xmid == rtb) break;
+    const double fmid = f(xmid);
+    if (fmid <= 0.0) rtb = xmid;
+    if (std::fabs(dx) < tol * std::min(1.0, std::fabs(rtb)) || fmid == 0.0) break;
+  }
+  return rtb;
+}
+
+double Sig3At(double a, double d, double b, double t) {
+  double sig1;
+  double sig3;
+  CPowerCurveCriterion::TangentCircle(a, d, b, t, &sig1, &sig3);
+  return sig3;
+}
+
+double Sig1At(double a, double d, double b, double t) {
+  double sig1;
+  double sig3;
+  CPowerCurveCriterion::TangentCircle(a, d, b, t, &sig1, &sig3);
+  return sig1;
+}
+
+// Normal stress t of the tangent point whose circle has sig3 = x: bracket
+// from [1e-4, 1] (never below the vertex), then bisection to tol.
+double TangentPointSearch(double a, double d, double b, double x, double tol) {
+  const double lo = 0.0 - d;
+  if (!(x > lo)) return lo;
+  double x1 = std::max(1e-4, lo);
+  double x2 = 1.0;
+  if (!(x2 > x1)) x2 = x1 + 1.0;
+  auto f = [=](double t) { return Sig3At(a, d, b, t) - x; };
+  BracketAbove(f, &x1, &x2, lo);
+  return Bisect(f, x1, x2, tol);
+}
+
+// Range rule: the sig3 the plotted envelope reaches for an application.
+bool RangeSig3For(int application, double load, double* sig3) {
+  const double v = load > 0.0 ? load : 0.0;
+  if (application == APPLICATION_TUNNELS)
+    *sig3 = 0.517 * std::pow(v, 0.94);
+  else if (application == APPLICATION_SLOPES)
+    *sig3 = 0.828 * std::pow(v, 0.91);
+  else
+    return false;
+  return true;
+}
+
+// Direct-shear fit model: the curve continued as an odd function below its
+// vertex.
+double ShearFitModel(double a, double d, double b, double x) {
+  const double u = x + d;
+  return u >= 0.0 ? a * std::pow(u, b) : -a * std::pow(-u, b);
+}
+
+// Triaxial fit model: sig1 of the circle that touches the curve and has
+// the point's sig3 (the vertex itself for a sig3 at or below it).
+double TriaxialFitModel(double a, double d, double b, double sig3) {
+  return Sig1At(a, d, b, TangentPointSearch(a, d, b, sig3, kFitTangentTolerance));
+}
+
+class CPowerCurveShearLmModel : public CLmModel {
+ public:
+  BOOL Evaluate(double x, const double* p, double* yfit, double* dyda) const override {
+    const double a = p[0];
+    const double d = p[1];
+    const double b = p[2];
+    const double u = x + d;
+    if (u >= 0.0) {
+      const double uu = u == 0.0 ? 1e-10 : u;
+      *yfit = a * std::pow(u, b);
+      const double ub = std::pow(uu, b);
+      dyda[0] = ub;
+      dyda[1] = a * b * std::pow(uu, b - 1.0);
+      dyda[2] = a * ub * std::log(uu);
+    } else {
+      const double v = -u;
+      const double vb = std::pow(v, b);
+      *yfit = -a * vb;
+      dyda[0] = -vb;
+      dyda[1] = a * b * std::pow(v, b - 1.0);
+      dyda[2] = -a * vb * std::log(v);
+    }
+    return TRUE;
+  }
+
+  void MakeTrial(const double* p, const double* dp, double* trial) const override {
+    HoldInBounds(p, dp, trial);
+  }
+
+  // Steps past a bound go half way to it: a >= 1e-6, d >= 0, 0.5 <= b <= 1.
+  static void HoldInBounds(const double* p, const double* dp, double* trial) {
+    double da = dp[0];
+    double dd = dp[1];
+    double db = dp[2];
+    if (p[0] + da < 1e-6) da = (1e-6 - p[0]) / 2.0;
+    if (p[1] + dd < 0.0) dd = -p[1] / 2.0;
+    if (p[2] + db < 0.5)
+      db = (0.5 - p[2]) / 2.0;
+    else if (p[2] + db > 1.0)
+      db = (1.0 - p[2]) / 2.0;
+    trial[0] = p[0] + da;
+    trial[1] = p[1] + dd;
+    trial[2] = p[2] + db;
+  }
+};
+
+// Triaxial model: sig1 of the tangent circle at the point's sig3. The
+// tangent point moves with the parameters (sig3 stays the point's own), so
+// each derivative adds d sig1/dt times dt/dp from sig3(t, p) = const;
+// holding t fixed instead stalls the iteration far from the fit when the
+// stresses are large (kPa, psf).
+class CPowerCurveTriaxialLmModel : public CLmModel {
+ public:
+  BOOL Evaluate(double sig3, const double* p, double* yfit, double* dyda) const override {
+    const double a = p[0];
+    const double d = p[1];
+    const double b = p[2];
+    const double t = TangentPointSearch(a, d, b, sig3, kFitTangentTolerance);
+    const double u = t + d;
+    if (!(u > 0.0)) {
+      // A sig3 at or below the vertex: the circle is the vertex, sig1 = -d.
+      *yfit = t;
+      dyda[0] = dyda[2] = 0.0;
+      dyda[1] = -1.0;
+      return TRUE;
+    }
+    // tau and slope m at t, and their partial derivatives by a, d, b.
+    const double tau = a * std::pow(u, b);
+    const double m = a * b * std::pow(u, b - 1.0);
+    double tauP[3], mP[3];
+    tauP[0] = std::pow(u, b);
+    mP[0] = b * std::pow(u, b - 1.0);
+    mP[1] = a * b * (b - 1.0) * std::pow(u, b - 2.0);
+    tauP[2] = tau * std::log(u);
+    mP[2] = m * (1.0 / b + std::log(u));
+    tauP[1] = m;
+    const double s = std::hypot(1.0, m);
+    const double up = UpFactor(m);
+    *yfit = t + tau * up;
+    // sig1 = t + tau up and sig3 = t - tau / up, up = m + s; u = t + d, so
+    // the derivatives by t are those by d.
+    const double sig1T = 1.0 + up * (tauP[1] + tau * mP[1] / s);
+    const double sig3T = 1.0 - (tauP[1] - tau * mP[1] / s) / up;
+    for (int j = 0; j < 3; j++) {
+      const double sig1P = up * (tauP[j] + tau * mP[j] / s);
+      const double sig3P = -(tauP[j] - tau * mP[j] / s) / up;
+      const double tP = sig3T != 0.0 ? -sig3P / sig3T : 0.0;
+      dyda[j] = sig1P + sig1T * tP;
+    }
+    return TRUE;
+  }
+
+  void MakeTrial(const double* p, const double* dp, double* trial) const override {
+    CPowerCurveShearLmModel::HoldInBounds(p, dp, trial);
+  }
+};
+
+class CPowerCurveObjective : public CSimplexObjective {
+ public:
+  CPowerCurveObjective(int dataType, const double* x, const double* y, int n)
+      : m_dataType(dataType), m_x(x), m_y(y), m_n(n) {}
+
+  double Evaluate(const double* p) const override {
+    return CPowerCurveCriterion::FitSumOfSquares(m_dataType, p[0], p[1], p[2], m_n, m_x, m_y);
+  }
+
+  // Clamped, not halved: a >= 1e-6, d >= 0, 0.5 <= b <= 1.
+  void ApplyTrialRule(double* p) const override {
+    if (p[0] < 1e-6) p[0] = 1e-6;
+    if (p[1] < 0.0) p[1] = 0.0;
+    if (p[2] < 0.5)
+      p[2] = 0.5;
+    else if (p[2] > 1.0)
+      p[2] = 1.0;
+  }
+
+ private:
+  int m_dataType;
+  const double* m_x;
+  const double* m_y;
+  int m_n;
+};
+}  // namespace
+
+// --- Construction ---------------------------------------------------------
+
+CPowerCurveCriterion::CPowerCurveCriterion()
+    : m_d(0.0),
+      m_a(1.0),
+      m_b(0.7),
+      m_sig3max(10.0),
+      m_signmax(10.0),
+      m_pa(0.101),
+      m_application(APPLICATION_TUNNELS),
+      m_gamma(0.026),
+      m_H(50.0),
+      m_equivC(DBL_MAX),
+      m_equivPhi(DBL_MAX) {
+  SetDataType(DATA_TRIAXIAL);
+  SetParameters(1.0, 0.0, 0.7);
+  SetEnvelopeRange(APPLICATION_TUNNELS, 10.0, 0.026, 50.0);
+}
+
+CPowerCurveCriterion::~CPowerCurveCriterion() {}
+
+// --- Curve arithmetic -------------------------------------------------------
+
+void CPowerCurveCriterion::TangentCircle(double a, double d, double b, double t, double* sig1,
+                                         double* sig3) {
+  const double u = t + d;
+  const double tau = u > 0.0 ? a * std::pow(u, b) : 0.0;
+  if (tau == 0.0) {
+    // No shear strength: the circle is the point itself.
+    *sig1 = *sig3 = t;
+    return;
+  }
+  const double m = a * b * std::pow(std::max(u, kMinSlopeU), b - 1.0);
+  const double up = UpFactor(m);
+  // m - sqrt(1 + m^2) = -1 / (m + sqrt(1 + m^2))
+  *sig1 = t + tau * up;
+  *sig3 = t - tau / up;
+}
+
+double CPowerCurveCriterion::ClosestCurvePoint(double a, double d, double b, double x) {
+  return TangentPointSearch(a, d, b, x, 1e-5);
+}
+
+double CPowerCurveCriterion::FitSumOfSquares(int dataType, double a, double d, double b, int n,
+                                             const double* x, const double* y) {
+  if (n <= 0 || x == nullptr || y == nullptr) return 0.0;
+  double sum = 0.0;
+  for (int i = 0; i < n; i++) {
+    const double model =
+        dataType == DATA_TRIAXIAL ? TriaxialFitModel(a, d, b, x[i]) : ShearFitModel(a, d, b, x[i]);
+    const double r = y[i] - model;
+    sum += r * r;
+  }
+  return sum;
+}
+
+// --- Envelope -------------------------------------------------------------
+
+bool CPowerCurveCriterion::CalcTauAtSigN(double sigN, double* tau) const {
+  const double u = sigN + m_d;
+  if (tau == nullptr || !(u >= 0.0)) return false;
+  *tau = m_a * std::pow(u, m_b);
+  return true;
+}
+
+double CPowerCurveCriterion::GetTau(double sigN) const {
+  const double u = sigN + m_d;
+  return u > 0.0 ? m_a * std::pow(u, m_b) : 0.0;
+}
+
+double CPowerCurveCriterion::GetSig1FromShear(double sigN) const {
+  return Sig1At(m_a, m_d, m_b, sigN);
+}
+double CPowerCurveCriterion::GetSig3FromShear(double sigN) const {
+  return Sig3At(m_a, m_d, m_b, sigN);
+}
+double CPowerCurveCriterion::GetSig3AtSigN(double sigN) const {
+  return Sig3At(m_a, m_d, m_b, sigN);
+}
+
+double CPowerCurveCriterion::GetSigNAtSig3(double sig3) const {
+  const double lo = 0.0 - m_d;
+  if (!(sig3 > lo)) return lo;
+  if (sig3 < 0.0) {
+    auto f = [this, sig3](double t) { return Sig3At(m_a, m_d, m_b, t) - sig3; };
+    double s1;
+    double s2;
+    if (ScanForSignChange(f, lo, 0.0, 10, &s1, &s2)) return Bisect(f, s1, s2, 1e-5);
+  }
+  return ClosestCurvePoint(m_a, m_d, m_b, sig3);
+}
+
+double CPowerCurveCriterion::GetTauAtSig3(double sig3) const {
+  return GetTau(GetSigNAtSig3(sig3));
+}
+
+// sig1 at the tangent point t; the envelope of a curve through the origin
+// starts at sig1 = 0.
+double CPowerCurveCriterion::Sig1AtTangent(double t) const {
+  const double lo = 0.0 - m_d;
+  if (t - lo < 1e-5 && GetMinSig3() == lo) return 0.0;
+  return Sig1At(m_a, m_d, m_b, t);
+}
+
+double CPowerCurveCriterion::GetSig1(double sig3) const {
+  const double lo = 0.0 - m_d;
+  if (!(sig3 - lo > 1e-4)) return lo;
+  double x1 = std::max(lo, sig3 - 1e-4);
+  double x2 = sig3 + 1e-4;
+  auto f = [this, sig3](double t) { return Sig3At(m_a, m_d, m_b, t) - sig3; };
+  BracketAbove(f, &x1, &x2, lo);
+  return Sig1AtTangent(Bisect(f, x1, x2, 1e-15));
+}
+
+double CPowerCurveCriterion::GetUniaxialStrength() const {
+  if (!(m_d > 1e-4)) return 0.0;
+  double x1 = 0.0;
+  double x2 = m_d;
+  auto f = [this](double t) { return Sig3At(m_a, m_d, m_b, t); };
+  BracketAbove(f, &x1, &x2, 0.0 - m_d);
+  return Sig1AtTangent(Bisect(f, x1, x2, 1e-15));
+}
+
+double CPowerCurveCriterion::GetMinSig3() const {
+  if (!(m_d > 1e-7)) return 0.0;
+  const double lo = 0.0 - m_d;
+  auto f = [this](double t) { return Sig1At(m_a, m_d, m_b, t); };
+  const double t = Bisect(f, 0.0, lo, 1e-15);
+  if (t <= lo) return lo;
+  return Sig3At(m_a, m_d, m_b, t);
+}
+
+double CPowerCurveCriterion::GetMinSigN() const {
+  return 0.0 - m_d;
+}
+bool CPowerCurveCriterion::IsLinear() const {
+  return false;
+}
+int CPowerCurveCriterion::GetCriterionType() const {
+  return CRITERION_POWER_CURVE;
+}
+double CPowerCurveCriterion::GetPrincipalSlopeAngle() const {
+  return 0.0;
+}
+
+double CPowerCurveCriterion::GetSig3Max() const {
+  return m_sig3max;
+}
+void CPowerCurveCriterion::SetSig3Max(double sig3max) {
+  m_sig3max = sig3max;
+}
+double CPowerCurveCriterion::GetSignMax() const {
+  return m_signmax;
+}
+void CPowerCurveCriterion::SetSignMax(double signmax) {
+  m_signmax = signmax;
+}
+double CPowerCurveCriterion::GetAtmosphericPressure() const {
+  return m_pa;
+}
+void CPowerCurveCriterion::SetAtmosphericPressure(double pa) {
+  m_pa = pa;
+}
+
+void CPowerCurveCriterion::GetParameters(double* a, double* d, double* b) const {
+  if (a) *a = m_a;
+  if (d) *d = m_d;
+  if (b) *b = m_b;
+}
+
+void CPowerCurveCriterion::SetParameters(double a, double d, double b) {
+  m_a = a;
+  m_d = d;
+  m_b = b;
+}
+
+// --- Mohr-Coulomb lines -----------------------------------------------------
+
+void CPowerCurveCriterion::GetInstantaneousMC(double sigN, double* c, double* phi) const {
+  const double u = std::max(sigN + m_d, kMinSlopeU);
+  const double angle = std::atan(m_a * m_b * std::pow(u, m_b - 1.0));
+  if (phi) *phi = angle;
+  if (c) *c = GetTau(sigN) - sigN * std::tan(angle);
+}
+
+BOOL CPowerCurveCriterion::CalcEquivalentMC(double* c, double* phiDegrees) {
+  const double x0 = 0.0 - m_d;
+  const double x1 =
+      GetDataType(nullptr) == DATA_TRIAXIAL ? GetSigNAtSig3(GetSig3Max()) : GetSignMax();
+  m_equivC = m_equivPhi = DBL_MAX;
+  const double l = x1 - x0;
+  if (!(l > 0.0) || !std::isfinite(l)) return FALSE;
+  // Closed-form integrals of tau and sigN tau over [x0, x1].
+  const double u = std::max(x1 + m_d, 0.0);
+  const double ub1 = std::pow(u, m_b + 1.0);
+  const double f0 = m_a * ub1 / (m_b + 1.0);
+  const double f1 = m_a * ub1 * ((m_b + 1.0) * x1 - m_d) / ((m_b + 1.0) * (m_b + 2.0));
+  const double l3 = l * l * l;
+  const double tanPhi = (12.0 * f1 - 6.0 * (x1 + x0) * f0) / l3;
+  const double cohesion = (4.0 * (x1 * x1 + x1 * x0 + x0 * x0) * f0 - 6.0 * (x1 + x0) * f1) / l3;
+  if (!std::isfinite(tanPhi) || !std::isfinite(cohesion)) return FALSE;
+  m_equivC = cohesion;
+  m_equivPhi = std::atan(tanPhi);
+  if (c) *c = m_equivC;
+  if (phiDegrees) *phiDegrees = m_equivPhi * 180.0 / criteria::kPi;
+  return TRUE;
+}
+
+double* CPowerCurveCriterion::GetEquivMCTau(double sigN, double* tau) const {
+  if (tau == nullptr) return nullptr;
+  if (m_equivC == DBL_MAX || m_equivPhi == DBL_MAX)
+    *tau = DBL_MAX;
+  else
+    *tau = m_equivC + sigN * std::tan(m_equivPhi);
+  return tau;
+}
+
+double CPowerCurveCriterion::GetEquivMCSig1(double sig3) const {
+  if (m_equivC == DBL_MAX || m_equivPhi == DBL_MAX) return DBL_MAX;
+  const double s = std::sin(m_equivPhi);
+  if (!(1.0 - s > 0.0)) return DBL_MAX;
+  return 2.0 * m_equivC * std::cos(m_equivPhi) / (1.0 - s) + sig3 * (1.0 + s) / (1.0 - s);
+}
+
+// --- Range and units --------------------------------------------------------
+
+double CPowerCurveCriterion::RangeLoad() const {
+  return criteria::RangeUnitFactor(GetUnits()) * m_gamma * m_H;
+}
+
+void CPowerCurveCriterion::SetEnvelopeRange(int application, double range, double gamma, double H) {
+  m_gamma = gamma;
+  m_H = H;
+  m_application = application;
+  double sig3 = 0.0;
+  const bool computed = RangeSig3For(application, RangeLoad(), &sig3);
+  if (!computed && application != APPLICATION_CUSTOM) return;
+  if (GetDataType(nullptr) == DATA_TRIAXIAL)
+    m_sig3max = computed ? sig3 : range;
+  else
+    m_signmax = computed ? GetSigNAtSig3(sig3) : range;
+}
+
+void CPowerCurveCriterion::GetEnvelopeRange(int* application, double* range, double* gamma,
+                                            double* H) const {
+  if (application) *application = m_application;
+  if (range) *range = GetDataType(nullptr) == DATA_TRIAXIAL ? m_sig3max : m_signmax;
+  if (gamma) *gamma = m_gamma;
+  if (H) *H = m_H;
+}
+
+void CPowerCurveCriterion::UpdateSig3Max() {
+  double sig3 = 0.0;
+  if (!RangeSig3For(m_application, RangeLoad(), &sig3)) return;
+  m_sig3max = sig3;
+  m_signmax = GetSigNAtSig3(sig3);
+}
+
+BOOL CPowerCurveCriterion::SetUnits(int units) {
+  const bool hasPoints = GetLabCount() > 0;
+  if (!CStrengthCriterion::SetUnits(units)) return FALSE;
+  m_pa = kDefaultPa[units];
+  if (hasPoints) return TRUE;
+  m_d = 0.0;
+  m_sig3max = m_signmax = kDefaultRange[units];
+  m_gamma = kDefaultGamma[units];
+  m_H = kDefaultH[units];
+  UpdateSig3Max();
+  return TRUE;
+}
+
+// --- Residuals and fits -----------------------------------------------------
+
+void CPowerCurveCriterion::CalcResiduals(int n, const double* x, const double* y) {
+  double sum = 0.0;
+  if (n > 0 && x != nullptr && y != nullptr) {
+    const bool triaxial = GetDataType(nullptr) == DATA_TRIAXIAL;
+    for (int i = 0; i < n; i++) {
+      double model;
+      if (triaxial) {
+        const double t = TangentPointSearch(m_a, m_d, m_b, x[i], kFitTangentTolerance);
+        const double u = std::max(t + m_d, 1e-6);
+        const double m = m_a * m_b * std::pow(u, m_b - 1.0);
+        model = t + m_a * std::pow(u, m_b) * UpFactor(m);
+      } else {
+        const double u = x[i] + m_d;
+        if (u < 0.0) continue;
+        model = m_a * std::pow(u, m_b);
+      }
+      const double r = y[i] - model;
+      sum += r * r;
+    }
+  }
+  SetResiduals(sum);
+}
+
+BOOL CPowerCurveCriterion::FitLM(bool triaxial, double* a, double* d, double* b,
+                                 double* sumOfSquares) {
+  const int n = GetLabCount();
+  if (n < 2 || !a || !d || !b || !sumOfSquares) return FALSE;
+  std::vector<double> x(n);
+  std::vector<double> y(n);
+  GetLabData(x.data(), y.data());
+
+  CPowerCurveShearLmModel shear;
+  CPowerCurveTriaxialLmModel triax;
+  LmSettings settings;
+  settings.runLength = triaxial ? 20 : 200;
+  settings.iterationCap = 10000;
+  CLmFitState state(triaxial ? (const CLmModel&)triax : (const CLmModel&)shear, 3, x.data(),
+                    y.data(), n, settings);
+  double p[3] = {1.0, kLmStartD[UnitsIndex(GetUnits())], 0.7};
+  if (!state.Run(p)) return FALSE;
+
+  const double fa = p[0] <= 0.0 ? 1e-8 : p[0];
+  const double fd = p[1] <= 0.0 ? 0.0 : p[1];
+  double fb = p[2] > 1.0 ? 0.999999 : p[2];
+  if (triaxial && fb < 0.5) fb = 0.5;
+  const double sum = FitSumOfSquares(triaxial ? DATA_TRIAXIAL : DATA_DIRECT_SHEAR, fa, fd, fb, n,
+                                     x.data(), y.data());
+  if (!std::isfinite(sum)) return FALSE;
+  *a = fa;
+  *d = fd;
+  *b = fb;
+  *sumOfSquares = sum;
+  SetBestFitResiduals(sum);
+  return TRUE;
+}
+
+BOOL CPowerCurveCriterion::FitSimplex(bool triaxial, double* a, double* d, double* b,
+                                      double* sumOfSquares) {
+  const int n = GetLabCount();
+  if (n < 2 || !a || !d || !b || !sumOfSquares) return FALSE;
+  std::vector<double> x(n);
+  std::vector<double> y(n);
+  GetLabData(x.data(), y.data());
+
+  const int dataType = triaxial ? DATA_TRIAXIAL : DATA_DIRECT_SHEAR;
+  const int units = UnitsIndex(GetUnits());
+  CPowerCurveObjective objective(dataType, x.data(), y.data(), n);
+  CSimplexState simplex(3);
+  for (int i = 0; i < 4; i++) {
+    const double vertex[3] = {kStartA[i], kStartD[i][units], kStartB[i]};
+    simplex.SetVertex(i, vertex, objective);
+  }
+  if (!MinimizeSimplex(simplex, objective, 1e-20, 5000)) return FALSE;
+
+  const double fa = simplex.p[0][0] <= 0.0 ? 1e-8 : simplex.p[0][0];
+  const double fd = simplex.p[0][1] <= 0.0 ? 0.0 : simplex.p[0][1];
+  double fb = simplex.p[0][2];
+  if (fb < 0.5)
+    fb = 0.5;
+  else if (fb > 1.0)
+    fb = 0.999999;
+  const double sum = FitSumOfSquares(dataType, fa, fd, fb, n, x.data(), y.data());
+  if (!std::isfinite(sum) || !std::isfinite(fa) || !std::isfinite(fd) || !std::isfinite(fb))
+    return FALSE;
+  *a = fa;
+  *d = fd;
+  *b = fb;
+  *sumOfSquares = sum;
+  SetBestFitResiduals(sum);
+  return TRUE;
+}
+
+BOOL CPowerCurveCriterion::FitTriaxialDataLM(double* a, double* d, double* b,
+                                             double* sumOfSquares) {
+  return FitLM(true, a, d, b, sumOfSquares);
+}
+
+BOOL CPowerCurveCriterion::FitShearDataLM(double* a, double* d, double* b, double* sumOfSquares) {
+  return FitLM(false, a, d, b, sumOfSquares);
+}
+
+BOOL CPowerCurveCriterion::FitTriaxialDataSimplex(double* a, double* d, double* b,
+                                                  double* sumOfSquares) {
+  return FitSimplex(true, a, d, b, sumOfSquares);
+}
+
+BOOL CPowerCurveCriterion::FitShearDataSimplex(double* a, double* d, double* b,
+                                               double* sumOfSquares) {
+  return FitSimplex(false, a, d, b, sumOfSquares);
+}
