@@ -5,6 +5,7 @@
 #include "core/io/NumberScan.h"
 #include "core/io/SafeSave.h"
 #include "core/io/StrengthFile.h"
+#include "core/version/version.h"
 
 BOOL CStrengthFile::Write(const char* path, const char* versionText) {
   m_strError.Empty();
@@ -60,8 +61,13 @@ void CStrengthFile::WriteKey(const char* key, int value) {
 }
 
 void CStrengthFile::WriteHeader(const char* versionText) {
+  // A version the reader would refuse makes a file that cannot be opened
+  // again; the program's own version stands in for it.
+  double version = 0.0;
+  if (versionText == nullptr || !ParseLeadingDouble(versionText, version) || version < 2.0)
+    versionText = QUARVEX_VERSION_TEXT;
   WriteLine("Quarvex:\n");
-  WriteLine("  version: %s\n", versionText ? versionText : "");
+  WriteLine("  version: %s\n", versionText);
 }
 
 void CStrengthFile::WriteProjectSettings() {

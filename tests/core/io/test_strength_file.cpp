@@ -314,3 +314,16 @@ TEST(StrengthFile, ComputedRangesRoundTrip) {
     }
   }
 }
+
+TEST(StrengthFile, UnreadableVersionTextsAreNeverWritten) {
+  for (const char* version : {"", "Beta", "1.5", "nan"}) {
+    CStrengthFile out;
+    const std::string text = out.FormatProject(version);
+    EXPECT_EQ(0u, text.find("Quarvex:\r\n  version: 3.015\r\n")) << version;
+    CStrengthFile in;
+    EXPECT_TRUE(ReadText(in, text)) << version;
+  }
+  CStrengthFile out;
+  EXPECT_EQ(0u, out.FormatProject(nullptr).find("Quarvex:\r\n  version: 3.015\r\n"));
+  EXPECT_EQ(0u, out.FormatProject("2.5").find("Quarvex:\r\n  version: 2.5\r\n"));
+}
