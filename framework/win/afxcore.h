@@ -11,8 +11,9 @@ class CWinApp;
 
 // Private messages of the framework (WM_USER + 0x3xx is kept for it).
 #define WM_QX_FIRST (WM_USER + 0x0300)
-#define WM_KICKIDLE (WM_QX_FIRST + 0)      // sent to a modal dialog when its queue is empty
-#define WM_IDLEUPDATECMDUI (WM_QX_FIRST + 1)  // idle update of command-UI (wParam: disable-if-no-handler)
+#define WM_KICKIDLE (WM_QX_FIRST + 0)  // sent to a modal dialog when its queue is empty
+#define WM_IDLEUPDATECMDUI \
+  (WM_QX_FIRST + 1)  // idle update of command-UI (wParam: disable-if-no-handler)
 #define WM_QX_RECALCLAYOUT (WM_QX_FIRST + 2)  // delayed layout of a frame, posted at idle
 // Old-style combined control-colour message; reflection entries use it for every WM_CTLCOLOR*.
 #ifndef WM_CTLCOLOR
@@ -61,13 +62,13 @@ int AfxGetReportedExceptionCount();
 
 // Shows the hourglass for its lifetime.
 class CWaitCursor {
-public:
-    CWaitCursor();
-    ~CWaitCursor();
-    void Restore();
-    CWaitCursor(const CWaitCursor&) = delete;
-    CWaitCursor& operator=(const CWaitCursor&) = delete;
+ public:
+  CWaitCursor();
+  ~CWaitCursor();
+  void Restore();
+  CWaitCursor(const CWaitCursor&) = delete;
+  CWaitCursor& operator=(const CWaitCursor&) = delete;
 
-private:
-    HCURSOR m_previous;
+ private:
+  HCURSOR m_previous;
 };

@@ -12,34 +12,33 @@
 #include "framework/win/wnd.h"
 
 class CDataExchange {
-public:
-    CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
+ public:
+  CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
 
-    BOOL m_bSaveAndValidate;  // TRUE: controls to members (and checks)
-    CWnd* m_pDlgWnd;
-    HWND m_hWndLastControl;   // the control the next Fail points at
-    BOOL m_bEditLastControl;  // it is an edit: Fail selects its text
+  BOOL m_bSaveAndValidate;  // TRUE: controls to members (and checks)
+  CWnd* m_pDlgWnd;
+  HWND m_hWndLastControl;   // the control the next Fail points at
+  BOOL m_bEditLastControl;  // it is an edit: Fail selects its text
 
-    HWND PrepareCtrl(int nIDC);      // the control's handle; remembered for Fail
-    HWND PrepareEditCtrl(int nIDC);  // the same, for an edit
-    // Focuses the last prepared control (selecting an edit's text), then throws
-    // CUserException. The caller has shown its message already.
-    [[noreturn]] void Fail();
+  HWND PrepareCtrl(int nIDC);      // the control's handle; remembered for Fail
+  HWND PrepareEditCtrl(int nIDC);  // the same, for an edit
+  // Focuses the last prepared control (selecting an edit's text), then throws
+  // CUserException. The caller has shown its message already.
+  [[noreturn]] void Fail();
 
-    // Remembers a member's value before a DDX_ function changes it while saving.
-    template <class T>
-    void Keep(T& member)
-    {
-        if (m_bSaveAndValidate) {
-            T old = member;
-            m_undo.push_back([&member, old]() { member = old; });
-        }
+  // Remembers a member's value before a DDX_ function changes it while saving.
+  template <class T>
+  void Keep(T& member) {
+    if (m_bSaveAndValidate) {
+      T old = member;
+      m_undo.push_back([&member, old]() { member = old; });
     }
-    // Puts back every remembered member, newest first.
-    void Rollback();
+  }
+  // Puts back every remembered member, newest first.
+  void Rollback();
 
-private:
-    std::vector<std::function<void()>> m_undo;
+ private:
+  std::vector<std::function<void()>> m_undo;
 };
 
 // Text of edits and other windows. Numbers go through the program's number parser: blanks

@@ -38,113 +38,141 @@ class CCmdUI;
 
 // What a dispatcher gets: the message and, for routed commands, id, code and extra data.
 struct AFX_MSGCALL {
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-    UINT nID;
-    int nCode;
-    void* pExtra;      // CCmdUI* for updates; AFX_NOTIFY* for WM_NOTIFY
-    LRESULT lResult;   // what the window procedure returns
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+  UINT nID;
+  int nCode;
+  void* pExtra;     // CCmdUI* for updates; AFX_NOTIFY* for WM_NOTIFY
+  LRESULT lResult;  // what the window procedure returns
 };
 
 // Returns TRUE when the message counts as handled (EX handlers return their own result).
 typedef BOOL (*AFX_PMSGCALL)(CCmdTarget* target, AFX_MSGCALL& call);
 
 enum AfxEntryKind : UINT {
-    AfxEntryEnd = 0,
-    AfxEntryMessage,     // window message (nMessage), or registered message (pRegistered)
-    AfxEntryCommand,     // WM_COMMAND: nCode CN_COMMAND / notification / CN_UPDATE_COMMAND_UI
-    AfxEntryNotify,      // WM_NOTIFY with nCode and an id range
-    AfxEntryReflect,     // a message reflected back to the control that sent it
+  AfxEntryEnd = 0,
+  AfxEntryMessage,  // window message (nMessage), or registered message (pRegistered)
+  AfxEntryCommand,  // WM_COMMAND: nCode CN_COMMAND / notification / CN_UPDATE_COMMAND_UI
+  AfxEntryNotify,   // WM_NOTIFY with nCode and an id range
+  AfxEntryReflect,  // a message reflected back to the control that sent it
 };
 
 struct AFX_MSGMAP_ENTRY {
-    UINT nKind;
-    UINT nMessage;
-    UINT nCode;
-    UINT nID;
-    UINT nLastID;
-    const UINT* pRegistered;  // registered message number, for ON_REGISTERED_MESSAGE
-    AFX_PMSGCALL pfn;
+  UINT nKind;
+  UINT nMessage;
+  UINT nCode;
+  UINT nID;
+  UINT nLastID;
+  const UINT* pRegistered;  // registered message number, for ON_REGISTERED_MESSAGE
+  AFX_PMSGCALL pfn;
 };
 
 struct AFX_MSGMAP {
-    const AFX_MSGMAP* (*pfnGetBaseMap)();
-    const AFX_MSGMAP_ENTRY* lpEntries;
+  const AFX_MSGMAP* (*pfnGetBaseMap)();
+  const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
-#define DECLARE_MESSAGE_MAP()                                 \
-protected:                                                    \
-    static const AFX_MSGMAP* GetThisMessageMap();             \
-    const AFX_MSGMAP* GetMessageMap() const override;         \
-                                                              \
-private:
+#define DECLARE_MESSAGE_MAP()                       \
+ protected:                                         \
+  static const AFX_MSGMAP* GetThisMessageMap();     \
+  const AFX_MSGMAP* GetMessageMap() const override; \
+                                                    \
+ private:
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                          \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }   \
-    const AFX_MSGMAP* theClass::GetThisMessageMap()                                     \
-    {                                                                                   \
-        typedef theClass ThisClass;                                                     \
-        typedef baseClass TheBaseClass;                                                 \
-        static const AFX_MSGMAP_ENTRY _messageEntries[] = {
-
-#define END_MESSAGE_MAP()                                                               \
-            {AfxEntryEnd, 0, 0, 0, 0, nullptr, nullptr}};                               \
-        static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap,         \
-                                              &_messageEntries[0]};                     \
-        return &messageMap;                                                             \
-    }
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)        \
+  const AFX_MSGMAP* theClass::GetMessageMap() const { \
+    return GetThisMessageMap();                       \
+  }                                                   \
+  const AFX_MSGMAP* theClass::GetThisMessageMap() {   \
+    typedef theClass ThisClass;                       \
+    typedef baseClass TheBaseClass;                   \
+    static const AFX_MSGMAP_ENTRY _messageEntries[] = {
+#define END_MESSAGE_MAP()                                                                       \
+  { AfxEntryEnd, 0, 0, 0, 0, nullptr, nullptr }                                                 \
+  }                                                                                             \
+  ;                                                                                             \
+  static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]}; \
+  return &messageMap;                                                                           \
+  }
 
 // ---- building blocks ------------------------------------------------------------------------
 // Body runs with pThis (ThisClass*) and call (AFX_MSGCALL&) in scope and must return BOOL.
-#define QX_DISPATCH(body)                                                           \
-    [](CCmdTarget* pTarget_, AFX_MSGCALL& call) -> BOOL {                           \
-        ThisClass* pThis = static_cast<ThisClass*>(pTarget_);                      \
-        (void)pThis;                                                                \
-        (void)call;                                                                 \
-        body                                                                        \
-    }
+#define QX_DISPATCH(body)                                 \
+  [](CCmdTarget* pTarget_, AFX_MSGCALL& call) -> BOOL {   \
+    ThisClass* pThis = static_cast<ThisClass*>(pTarget_); \
+    (void)pThis;                                          \
+    (void)call;                                           \
+    body                                                  \
+  }
 #define QX_MSG_ENTRY(msg, body) {AfxEntryMessage, (UINT)(msg), 0, 0, 0, nullptr, QX_DISPATCH(body)},
-#define QX_CMD_ENTRY(code, id, lastId, body) \
-    {AfxEntryCommand, WM_COMMAND, (UINT)(code), (UINT)(id), (UINT)(lastId), nullptr, QX_DISPATCH(body)},
+#define QX_CMD_ENTRY(code, id, lastId, body)                  \
+  {AfxEntryCommand, WM_COMMAND, (UINT)(code),     (UINT)(id), \
+   (UINT)(lastId),  nullptr,    QX_DISPATCH(body)},
 #define QX_NOTIFY_ENTRY(code, id, lastId, body) \
-    {AfxEntryNotify, WM_NOTIFY, (UINT)(code), (UINT)(id), (UINT)(lastId), nullptr, QX_DISPATCH(body)},
+  {AfxEntryNotify, WM_NOTIFY, (UINT)(code), (UINT)(id), (UINT)(lastId), nullptr, QX_DISPATCH(body)},
 #define QX_REFLECT_ENTRY(msg, code, body) \
-    {AfxEntryReflect, (UINT)(msg), (UINT)(code), 0, 0xFFFFFFFFu, nullptr, QX_DISPATCH(body)},
+  {AfxEntryReflect, (UINT)(msg), (UINT)(code), 0, 0xFFFFFFFFu, nullptr, QX_DISPATCH(body)},
 
-#define QX_CRACK_POINT(lp) CPoint(static_cast<int>(static_cast<short>(LOWORD(lp))), static_cast<int>(static_cast<short>(HIWORD(lp))))
-#define QX_NOTIFY_ARGS static_cast<AFX_NOTIFY*>(call.pExtra)->pNMHDR, static_cast<AFX_NOTIFY*>(call.pExtra)->pResult
+#define QX_CRACK_POINT(lp)                                 \
+  CPoint(static_cast<int>(static_cast<short>(LOWORD(lp))), \
+         static_cast<int>(static_cast<short>(HIWORD(lp))))
+#define QX_NOTIFY_ARGS \
+  static_cast<AFX_NOTIFY*>(call.pExtra)->pNMHDR, static_cast<AFX_NOTIFY*>(call.pExtra)->pResult
 
 // ---- raw and registered messages ---------------------------------------------------------------
 // LRESULT fn(WPARAM, LPARAM)
-#define ON_MESSAGE(message, memberFxn) \
-    QX_MSG_ENTRY(message, { call.lResult = (pThis->*(memberFxn))(call.wParam, call.lParam); return TRUE; })
+#define ON_MESSAGE(message, memberFxn)                              \
+  QX_MSG_ENTRY(message, {                                           \
+    call.lResult = (pThis->*(memberFxn))(call.wParam, call.lParam); \
+    return TRUE;                                                    \
+  })
 // LRESULT fn(WPARAM, LPARAM); nMessageVariable is a static UINT from RegisterWindowMessage.
-#define ON_REGISTERED_MESSAGE(nMessageVariable, memberFxn)                                        \
-    {AfxEntryMessage, 0, 0, 0, 0, &(nMessageVariable), QX_DISPATCH({                              \
-         call.lResult = (pThis->*(memberFxn))(call.wParam, call.lParam); return TRUE; })},
+#define ON_REGISTERED_MESSAGE(nMessageVariable, memberFxn)           \
+  {AfxEntryMessage, 0, 0, 0, 0, &(nMessageVariable), QX_DISPATCH({   \
+     call.lResult = (pThis->*(memberFxn))(call.wParam, call.lParam); \
+     return TRUE;                                                    \
+   })},
 
 // ---- commands ---------------------------------------------------------------------------------
 // void fn()
 #define ON_COMMAND(id, memberFxn) \
-    QX_CMD_ENTRY(0, id, id, { (pThis->*(memberFxn))(); return TRUE; })
+  QX_CMD_ENTRY(0, id, id, {       \
+    (pThis->*(memberFxn))();      \
+    return TRUE;                  \
+  })
 // BOOL fn(UINT id): FALSE lets routing go on to the next command target.
 #define ON_COMMAND_EX(id, memberFxn) \
-    QX_CMD_ENTRY(0, id, id, { return (pThis->*(memberFxn))(call.nID); })
+  QX_CMD_ENTRY(0, id, id, { return (pThis->*(memberFxn))(call.nID); })
 // void fn(UINT id)
 #define ON_COMMAND_RANGE(id, idLast, memberFxn) \
-    QX_CMD_ENTRY(0, id, idLast, { (pThis->*(memberFxn))(call.nID); return TRUE; })
+  QX_CMD_ENTRY(0, id, idLast, {                 \
+    (pThis->*(memberFxn))(call.nID);            \
+    return TRUE;                                \
+  })
 // void fn(CCmdUI*)
-#define ON_UPDATE_COMMAND_UI(id, memberFxn) \
-    QX_CMD_ENTRY(CN_UPDATE_COMMAND_UI, id, id, { (pThis->*(memberFxn))(static_cast<CCmdUI*>(call.pExtra)); return TRUE; })
-#define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, memberFxn) \
-    QX_CMD_ENTRY(CN_UPDATE_COMMAND_UI, id, idLast, { (pThis->*(memberFxn))(static_cast<CCmdUI*>(call.pExtra)); return TRUE; })
+#define ON_UPDATE_COMMAND_UI(id, memberFxn)                   \
+  QX_CMD_ENTRY(CN_UPDATE_COMMAND_UI, id, id, {                \
+    (pThis->*(memberFxn))(static_cast<CCmdUI*>(call.pExtra)); \
+    return TRUE;                                              \
+  })
+#define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, memberFxn)     \
+  QX_CMD_ENTRY(CN_UPDATE_COMMAND_UI, id, idLast, {            \
+    (pThis->*(memberFxn))(static_cast<CCmdUI*>(call.pExtra)); \
+    return TRUE;                                              \
+  })
 // void fn() for a WM_COMMAND notification code from control id
 #define ON_CONTROL(code, id, memberFxn) \
-    QX_CMD_ENTRY(code, id, id, { (pThis->*(memberFxn))(); return TRUE; })
+  QX_CMD_ENTRY(code, id, id, {          \
+    (pThis->*(memberFxn))();            \
+    return TRUE;                        \
+  })
 // void fn(UINT id)
 #define ON_CONTROL_RANGE(code, id, idLast, memberFxn) \
-    QX_CMD_ENTRY(code, id, idLast, { (pThis->*(memberFxn))(call.nID); return TRUE; })
+  QX_CMD_ENTRY(code, id, idLast, {                    \
+    (pThis->*(memberFxn))(call.nID);                  \
+    return TRUE;                                      \
+  })
 
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_BN_DOUBLECLICKED(id, memberFxn) ON_CONTROL(BN_DOUBLECLICKED, id, memberFxn)
@@ -171,51 +199,80 @@ private:
 
 // ---- WM_NOTIFY: matched on control id AND the full notification code --------------------------
 // void fn(NMHDR*, LRESULT*)
-#define ON_NOTIFY(code, id, memberFxn) \
-    QX_NOTIFY_ENTRY(code, id, id, { (pThis->*(memberFxn))(QX_NOTIFY_ARGS); return TRUE; })
+#define ON_NOTIFY(code, id, memberFxn)     \
+  QX_NOTIFY_ENTRY(code, id, id, {          \
+    (pThis->*(memberFxn))(QX_NOTIFY_ARGS); \
+    return TRUE;                           \
+  })
 // void fn(UINT id, NMHDR*, LRESULT*)
 #define ON_NOTIFY_RANGE(code, id, idLast, memberFxn) \
-    QX_NOTIFY_ENTRY(code, id, idLast, { (pThis->*(memberFxn))(call.nID, QX_NOTIFY_ARGS); return TRUE; })
+  QX_NOTIFY_ENTRY(code, id, idLast, {                \
+    (pThis->*(memberFxn))(call.nID, QX_NOTIFY_ARGS); \
+    return TRUE;                                     \
+  })
 // BOOL fn(UINT id, NMHDR*, LRESULT*): FALSE lets routing go on.
 #define ON_NOTIFY_EX(code, id, memberFxn) \
-    QX_NOTIFY_ENTRY(code, id, id, { return (pThis->*(memberFxn))(call.nID, QX_NOTIFY_ARGS); })
+  QX_NOTIFY_ENTRY(code, id, id, { return (pThis->*(memberFxn))(call.nID, QX_NOTIFY_ARGS); })
 #define ON_NOTIFY_EX_RANGE(code, id, idLast, memberFxn) \
-    QX_NOTIFY_ENTRY(code, id, idLast, { return (pThis->*(memberFxn))(call.nID, QX_NOTIFY_ARGS); })
+  QX_NOTIFY_ENTRY(code, id, idLast, { return (pThis->*(memberFxn))(call.nID, QX_NOTIFY_ARGS); })
 
 // ---- reflection (entries in the control's own map) ---------------------------------------------
 // void fn()
 #define ON_CONTROL_REFLECT(code, memberFxn) \
-    QX_REFLECT_ENTRY(WM_COMMAND, code, { (pThis->*(memberFxn))(); return TRUE; })
+  QX_REFLECT_ENTRY(WM_COMMAND, code, {      \
+    (pThis->*(memberFxn))();                \
+    return TRUE;                            \
+  })
 // BOOL fn(): FALSE lets the parent's handler run too.
 #define ON_CONTROL_REFLECT_EX(code, memberFxn) \
-    QX_REFLECT_ENTRY(WM_COMMAND, code, { return (pThis->*(memberFxn))(); })
+  QX_REFLECT_ENTRY(WM_COMMAND, code, { return (pThis->*(memberFxn))(); })
 // void fn(NMHDR*, LRESULT*)
 #define ON_NOTIFY_REFLECT(code, memberFxn) \
-    QX_REFLECT_ENTRY(WM_NOTIFY, code, { (pThis->*(memberFxn))(QX_NOTIFY_ARGS); return TRUE; })
+  QX_REFLECT_ENTRY(WM_NOTIFY, code, {      \
+    (pThis->*(memberFxn))(QX_NOTIFY_ARGS); \
+    return TRUE;                           \
+  })
 // BOOL fn(NMHDR*, LRESULT*): FALSE lets the parent's handler run too.
 #define ON_NOTIFY_REFLECT_EX(code, memberFxn) \
-    QX_REFLECT_ENTRY(WM_NOTIFY, code, { return (pThis->*(memberFxn))(QX_NOTIFY_ARGS); })
+  QX_REFLECT_ENTRY(WM_NOTIFY, code, { return (pThis->*(memberFxn))(QX_NOTIFY_ARGS); })
 // HBRUSH CtlColor(CDC*, UINT nCtlColor): a NULL brush lets the parent handle the message.
-#define ON_WM_CTLCOLOR_REFLECT()                                                              \
-    QX_REFLECT_ENTRY(WM_CTLCOLOR, 0, {                                                        \
-        HBRUSH brush_ = pThis->CtlColor(CDC::FromHandle(reinterpret_cast<HDC>(call.wParam)),  \
-                                        static_cast<UINT>(call.nCode));                       \
-        call.lResult = reinterpret_cast<LRESULT>(brush_);                                     \
-        return brush_ != NULL; })
+#define ON_WM_CTLCOLOR_REFLECT()                                                         \
+  QX_REFLECT_ENTRY(WM_CTLCOLOR, 0, {                                                     \
+    HBRUSH brush_ = pThis->CtlColor(CDC::FromHandle(reinterpret_cast<HDC>(call.wParam)), \
+                                    static_cast<UINT>(call.nCode));                      \
+    call.lResult = reinterpret_cast<LRESULT>(brush_);                                    \
+    return brush_ != NULL;                                                               \
+  })
 // void HScroll(UINT nSBCode, UINT nPos) / VScroll
-#define ON_WM_HSCROLL_REFLECT() \
-    QX_REFLECT_ENTRY(WM_HSCROLL, 0, { pThis->HScroll(LOWORD(call.wParam), HIWORD(call.wParam)); return TRUE; })
-#define ON_WM_VSCROLL_REFLECT() \
-    QX_REFLECT_ENTRY(WM_VSCROLL, 0, { pThis->VScroll(LOWORD(call.wParam), HIWORD(call.wParam)); return TRUE; })
+#define ON_WM_HSCROLL_REFLECT()                               \
+  QX_REFLECT_ENTRY(WM_HSCROLL, 0, {                           \
+    pThis->HScroll(LOWORD(call.wParam), HIWORD(call.wParam)); \
+    return TRUE;                                              \
+  })
+#define ON_WM_VSCROLL_REFLECT()                               \
+  QX_REFLECT_ENTRY(WM_VSCROLL, 0, {                           \
+    pThis->VScroll(LOWORD(call.wParam), HIWORD(call.wParam)); \
+    return TRUE;                                              \
+  })
 // void ParentNotify(UINT message, LPARAM)
-#define ON_WM_PARENTNOTIFY_REFLECT() \
-    QX_REFLECT_ENTRY(WM_PARENTNOTIFY, 0, { pThis->ParentNotify(LOWORD(call.wParam), call.lParam); return TRUE; })
+#define ON_WM_PARENTNOTIFY_REFLECT()                       \
+  QX_REFLECT_ENTRY(WM_PARENTNOTIFY, 0, {                   \
+    pThis->ParentNotify(LOWORD(call.wParam), call.lParam); \
+    return TRUE;                                           \
+  })
 
 // ---- window messages, cracked (handler names and signatures as declared in CWnd) -------------
-#define QX_VOID0(msg, fn) QX_MSG_ENTRY(msg, { pThis->fn(); return TRUE; })
+#define QX_VOID0(msg, fn) \
+  QX_MSG_ENTRY(msg, {     \
+    pThis->fn();          \
+    return TRUE;          \
+  })
 
-#define ON_WM_CREATE() \
-    QX_MSG_ENTRY(WM_CREATE, { call.lResult = pThis->OnCreate(reinterpret_cast<LPCREATESTRUCT>(call.lParam)); return TRUE; })
+#define ON_WM_CREATE()                                                             \
+  QX_MSG_ENTRY(WM_CREATE, {                                                        \
+    call.lResult = pThis->OnCreate(reinterpret_cast<LPCREATESTRUCT>(call.lParam)); \
+    return TRUE;                                                                   \
+  })
 #define ON_WM_DESTROY() QX_VOID0(WM_DESTROY, OnDestroy)
 #define ON_WM_NCDESTROY() QX_VOID0(WM_NCDESTROY, OnNcDestroy)
 #define ON_WM_CLOSE() QX_VOID0(WM_CLOSE, OnClose)
@@ -224,18 +281,39 @@ private:
 #define ON_WM_CANCELMODE() QX_VOID0(WM_CANCELMODE, OnCancelMode)
 #define ON_WM_SYSCOLORCHANGE() QX_VOID0(WM_SYSCOLORCHANGE, OnSysColorChange)
 #define ON_WM_MOUSELEAVE() QX_VOID0(WM_MOUSELEAVE, OnMouseLeave)
-#define ON_WM_SIZE() \
-    QX_MSG_ENTRY(WM_SIZE, { pThis->OnSize(static_cast<UINT>(call.wParam), static_cast<short>(LOWORD(call.lParam)), static_cast<short>(HIWORD(call.lParam))); return TRUE; })
-#define ON_WM_MOVE() \
-    QX_MSG_ENTRY(WM_MOVE, { pThis->OnMove(static_cast<short>(LOWORD(call.lParam)), static_cast<short>(HIWORD(call.lParam))); return TRUE; })
-#define ON_WM_SIZING() \
-    QX_MSG_ENTRY(WM_SIZING, { pThis->OnSizing(static_cast<UINT>(call.wParam), reinterpret_cast<LPRECT>(call.lParam)); call.lResult = TRUE; return TRUE; })
-#define ON_WM_ERASEBKGND() \
-    QX_MSG_ENTRY(WM_ERASEBKGND, { call.lResult = pThis->OnEraseBkgnd(CDC::FromHandle(reinterpret_cast<HDC>(call.wParam))); return TRUE; })
-#define ON_WM_TIMER() \
-    QX_MSG_ENTRY(WM_TIMER, { pThis->OnTimer(static_cast<UINT_PTR>(call.wParam)); return TRUE; })
-#define QX_MOUSE(msg, fn) \
-    QX_MSG_ENTRY(msg, { pThis->fn(static_cast<UINT>(call.wParam), QX_CRACK_POINT(call.lParam)); return TRUE; })
+#define ON_WM_SIZE()                                                                       \
+  QX_MSG_ENTRY(WM_SIZE, {                                                                  \
+    pThis->OnSize(static_cast<UINT>(call.wParam), static_cast<short>(LOWORD(call.lParam)), \
+                  static_cast<short>(HIWORD(call.lParam)));                                \
+    return TRUE;                                                                           \
+  })
+#define ON_WM_MOVE()                                        \
+  QX_MSG_ENTRY(WM_MOVE, {                                   \
+    pThis->OnMove(static_cast<short>(LOWORD(call.lParam)),  \
+                  static_cast<short>(HIWORD(call.lParam))); \
+    return TRUE;                                            \
+  })
+#define ON_WM_SIZING()                                                                      \
+  QX_MSG_ENTRY(WM_SIZING, {                                                                 \
+    pThis->OnSizing(static_cast<UINT>(call.wParam), reinterpret_cast<LPRECT>(call.lParam)); \
+    call.lResult = TRUE;                                                                    \
+    return TRUE;                                                                            \
+  })
+#define ON_WM_ERASEBKGND()                                                                   \
+  QX_MSG_ENTRY(WM_ERASEBKGND, {                                                              \
+    call.lResult = pThis->OnEraseBkgnd(CDC::FromHandle(reinterpret_cast<HDC>(call.wParam))); \
+    return TRUE;                                                                             \
+  })
+#define ON_WM_TIMER()                                   \
+  QX_MSG_ENTRY(WM_TIMER, {                              \
+    pThis->OnTimer(static_cast<UINT_PTR>(call.wParam)); \
+    return TRUE;                                        \
+  })
+#define QX_MOUSE(msg, fn)                                                   \
+  QX_MSG_ENTRY(msg, {                                                       \
+    pThis->fn(static_cast<UINT>(call.wParam), QX_CRACK_POINT(call.lParam)); \
+    return TRUE;                                                            \
+  })
 #define ON_WM_MOUSEMOVE() QX_MOUSE(WM_MOUSEMOVE, OnMouseMove)
 #define ON_WM_LBUTTONDOWN() QX_MOUSE(WM_LBUTTONDOWN, OnLButtonDown)
 #define ON_WM_LBUTTONUP() QX_MOUSE(WM_LBUTTONUP, OnLButtonUp)
@@ -250,14 +328,18 @@ private:
 #define ON_WM_NCLBUTTONDBLCLK() QX_MOUSE(WM_NCLBUTTONDBLCLK, OnNcLButtonDblClk)
 #define ON_WM_NCRBUTTONDOWN() QX_MOUSE(WM_NCRBUTTONDOWN, OnNcRButtonDown)
 #define ON_WM_NCMOUSEMOVE() QX_MOUSE(WM_NCMOUSEMOVE, OnNcMouseMove)
-#define ON_WM_MOUSEWHEEL()                                                                   \
-    QX_MSG_ENTRY(WM_MOUSEWHEEL, {                                                            \
-        call.lResult = pThis->OnMouseWheel(LOWORD(call.wParam), static_cast<short>(HIWORD(call.wParam)), \
-                                           QX_CRACK_POINT(call.lParam));                     \
-        return TRUE; })
-#define QX_KEY(msg, fn)                                                                      \
-    QX_MSG_ENTRY(msg, { pThis->fn(static_cast<UINT>(call.wParam), LOWORD(call.lParam),       \
-                                  HIWORD(call.lParam)); return TRUE; })
+#define ON_WM_MOUSEWHEEL()                                                                \
+  QX_MSG_ENTRY(WM_MOUSEWHEEL, {                                                           \
+    call.lResult =                                                                        \
+        pThis->OnMouseWheel(LOWORD(call.wParam), static_cast<short>(HIWORD(call.wParam)), \
+                            QX_CRACK_POINT(call.lParam));                                 \
+    return TRUE;                                                                          \
+  })
+#define QX_KEY(msg, fn)                                                                  \
+  QX_MSG_ENTRY(msg, {                                                                    \
+    pThis->fn(static_cast<UINT>(call.wParam), LOWORD(call.lParam), HIWORD(call.lParam)); \
+    return TRUE;                                                                         \
+  })
 #define ON_WM_KEYDOWN() QX_KEY(WM_KEYDOWN, OnKeyDown)
 #define ON_WM_KEYUP() QX_KEY(WM_KEYUP, OnKeyUp)
 #define ON_WM_CHAR() QX_KEY(WM_CHAR, OnChar)
@@ -265,91 +347,204 @@ private:
 #define ON_WM_SYSKEYUP() QX_KEY(WM_SYSKEYUP, OnSysKeyUp)
 #define ON_WM_SYSCHAR() QX_KEY(WM_SYSCHAR, OnSysChar)
 #define ON_WM_SETCURSOR()                                                                    \
-    QX_MSG_ENTRY(WM_SETCURSOR, {                                                             \
-        call.lResult = pThis->OnSetCursor(CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam)), \
-                                          LOWORD(call.lParam), HIWORD(call.lParam));         \
-        return TRUE; })
-#define ON_WM_GETDLGCODE() \
-    QX_MSG_ENTRY(WM_GETDLGCODE, { call.lResult = pThis->OnGetDlgCode(); return TRUE; })
-#define ON_WM_SETFOCUS() \
-    QX_MSG_ENTRY(WM_SETFOCUS, { pThis->OnSetFocus(CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam))); return TRUE; })
-#define ON_WM_KILLFOCUS() \
-    QX_MSG_ENTRY(WM_KILLFOCUS, { pThis->OnKillFocus(CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam))); return TRUE; })
-#define ON_WM_CAPTURECHANGED() \
-    QX_MSG_ENTRY(WM_CAPTURECHANGED, { pThis->OnCaptureChanged(CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam))); return TRUE; })
-#define ON_WM_HSCROLL()                                                                      \
-    QX_MSG_ENTRY(WM_HSCROLL, { pThis->OnHScroll(LOWORD(call.wParam), static_cast<short>(HIWORD(call.wParam)), \
-        reinterpret_cast<CScrollBar*>(CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam)))); return TRUE; })
-#define ON_WM_VSCROLL()                                                                      \
-    QX_MSG_ENTRY(WM_VSCROLL, { pThis->OnVScroll(LOWORD(call.wParam), static_cast<short>(HIWORD(call.wParam)), \
-        reinterpret_cast<CScrollBar*>(CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam)))); return TRUE; })
-#define ON_WM_SETTINGCHANGE() \
-    QX_MSG_ENTRY(WM_SETTINGCHANGE, { pThis->OnSettingChange(static_cast<UINT>(call.wParam), reinterpret_cast<LPCSTR>(call.lParam)); return TRUE; })
-#define ON_WM_NCCALCSIZE() \
-    QX_MSG_ENTRY(WM_NCCALCSIZE, { pThis->OnNcCalcSize(static_cast<BOOL>(call.wParam), reinterpret_cast<NCCALCSIZE_PARAMS*>(call.lParam)); return TRUE; })
-#define ON_WM_NCHITTEST() \
-    QX_MSG_ENTRY(WM_NCHITTEST, { call.lResult = pThis->OnNcHitTest(QX_CRACK_POINT(call.lParam)); return TRUE; })
-#define ON_WM_NCACTIVATE() \
-    QX_MSG_ENTRY(WM_NCACTIVATE, { call.lResult = pThis->OnNcActivate(static_cast<BOOL>(call.wParam)); return TRUE; })
-#define ON_WM_WINDOWPOSCHANGING() \
-    QX_MSG_ENTRY(WM_WINDOWPOSCHANGING, { pThis->OnWindowPosChanging(reinterpret_cast<WINDOWPOS*>(call.lParam)); return TRUE; })
-#define ON_WM_WINDOWPOSCHANGED() \
-    QX_MSG_ENTRY(WM_WINDOWPOSCHANGED, { pThis->OnWindowPosChanged(reinterpret_cast<WINDOWPOS*>(call.lParam)); return TRUE; })
-#define ON_WM_GETMINMAXINFO() \
-    QX_MSG_ENTRY(WM_GETMINMAXINFO, { pThis->OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(call.lParam)); return TRUE; })
-#define ON_WM_SHOWWINDOW() \
-    QX_MSG_ENTRY(WM_SHOWWINDOW, { pThis->OnShowWindow(static_cast<BOOL>(call.wParam), static_cast<UINT>(call.lParam)); return TRUE; })
-#define ON_WM_ENABLE() \
-    QX_MSG_ENTRY(WM_ENABLE, { pThis->OnEnable(static_cast<BOOL>(call.wParam)); return TRUE; })
-#define ON_WM_ACTIVATE()                                                                     \
-    QX_MSG_ENTRY(WM_ACTIVATE, { pThis->OnActivate(LOWORD(call.wParam),                       \
-        CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam)), HIWORD(call.wParam) != 0); return TRUE; })
-#define ON_WM_ACTIVATEAPP() \
-    QX_MSG_ENTRY(WM_ACTIVATEAPP, { pThis->OnActivateApp(static_cast<BOOL>(call.wParam), static_cast<DWORD>(call.lParam)); return TRUE; })
-#define ON_WM_MOUSEACTIVATE()                                                                \
-    QX_MSG_ENTRY(WM_MOUSEACTIVATE, { call.lResult = pThis->OnMouseActivate(                  \
-        CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam)), LOWORD(call.lParam), HIWORD(call.lParam)); return TRUE; })
-#define ON_WM_MEASUREITEM() \
-    QX_MSG_ENTRY(WM_MEASUREITEM, { pThis->OnMeasureItem(static_cast<int>(call.wParam), reinterpret_cast<LPMEASUREITEMSTRUCT>(call.lParam)); call.lResult = TRUE; return TRUE; })
-#define ON_WM_DRAWITEM() \
-    QX_MSG_ENTRY(WM_DRAWITEM, { pThis->OnDrawItem(static_cast<int>(call.wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(call.lParam)); call.lResult = TRUE; return TRUE; })
-#define ON_WM_MENUCHAR()                                                                     \
-    QX_MSG_ENTRY(WM_MENUCHAR, { call.lResult = pThis->OnMenuChar(LOWORD(call.wParam), HIWORD(call.wParam), \
-        CMenu::FromHandle(reinterpret_cast<HMENU>(call.lParam))); return TRUE; })
-#define ON_WM_INITMENU() \
-    QX_MSG_ENTRY(WM_INITMENU, { pThis->OnInitMenu(CMenu::FromHandle(reinterpret_cast<HMENU>(call.wParam))); return TRUE; })
-#define ON_WM_INITMENUPOPUP()                                                                \
-    QX_MSG_ENTRY(WM_INITMENUPOPUP, { pThis->OnInitMenuPopup(CMenu::FromHandle(reinterpret_cast<HMENU>(call.wParam)), \
-        LOWORD(call.lParam), HIWORD(call.lParam) != 0); return TRUE; })
-#define ON_WM_MENUSELECT() \
-    QX_MSG_ENTRY(WM_MENUSELECT, { pThis->OnMenuSelect(LOWORD(call.wParam), HIWORD(call.wParam), reinterpret_cast<HMENU>(call.lParam)); return TRUE; })
-#define ON_WM_SYSCOMMAND() \
-    QX_MSG_ENTRY(WM_SYSCOMMAND, { pThis->OnSysCommand(static_cast<UINT>(call.wParam), call.lParam); return TRUE; })
-#define ON_WM_CONTEXTMENU() \
-    QX_MSG_ENTRY(WM_CONTEXTMENU, { pThis->OnContextMenu(CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam)), QX_CRACK_POINT(call.lParam)); return TRUE; })
+  QX_MSG_ENTRY(WM_SETCURSOR, {                                                               \
+    call.lResult = pThis->OnSetCursor(CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam)), \
+                                      LOWORD(call.lParam), HIWORD(call.lParam));             \
+    return TRUE;                                                                             \
+  })
+#define ON_WM_GETDLGCODE()                \
+  QX_MSG_ENTRY(WM_GETDLGCODE, {           \
+    call.lResult = pThis->OnGetDlgCode(); \
+    return TRUE;                          \
+  })
+#define ON_WM_SETFOCUS()                                                      \
+  QX_MSG_ENTRY(WM_SETFOCUS, {                                                 \
+    pThis->OnSetFocus(CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam))); \
+    return TRUE;                                                              \
+  })
+#define ON_WM_KILLFOCUS()                                                      \
+  QX_MSG_ENTRY(WM_KILLFOCUS, {                                                 \
+    pThis->OnKillFocus(CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam))); \
+    return TRUE;                                                               \
+  })
+#define ON_WM_CAPTURECHANGED()                                                      \
+  QX_MSG_ENTRY(WM_CAPTURECHANGED, {                                                 \
+    pThis->OnCaptureChanged(CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam))); \
+    return TRUE;                                                                    \
+  })
+#define ON_WM_HSCROLL()                                                                        \
+  QX_MSG_ENTRY(WM_HSCROLL, {                                                                   \
+    pThis->OnHScroll(                                                                          \
+        LOWORD(call.wParam), static_cast<short>(HIWORD(call.wParam)),                          \
+        reinterpret_cast<CScrollBar*>(CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam)))); \
+    return TRUE;                                                                               \
+  })
+#define ON_WM_VSCROLL()                                                                        \
+  QX_MSG_ENTRY(WM_VSCROLL, {                                                                   \
+    pThis->OnVScroll(                                                                          \
+        LOWORD(call.wParam), static_cast<short>(HIWORD(call.wParam)),                          \
+        reinterpret_cast<CScrollBar*>(CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam)))); \
+    return TRUE;                                                                               \
+  })
+#define ON_WM_SETTINGCHANGE()                                                                      \
+  QX_MSG_ENTRY(WM_SETTINGCHANGE, {                                                                 \
+    pThis->OnSettingChange(static_cast<UINT>(call.wParam), reinterpret_cast<LPCSTR>(call.lParam)); \
+    return TRUE;                                                                                   \
+  })
+#define ON_WM_NCCALCSIZE()                                                  \
+  QX_MSG_ENTRY(WM_NCCALCSIZE, {                                             \
+    pThis->OnNcCalcSize(static_cast<BOOL>(call.wParam),                     \
+                        reinterpret_cast<NCCALCSIZE_PARAMS*>(call.lParam)); \
+    return TRUE;                                                            \
+  })
+#define ON_WM_NCHITTEST()                                           \
+  QX_MSG_ENTRY(WM_NCHITTEST, {                                      \
+    call.lResult = pThis->OnNcHitTest(QX_CRACK_POINT(call.lParam)); \
+    return TRUE;                                                    \
+  })
+#define ON_WM_NCACTIVATE()                                              \
+  QX_MSG_ENTRY(WM_NCACTIVATE, {                                         \
+    call.lResult = pThis->OnNcActivate(static_cast<BOOL>(call.wParam)); \
+    return TRUE;                                                        \
+  })
+#define ON_WM_WINDOWPOSCHANGING()                                          \
+  QX_MSG_ENTRY(WM_WINDOWPOSCHANGING, {                                     \
+    pThis->OnWindowPosChanging(reinterpret_cast<WINDOWPOS*>(call.lParam)); \
+    return TRUE;                                                           \
+  })
+#define ON_WM_WINDOWPOSCHANGED()                                          \
+  QX_MSG_ENTRY(WM_WINDOWPOSCHANGED, {                                     \
+    pThis->OnWindowPosChanged(reinterpret_cast<WINDOWPOS*>(call.lParam)); \
+    return TRUE;                                                          \
+  })
+#define ON_WM_GETMINMAXINFO()                                           \
+  QX_MSG_ENTRY(WM_GETMINMAXINFO, {                                      \
+    pThis->OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(call.lParam)); \
+    return TRUE;                                                        \
+  })
+#define ON_WM_SHOWWINDOW()                                                               \
+  QX_MSG_ENTRY(WM_SHOWWINDOW, {                                                          \
+    pThis->OnShowWindow(static_cast<BOOL>(call.wParam), static_cast<UINT>(call.lParam)); \
+    return TRUE;                                                                         \
+  })
+#define ON_WM_ENABLE()                               \
+  QX_MSG_ENTRY(WM_ENABLE, {                          \
+    pThis->OnEnable(static_cast<BOOL>(call.wParam)); \
+    return TRUE;                                     \
+  })
+#define ON_WM_ACTIVATE()                                                                          \
+  QX_MSG_ENTRY(WM_ACTIVATE, {                                                                     \
+    pThis->OnActivate(LOWORD(call.wParam), CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam)), \
+                      HIWORD(call.wParam) != 0);                                                  \
+    return TRUE;                                                                                  \
+  })
+#define ON_WM_ACTIVATEAPP()                                                                \
+  QX_MSG_ENTRY(WM_ACTIVATEAPP, {                                                           \
+    pThis->OnActivateApp(static_cast<BOOL>(call.wParam), static_cast<DWORD>(call.lParam)); \
+    return TRUE;                                                                           \
+  })
+#define ON_WM_MOUSEACTIVATE()                                                                    \
+  QX_MSG_ENTRY(WM_MOUSEACTIVATE, {                                                               \
+    call.lResult = pThis->OnMouseActivate(CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam)), \
+                                          LOWORD(call.lParam), HIWORD(call.lParam));             \
+    return TRUE;                                                                                 \
+  })
+#define ON_WM_MEASUREITEM()                                                   \
+  QX_MSG_ENTRY(WM_MEASUREITEM, {                                              \
+    pThis->OnMeasureItem(static_cast<int>(call.wParam),                       \
+                         reinterpret_cast<LPMEASUREITEMSTRUCT>(call.lParam)); \
+    call.lResult = TRUE;                                                      \
+    return TRUE;                                                              \
+  })
+#define ON_WM_DRAWITEM()                                                \
+  QX_MSG_ENTRY(WM_DRAWITEM, {                                           \
+    pThis->OnDrawItem(static_cast<int>(call.wParam),                    \
+                      reinterpret_cast<LPDRAWITEMSTRUCT>(call.lParam)); \
+    call.lResult = TRUE;                                                \
+    return TRUE;                                                        \
+  })
+#define ON_WM_MENUCHAR()                                                                       \
+  QX_MSG_ENTRY(WM_MENUCHAR, {                                                                  \
+    call.lResult = pThis->OnMenuChar(LOWORD(call.wParam), HIWORD(call.wParam),                 \
+                                     CMenu::FromHandle(reinterpret_cast<HMENU>(call.lParam))); \
+    return TRUE;                                                                               \
+  })
+#define ON_WM_INITMENU()                                                        \
+  QX_MSG_ENTRY(WM_INITMENU, {                                                   \
+    pThis->OnInitMenu(CMenu::FromHandle(reinterpret_cast<HMENU>(call.wParam))); \
+    return TRUE;                                                                \
+  })
+#define ON_WM_INITMENUPOPUP()                                                       \
+  QX_MSG_ENTRY(WM_INITMENUPOPUP, {                                                  \
+    pThis->OnInitMenuPopup(CMenu::FromHandle(reinterpret_cast<HMENU>(call.wParam)), \
+                           LOWORD(call.lParam), HIWORD(call.lParam) != 0);          \
+    return TRUE;                                                                    \
+  })
+#define ON_WM_MENUSELECT()                                        \
+  QX_MSG_ENTRY(WM_MENUSELECT, {                                   \
+    pThis->OnMenuSelect(LOWORD(call.wParam), HIWORD(call.wParam), \
+                        reinterpret_cast<HMENU>(call.lParam));    \
+    return TRUE;                                                  \
+  })
+#define ON_WM_SYSCOMMAND()                                            \
+  QX_MSG_ENTRY(WM_SYSCOMMAND, {                                       \
+    pThis->OnSysCommand(static_cast<UINT>(call.wParam), call.lParam); \
+    return TRUE;                                                      \
+  })
+#define ON_WM_CONTEXTMENU()                                                     \
+  QX_MSG_ENTRY(WM_CONTEXTMENU, {                                                \
+    pThis->OnContextMenu(CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam)), \
+                         QX_CRACK_POINT(call.lParam));                          \
+    return TRUE;                                                                \
+  })
 // HBRUSH OnCtlColor(CDC*, CWnd*, UINT nCtlColor) for every WM_CTLCOLOR* message
-#define ON_WM_CTLCOLOR()                                                                     \
-    {AfxEntryMessage, WM_CTLCOLOR, 0, 0, 0, nullptr, QX_DISPATCH({                           \
-        call.lResult = reinterpret_cast<LRESULT>(pThis->OnCtlColor(                          \
-            CDC::FromHandle(reinterpret_cast<HDC>(call.wParam)),                             \
-            CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam)), static_cast<UINT>(call.nCode))); \
-        return TRUE; })},
-#define ON_WM_HELPINFO() \
-    QX_MSG_ENTRY(WM_HELP, { call.lResult = pThis->OnHelpInfo(reinterpret_cast<HELPINFO*>(call.lParam)); return TRUE; })
-#define ON_WM_QUERYNEWPALETTE() \
-    QX_MSG_ENTRY(WM_QUERYNEWPALETTE, { call.lResult = pThis->OnQueryNewPalette(); return TRUE; })
-#define ON_WM_PALETTECHANGED() \
-    QX_MSG_ENTRY(WM_PALETTECHANGED, { pThis->OnPaletteChanged(CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam))); return TRUE; })
-#define ON_WM_DROPFILES() \
-    QX_MSG_ENTRY(WM_DROPFILES, { pThis->OnDropFiles(reinterpret_cast<HDROP>(call.wParam)); return TRUE; })
-#define ON_WM_QUERYENDSESSION() \
-    QX_MSG_ENTRY(WM_QUERYENDSESSION, { call.lResult = pThis->OnQueryEndSession(); return TRUE; })
-#define ON_WM_ENDSESSION() \
-    QX_MSG_ENTRY(WM_ENDSESSION, { pThis->OnEndSession(static_cast<BOOL>(call.wParam)); return TRUE; })
-#define ON_WM_MDIACTIVATE()                                                                  \
-    QX_MSG_ENTRY(WM_MDIACTIVATE, {                                                           \
-        CWnd* act_ = CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam));                  \
-        pThis->OnMDIActivate(act_ == pThis, act_, CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam))); \
-        return TRUE; })
-#define ON_WM_COPYDATA() \
-    QX_MSG_ENTRY(WM_COPYDATA, { call.lResult = pThis->OnCopyData(CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam)), reinterpret_cast<COPYDATASTRUCT*>(call.lParam)); return TRUE; })
+#define ON_WM_CTLCOLOR()                                                                         \
+  {AfxEntryMessage, WM_CTLCOLOR, 0, 0, 0, nullptr, QX_DISPATCH({                                 \
+     call.lResult = reinterpret_cast<LRESULT>(pThis->OnCtlColor(                                 \
+         CDC::FromHandle(reinterpret_cast<HDC>(call.wParam)),                                    \
+         CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam)), static_cast<UINT>(call.nCode))); \
+     return TRUE;                                                                                \
+   })},
+#define ON_WM_HELPINFO()                                                        \
+  QX_MSG_ENTRY(WM_HELP, {                                                       \
+    call.lResult = pThis->OnHelpInfo(reinterpret_cast<HELPINFO*>(call.lParam)); \
+    return TRUE;                                                                \
+  })
+#define ON_WM_QUERYNEWPALETTE()                \
+  QX_MSG_ENTRY(WM_QUERYNEWPALETTE, {           \
+    call.lResult = pThis->OnQueryNewPalette(); \
+    return TRUE;                               \
+  })
+#define ON_WM_PALETTECHANGED()                                                      \
+  QX_MSG_ENTRY(WM_PALETTECHANGED, {                                                 \
+    pThis->OnPaletteChanged(CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam))); \
+    return TRUE;                                                                    \
+  })
+#define ON_WM_DROPFILES()                                     \
+  QX_MSG_ENTRY(WM_DROPFILES, {                                \
+    pThis->OnDropFiles(reinterpret_cast<HDROP>(call.wParam)); \
+    return TRUE;                                              \
+  })
+#define ON_WM_QUERYENDSESSION()                \
+  QX_MSG_ENTRY(WM_QUERYENDSESSION, {           \
+    call.lResult = pThis->OnQueryEndSession(); \
+    return TRUE;                               \
+  })
+#define ON_WM_ENDSESSION()                               \
+  QX_MSG_ENTRY(WM_ENDSESSION, {                          \
+    pThis->OnEndSession(static_cast<BOOL>(call.wParam)); \
+    return TRUE;                                         \
+  })
+#define ON_WM_MDIACTIVATE()                                                      \
+  QX_MSG_ENTRY(WM_MDIACTIVATE, {                                                 \
+    CWnd* act_ = CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam));          \
+    pThis->OnMDIActivate(act_ == pThis, act_,                                    \
+                         CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam))); \
+    return TRUE;                                                                 \
+  })
+#define ON_WM_COPYDATA()                                                                    \
+  QX_MSG_ENTRY(WM_COPYDATA, {                                                               \
+    call.lResult = pThis->OnCopyData(CWnd::FromHandle(reinterpret_cast<HWND>(call.wParam)), \
+                                     reinterpret_cast<COPYDATASTRUCT*>(call.lParam));       \
+    return TRUE;                                                                            \
+  })

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+
 #include <commdlg.h>
 
 #include "framework/base/cstring.h"
@@ -21,7 +22,7 @@ typedef BOOL (*AfxFileDialogSeam)(OPENFILENAMEA* ofn, BOOL open);
 typedef BOOL (*AfxColorDialogSeam)(CHOOSECOLORA* cc);
 // ShellExecute. Returns the ShellExecute result (above 32 on success).
 typedef HINSTANCE (*AfxShellExecuteSeam)(HWND owner, LPCSTR operation, LPCSTR file,
-                                          LPCSTR parameters, LPCSTR directory, INT show);
+                                         LPCSTR parameters, LPCSTR directory, INT show);
 // Context help (CWnd::WinHelp): topic with HELP_CONTEXT, or other help commands.
 typedef BOOL (*AfxHelpSeam)(HWND owner, DWORD_PTR data, UINT command);
 // The clock: the current local time.
@@ -55,13 +56,13 @@ CString AfxHelpTopicFile(DWORD_PTR topic);
 // Installs a seam for the lifetime of the object, then puts the previous one back.
 template <class Fn>
 class CSeamOverride {
-public:
-    CSeamOverride(Fn (*setter)(Fn), Fn fake) : m_setter(setter), m_previous(setter(fake)) {}
-    ~CSeamOverride() { m_setter(m_previous); }
-    CSeamOverride(const CSeamOverride&) = delete;
-    CSeamOverride& operator=(const CSeamOverride&) = delete;
+ public:
+  CSeamOverride(Fn (*setter)(Fn), Fn fake) : m_setter(setter), m_previous(setter(fake)) {}
+  ~CSeamOverride() { m_setter(m_previous); }
+  CSeamOverride(const CSeamOverride&) = delete;
+  CSeamOverride& operator=(const CSeamOverride&) = delete;
 
-private:
-    Fn (*m_setter)(Fn);
-    Fn m_previous;
+ private:
+  Fn (*m_setter)(Fn);
+  Fn m_previous;
 };

@@ -1,0 +1,164 @@
+// Dialogs: the modal-dialog seam, the modal loop's PreTranslateMessage walk and data exchange
+// that applies all or nothing.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "framework/win/afxwin.h"
+#include "tests/framework/win/testdialogs.h"
+
+namespace {
+
+std::vector<std::string> g_boxes;
+int RecordBox(HWND, LPCSTR text, LPCSTR, UINT) {
+  g_boxes.push_back(text);
+  return IDOK;
+}
+
+// What the current test does once the dialog exists.
+std::function<void(CDialog*)> g_script;
+void RunScript(CDialog* dlg) {
+  if (g_script) g_script(dlg);
+}
+
+class CExchangeDlg : public CDialog {
+ public:
+  CExchangeDlg() : CDialog(IDD_TEST_EXCHANGE) {}
+  int m_count = 1;
+  double m_value = 0.5;
+  CString m_seenAtInit;
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    GetDlgItemText(IDC_NUM_EDIT, m_seenAtInit);
+    return TRUE;
+  }
+  void DoDataExchange(CDataExchange* pDX) override {
+    DDX_Text(pDX, IDC_INT_EDIT, m_count);
+    DDX_Text(pDX, IDC_NUM_EDIT, m_value);
+    DDV_MinMaxDouble(pDX, m_value, 0.0, 10.0);
+  }
+};
+
+// An edit that keeps Enter for itself, as an in-place editor does.
+class CEnterEdit : public CEdit {
+ public:
+  int m_enters = 0;
+  BOOL PreTranslateMessage(MSG* pMsg) override {
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN) {
+      ++m_enters;
+      return TRUE;
+    }
+    return FALSE;
+  }
+};
+
+class CKeysDlg : public CDialog {
+ public:
+  CKeysDlg() : CDialog(IDD_TEST_KEYS) {}
+  CEnterEdit m_enter;
+  void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, IDC_ENTER_EDIT, m_enter); }
+};
+
+class DialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override { g_boxes.clear(); }
+  void TearDown() override {
+    g_script = nullptr;
+    AfxDeleteTempMaps();
+  }
+  CSeamOverride<AfxModalDialogSeam> m_modal{AfxSetModalDialogSeam, RunScript};
+  CSeamOverride<AfxMessageBoxSeam> m_boxes{AfxSetMessageBoxSeam, RecordBox};
+};
+
+void PostKey(HWND hWnd, UINT vk) {
+  PostMessageA(hWnd, WM_KEYDOWN, vk, 1);
+  PostMessageA(hWnd, WM_KEYUP, vk, 0xC0000001);
+}
+
+TEST_F(DialogTest, SeamRunsAfterInitDialogAndCanEndTheDialog) {
+  CExchangeDlg dlg;
+  bool sawWindow = false;
+  g_script = [&](CDialog* d) {
+    sawWindow = d == &dlg && IsWindow(d->m_hWnd);
+    d->EndDialog(42);
+  };
+  EXPECT_EQ(dlg.DoModal(), 42);
+  EXPECT_TRUE(sawWindow);
+  EXPECT_EQ(dlg.m_seenAtInit, "0.5");  // OnInitDialog exchanged the members in
+  EXPECT_EQ(dlg.m_hWnd, (HWND)NULL);   // and the window is gone afterwards
+}
+
+TEST_F(DialogTest, EnterKeptByAChildDoesNotPressOk) {
+  CKeysDlg dlg;
+  g_script = [](CDialog* d) {
+    PostKey(d->GetDlgItem(IDC_ENTER_EDIT)->m_hWnd, VK_RETURN);
+    d->PostMessage(WM_COMMAND, IDCANCEL, 0);
+  };
+  EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  EXPECT_EQ(dlg.m_enter.m_enters, 1);
+
+  // The same key in an ordinary edit goes to the dialog's keyboard handling: OK.
+  CKeysDlg second;
+  g_script = [](CDialog* d) {
+    PostKey(d->GetDlgItem(IDC_PLAIN_EDIT)->m_hWnd, VK_RETURN);
+    d->PostMessage(WM_COMMAND, IDCANCEL, 0);
+  };
+  EXPECT_EQ(second.DoModal(), IDOK);
+  EXPECT_EQ(second.m_enter.m_enters, 0);
+}
+
+TEST_F(DialogTest, DataExchangeIsAllOrNothing) {
+  CExchangeDlg dlg;
+  HWND focusAfterFail = NULL;
+  HWND numEdit = NULL;
+  DWORD selAfterFail = 0;
+  int countAfterFail = -1;
+  double valueAfterRange = -1;
+  int countAfterRange = -1;
+  g_script = [&](CDialog* d) {
+    d->ShowWindow(SW_SHOWNORMAL);
+    d->SetForegroundWindow();
+    d->SetDlgItemText(IDC_INT_EDIT, "7");
+    d->SetDlgItemText(IDC_NUM_EDIT, "abc");
+    d->OnOK();  // refused: the dialog stays
+    focusAfterFail = GetFocus();
+    numEdit = GetDlgItem(d->m_hWnd, IDC_NUM_EDIT);
+    selAfterFail = (DWORD)d->SendDlgItemMessage(IDC_NUM_EDIT, EM_GETSEL);
+    countAfterFail = dlg.m_count;
+
+    d->SetDlgItemText(IDC_NUM_EDIT, "12");  // a number, but out of range
+    d->OnOK();
+    valueAfterRange = dlg.m_value;
+    countAfterRange = dlg.m_count;
+
+    d->SetDlgItemText(IDC_NUM_EDIT, " 2.5 ");
+    d->OnOK();  // accepted: ends the dialog
+  };
+  EXPECT_EQ(dlg.DoModal(), IDOK);
+  EXPECT_EQ(countAfterFail, 1);        // the int read before the failure was put back
+  EXPECT_EQ(focusAfterFail, numEdit);  // the bad control has the focus
+  EXPECT_EQ(LOWORD(selAfterFail), 0);
+  EXPECT_EQ(HIWORD(selAfterFail), 3);  // the whole bad text is selected
+  EXPECT_EQ(valueAfterRange, 0.5);
+  EXPECT_EQ(countAfterRange, 1);
+  ASSERT_EQ(g_boxes.size(), 2u);
+  EXPECT_EQ(g_boxes[0], kDdxEnterNumber);
+  EXPECT_EQ(g_boxes[1], "Enter a number from 0 to 10.");
+  EXPECT_EQ(dlg.m_count, 7);
+  EXPECT_EQ(dlg.m_value, 2.5);
+}
+
+TEST_F(DialogTest, ModelessDialogLivesUntilDestroyed) {
+  CExchangeDlg dlg;
+  ASSERT_TRUE(dlg.Create(IDD_TEST_EXCHANGE));
+  EXPECT_EQ(CWnd::FromHandlePermanent(dlg.m_hWnd), &dlg);
+  EXPECT_EQ(dlg.m_nIDHelp, (UINT)IDD_TEST_EXCHANGE);
+  dlg.EndDialog(IDOK);  // hides a modeless dialog
+  EXPECT_FALSE(dlg.IsWindowVisible());
+  EXPECT_TRUE(dlg.DestroyWindow());
+  EXPECT_EQ(dlg.m_hWnd, (HWND)NULL);
+}
+
+}  // namespace

@@ -1,0 +1,253 @@
+// Message maps, routing and reflection, the exception barrier, handle maps, timers, styles and
+// the message-box seam, on real windows under a display.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "framework/win/afxwin.h"
+
+namespace {
+
+std::vector<std::string> g_log;
+
+struct MessageBoxRecord {
+  static std::vector<std::string> texts;
+  static int answer;
+  static int Fake(HWND, LPCSTR text, LPCSTR, UINT) {
+    texts.push_back(text ? text : "");
+    return answer;
+  }
+};
+std::vector<std::string> MessageBoxRecord::texts;
+int MessageBoxRecord::answer = IDOK;
+
+const UINT kIdButton = 10;
+const UINT kIdChild = 11;
+const UINT kIdOther = 12;
+
+// A button that sees its own click first; its EX handler returns m_handled: TRUE keeps the
+// click to itself, FALSE lets the parent's handler run as well.
+class CReflectButton : public CButton {
+ public:
+  BOOL m_handled = FALSE;
+  afx_msg BOOL OnReflectedClick() {
+    g_log.push_back("child");
+    return m_handled;
+  }
+  DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CReflectButton, CButton)
+ON_CONTROL_REFLECT_EX(BN_CLICKED, &CReflectButton::OnReflectedClick)
+END_MESSAGE_MAP()
+
+// A control whose notification is reflected to it with the EX meaning.
+class CNotifyChild : public CWnd {
+ public:
+  BOOL m_handled = FALSE;
+  afx_msg BOOL OnReflectedNotify(NMHDR*, LRESULT* result) {
+    g_log.push_back("child-notify");
+    *result = 7;
+    return m_handled;
+  }
+  DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CNotifyChild, CWnd)
+ON_NOTIFY_REFLECT_EX(NM_CLICK, &CNotifyChild::OnReflectedNotify)
+END_MESSAGE_MAP()
+
+class CParentWnd : public CWnd {
+ public:
+  int m_timerTicks = 0;
+  int m_posChanging = 0;
+  afx_msg void OnButton() { g_log.push_back("parent"); }
+  afx_msg void OnChildNotify10(NMHDR*, LRESULT*) { g_log.push_back("parent-notify"); }
+  afx_msg void OnListFirst(NMHDR*, LRESULT* result) {
+    g_log.push_back("list-first");
+    *result = 3;
+  }
+  afx_msg void OnRange(UINT id) { g_log.push_back("range " + std::to_string(id)); }
+  afx_msg LRESULT OnThrowStd(WPARAM, LPARAM) { throw std::runtime_error("broken handler"); }
+  afx_msg LRESULT OnThrowFramework(WPARAM, LPARAM) { AfxThrowNotSupportedException(); }
+  afx_msg LRESULT OnThrowUser(WPARAM, LPARAM) { AfxThrowUserException(); }
+  afx_msg LRESULT OnPlain(WPARAM w, LPARAM) { return static_cast<LRESULT>(w) * 2; }
+  afx_msg void OnTimer(UINT_PTR) { ++m_timerTicks; }
+  afx_msg void OnWindowPosChanging(WINDOWPOS*) { ++m_posChanging; }
+  DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CParentWnd, CWnd)
+ON_BN_CLICKED(kIdButton, &CParentWnd::OnButton)
+ON_NOTIFY(NM_CLICK, kIdChild, &CParentWnd::OnChildNotify10)
+ON_NOTIFY(LVN_FIRST, kIdOther, &CParentWnd::OnListFirst)
+ON_COMMAND_RANGE(200, 210, &CParentWnd::OnRange)
+ON_MESSAGE(WM_APP + 1, &CParentWnd::OnThrowStd)
+ON_MESSAGE(WM_APP + 2, &CParentWnd::OnThrowFramework)
+ON_MESSAGE(WM_APP + 3, &CParentWnd::OnThrowUser)
+ON_MESSAGE(WM_APP + 4, &CParentWnd::OnPlain)
+ON_WM_TIMER()
+ON_WM_WINDOWPOSCHANGING()
+END_MESSAGE_MAP()
+
+class MessagesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g_log.clear();
+    MessageBoxRecord::texts.clear();
+    ASSERT_TRUE(
+        m_parent.CreateEx(0, NULL, "parent", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, NULL, NULL));
+    ASSERT_TRUE(m_button.Create("A", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(5, 5, 60, 30),
+                                &m_parent, kIdButton));
+    ASSERT_TRUE(m_child.Create(NULL, NULL, WS_CHILD, CRect(70, 5, 90, 30), &m_parent, kIdChild));
+  }
+  void TearDown() override { AfxDeleteTempMaps(); }
+
+  void Click() {
+    m_parent.SendMessage(WM_COMMAND, MAKEWPARAM(kIdButton, BN_CLICKED), (LPARAM)m_button.m_hWnd);
+  }
+  LRESULT Notify(HWND from, UINT_PTR id, UINT code) {
+    NMHDR hdr = {from, id, code};
+    return m_parent.SendMessage(WM_NOTIFY, id, (LPARAM)&hdr);
+  }
+
+  CSeamOverride<AfxMessageBoxSeam> m_boxes{AfxSetMessageBoxSeam, MessageBoxRecord::Fake};
+  CParentWnd m_parent;
+  CReflectButton m_button;
+  CNotifyChild m_child;
+};
+
+TEST_F(MessagesTest, ReflectionReachesTheChildFirstWithTheExMeaning) {
+  m_button.m_handled = FALSE;
+  Click();
+  EXPECT_EQ(g_log, (std::vector<std::string>{"child", "parent"}));
+
+  g_log.clear();
+  m_button.m_handled = TRUE;
+  Click();
+  EXPECT_EQ(g_log, (std::vector<std::string>{"child"}));
+
+  g_log.clear();
+  m_child.m_handled = FALSE;
+  LRESULT r = Notify(m_child.m_hWnd, kIdChild, NM_CLICK);
+  EXPECT_EQ(g_log, (std::vector<std::string>{"child-notify", "parent-notify"}));
+  EXPECT_EQ(r, 7);
+
+  g_log.clear();
+  m_child.m_handled = TRUE;
+  Notify(m_child.m_hWnd, kIdChild, NM_CLICK);
+  EXPECT_EQ(g_log, (std::vector<std::string>{"child-notify"}));
+}
+
+TEST_F(MessagesTest, NotifyEntriesMatchIdAndFullCode) {
+  // LVN_FIRST (-100) from id 12 only; the same code from another id, or a neighbouring code
+  // from id 12, finds nothing.
+  EXPECT_EQ(Notify(NULL, kIdOther, LVN_FIRST), 3);
+  EXPECT_EQ(Notify(NULL, kIdChild + 100, LVN_FIRST), 0);
+  EXPECT_EQ(Notify(NULL, kIdOther, LVN_FIRST - 1), 0);
+  // A code equal in its low 16 bits only must not match either.
+  EXPECT_EQ(Notify(NULL, kIdOther, (UINT)(LVN_FIRST)&0xFFFF), 0);
+  EXPECT_EQ(g_log, (std::vector<std::string>{"list-first"}));
+
+  g_log.clear();
+  EXPECT_TRUE(m_parent.DoCommand(205));
+  EXPECT_FALSE(m_parent.DoCommand(211));
+  EXPECT_EQ(g_log, (std::vector<std::string>{"range 205"}));
+  AFX_CMDHANDLERINFO info = {};
+  EXPECT_TRUE(m_parent.OnCmdMsg(200, CN_COMMAND, nullptr, &info));
+  EXPECT_EQ(info.pTarget, &m_parent);
+  EXPECT_EQ(g_log.size(), 1u);  // asking for the handler does not run it
+}
+
+TEST_F(MessagesTest, ExceptionsNeverCrossTheWindowProcedure) {
+  int before = AfxGetReportedExceptionCount();
+  EXPECT_EQ(m_parent.SendMessage(WM_APP + 1), 0);
+  EXPECT_EQ(m_parent.SendMessage(WM_APP + 2), 0);
+  EXPECT_EQ(AfxGetReportedExceptionCount(), before + 2);
+  ASSERT_EQ(MessageBoxRecord::texts.size(), 2u);
+  EXPECT_NE(MessageBoxRecord::texts[0].find("broken handler"), std::string::npos);
+  // A user exception was reported by whoever threw it: no second message.
+  EXPECT_EQ(m_parent.SendMessage(WM_APP + 3), 0);
+  EXPECT_EQ(MessageBoxRecord::texts.size(), 2u);
+  // The window still works.
+  EXPECT_EQ(m_parent.SendMessage(WM_APP + 4, 21), 42);
+}
+
+TEST_F(MessagesTest, TimersArriveThroughTheMap) {
+  m_parent.SetTimer(1, 10);
+  DWORD start = GetTickCount();
+  MSG msg;
+  while (m_parent.m_timerTicks < 2 && GetTickCount() - start < 3000) {
+    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    Sleep(5);
+  }
+  m_parent.KillTimer(1);
+  EXPECT_GE(m_parent.m_timerTicks, 2);
+}
+
+TEST_F(MessagesTest, ModifyStyleDoesNothingWhenTheStyleStays) {
+  m_parent.m_posChanging = 0;
+  EXPECT_FALSE(m_parent.ModifyStyleEx(WS_EX_CLIENTEDGE, 0, SWP_FRAMECHANGED));
+  EXPECT_FALSE(m_parent.ModifyStyle(0, WS_CAPTION, SWP_FRAMECHANGED));
+  EXPECT_EQ(m_parent.m_posChanging, 0);
+  EXPECT_TRUE(m_parent.ModifyStyleEx(0, WS_EX_CLIENTEDGE, SWP_FRAMECHANGED));
+  EXPECT_GT(m_parent.m_posChanging, 0);
+  EXPECT_TRUE(m_parent.GetExStyle() & WS_EX_CLIENTEDGE);
+}
+
+int g_deleted = 0;
+class CSelfDeleting : public CWnd {
+ public:
+  void PostNcDestroy() override {
+    ++g_deleted;
+    delete this;
+  }
+};
+
+TEST_F(MessagesTest, HandleMapLifetime) {
+  // A window the framework does not know gets a temporary object until idle time.
+  HWND raw = CreateWindowExA(0, "STATIC", "raw", WS_CHILD, 0, 0, 10, 10, m_parent.m_hWnd, NULL,
+                             NULL, NULL);
+  ASSERT_TRUE(raw != NULL);
+  AfxDeleteTempMaps();
+  CWnd* temp = CWnd::FromHandle(raw);
+  EXPECT_EQ(CWnd::FromHandle(raw), temp);
+  EXPECT_EQ(CWnd::FromHandlePermanent(raw), nullptr);
+  EXPECT_EQ(AfxGetTemporaryWindowCount(), 1);
+  AfxDeleteTempMaps();
+  EXPECT_EQ(AfxGetTemporaryWindowCount(), 0);
+  EXPECT_TRUE(IsWindow(raw));  // freeing the wrapper leaves the window alone
+
+  // Subclassed windows map to their object; GetDlgItem finds it.
+  EXPECT_EQ(m_parent.GetDlgItem(kIdButton), &m_button);
+  int permanent = AfxGetPermanentWindowCount();
+  {
+    CWnd wrapper;
+    ASSERT_TRUE(wrapper.SubclassWindow(raw));
+    EXPECT_EQ(AfxGetPermanentWindowCount(), permanent + 1);
+    EXPECT_EQ(CWnd::FromHandle(raw), &wrapper);
+  }
+  // The object took its window with it.
+  EXPECT_FALSE(IsWindow(raw));
+  EXPECT_EQ(AfxGetPermanentWindowCount(), permanent);
+
+  // An object made with new deletes itself after its last message.
+  g_deleted = 0;
+  CSelfDeleting* self = new CSelfDeleting;
+  ASSERT_TRUE(self->Create(NULL, NULL, WS_CHILD, CRect(0, 0, 5, 5), &m_parent, 99));
+  HWND hSelf = self->m_hWnd;
+  EXPECT_EQ(AfxGetPermanentWindowCount(), permanent + 1);
+  DestroyWindow(hSelf);
+  EXPECT_EQ(g_deleted, 1);
+  EXPECT_EQ(AfxGetPermanentWindowCount(), permanent);
+  EXPECT_EQ(CWnd::FromHandlePermanent(hSelf), nullptr);
+}
+
+TEST_F(MessagesTest, MessageBoxesGoThroughTheSeam) {
+  MessageBoxRecord::answer = IDNO;
+  EXPECT_EQ(AfxMessageBox("Save changes?", MB_YESNO), IDNO);
+  EXPECT_EQ(m_parent.MessageBox("Second"), IDNO);
+  EXPECT_EQ(MessageBoxRecord::texts, (std::vector<std::string>{"Save changes?", "Second"}));
+  MessageBoxRecord::answer = IDOK;
+}
+
+}  // namespace
