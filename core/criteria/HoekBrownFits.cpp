@@ -177,11 +177,13 @@ void CHoekBrownCriterion::RockMassModelDerivs(double x, const double* p, double 
 
 double CHoekBrownCriterion::LabSimplexObjective(const double* p, const double* x, const double* y,
                                                 int n) {
+  // The model of LabModelDerivs, value only.
+  const double mi = p[0];
+  const double sigci = p[1];
   double sum = 0.0;
-  double d[2];
   for (int i = 0; i < n; i++) {
-    double model = 0.0;
-    LabModelDerivs(x[i], p, &model, d);
+    const double t = mi * x[i] / sigci + 1.0;
+    const double model = t >= 0.0 ? x[i] + sigci * std::sqrt(t) : x[i] - sigci * std::sqrt(-t);
     sum += (y[i] - model) * (y[i] - model);
   }
   return sum;
@@ -190,11 +192,13 @@ double CHoekBrownCriterion::LabSimplexObjective(const double* p, const double* x
 double CHoekBrownCriterion::RockMassSimplexObjective(const double* p, const double* x,
                                                      const double* y, int n, double sigci,
                                                      double D) {
+  // The model of RockMassModelDerivs, value only, constants formed once.
+  double mb, s, a;
+  RockMassConstants(p[0], p[1], D, &mb, &s, &a);
   double sum = 0.0;
-  double d[2];
   for (int i = 0; i < n; i++) {
-    double model = 0.0;
-    RockMassModelDerivs(x[i], p, sigci, D, &model, d);
+    const double t = mb * x[i] / sigci + s;
+    const double model = t >= 0.0 ? x[i] + sigci * std::pow(t, a) : x[i] - sigci * std::pow(-t, a);
     sum += (y[i] - model) * (y[i] - model);
   }
   return sum;
