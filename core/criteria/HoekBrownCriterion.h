@@ -94,6 +94,8 @@ class CHoekBrownCriterion : public CStrengthCriterion {
   // and residual outputs and the BEST-FIT residuals are left as they were;
   // the rock-mass fits still write mb, s and a from the mi and GSI outputs
   // when they had at least two points. The model's parameters never change.
+  // The simplex fits restart a converged run from its best vertex while that
+  // still lowers the residuals (the lab start vertices lie on one line).
   BOOL FitLabDataLM(double* mi, double* sigci, double* residuals);
   BOOL FitLabDataSimplex(double* mi, double* sigci, double* residuals);
   BOOL FitLabDataLinear(double* mi, double* sigci, double* residuals);

@@ -123,6 +123,26 @@ TEST(HoekBrownFits, TooFewPointsChangeNothing) {
   EXPECT_EQ(4.0, GSI);
   EXPECT_EQ(5.0, mb);
   EXPECT_EQ(7.0, hb.GetBestFitResiduals());
+
+  // Solver failures (values that are not numbers): FALSE, parameter and
+  // residual outputs and BEST-FIT untouched; mb, s and a follow the mi and
+  // GSI left in the outputs.
+  const double nx[3] = {0, 1, 2}, ny[3] = {30, std::nan(""), 40};
+  hb.SetLabData(3, nx, ny);
+  hb.SetRockMassData(3, nx, ny);
+  EXPECT_FALSE(hb.FitLabDataLM(&mi, &sigci, &res));
+  EXPECT_FALSE(hb.FitLabDataLinear(&mi, &sigci, &res));
+  EXPECT_EQ(1.0, mi);
+  EXPECT_EQ(2.0, sigci);
+  EXPECT_EQ(3.0, res);
+  mi = 12.0;
+  GSI = 45.0;
+  EXPECT_FALSE(hb.FitRockMassDataLM(&mi, &GSI, &mb, &s, &a, &res, 30, 0.5));
+  EXPECT_EQ(12.0, mi);
+  EXPECT_EQ(45.0, GSI);
+  EXPECT_EQ(3.0, res);
+  ExpectConstantsMatch(12.0, 45.0, 0.5, mb, s, a);
+  EXPECT_EQ(7.0, hb.GetBestFitResiduals());
 }
 
 TEST(HoekBrownFits, DegenerateLabDataGiveNoNaN) {

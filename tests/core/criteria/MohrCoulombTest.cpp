@@ -328,6 +328,20 @@ TEST(MohrCoulomb, FitsFailWithoutTouchingOutputs) {
   EXPECT_EQ(44.0, sum);
   EXPECT_EQ(3.5, mc.GetBestFitResiduals());
 
+  // A fit that cannot converge (values that are not numbers) takes the
+  // failure path: nothing computed from or converted in the caller's outputs.
+  const double nx[3] = {0, 1, 2}, ny[3] = {1, std::nan(""), 3};
+  mc.SetLabData(3, nx, ny);
+  EXPECT_FALSE(mc.FitTriaxialDataLM(&c, &phi, &sigt, &sum));
+  EXPECT_FALSE(mc.FitShearDataLM(&c, &phi, &sigt, &sum));
+  EXPECT_FALSE(mc.FitTriaxialDataLinear(&c, &phi, &sigt, &sum));
+  EXPECT_FALSE(mc.FitShearDataLinear(&c, &phi, &sigt, &sum));
+  EXPECT_EQ(11.0, c);
+  EXPECT_EQ(22.0, phi);
+  EXPECT_EQ(33.0, sigt);
+  EXPECT_EQ(44.0, sum);
+  EXPECT_EQ(3.5, mc.GetBestFitResiduals());
+
   // A triaxial slope at or below 1 (sig1 - sig3 shrinking) or negative
   // gives no friction angle: FALSE, not asin outside [-1, 1].
   const double x[3] = {0, 5, 10};
