@@ -30,6 +30,33 @@ ChartRenderer::~ChartRenderer() {
   for (auto& f : m_fonts) {
     if (f.second != f.first.first) DeleteObject(f.second);
   }
+  for (auto& b : m_brushes) DeleteObject(b.second);
+  for (auto& p : m_pens) DeleteObject(p.second);
+}
+
+HBRUSH ChartRenderer::Brush(COLORREF color) {
+  auto it = m_brushes.find(color);
+  if (it != m_brushes.end()) return it->second;
+  HBRUSH b = CreateSolidBrush(color);
+  if (b) m_brushes.emplace(color, b);
+  return b;
+}
+
+// Width 1: a cosmetic pen; wider: a geometric pen with round ends and joins.
+HPEN ChartRenderer::Pen(COLORREF color, int width) {
+  const auto key = std::make_pair(color, width);
+  auto it = m_pens.find(key);
+  if (it != m_pens.end()) return it->second;
+  HPEN p;
+  if (width <= 1) {
+    p = CreatePen(PS_SOLID, 1, color);
+  } else {
+    LOGBRUSH lb = {BS_SOLID, color, 0};
+    p = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
+                     static_cast<DWORD>(width), &lb, 0, nullptr);
+  }
+  if (p) m_pens.emplace(key, p);
+  return p;
 }
 
 int ChartRenderer::X(double x) const {
@@ -72,8 +99,7 @@ HFONT ChartRenderer::ScaledFont(HFONT base, bool rotated) {
 void ChartRenderer::FillRect(const SceneItem& it) {
   RECT r = {X(it.rect.x0), Y(it.rect.y0), X(it.rect.x1), Y(it.rect.y1)};
   if (r.right <= r.left || r.bottom <= r.top) return;
-  GdiObject<HBRUSH> brush(CreateSolidBrush(it.color));
-  ::FillRect(m_dc, &r, brush.Get());
+  ::FillRect(m_dc, &r, Brush(it.color));
 }
 
 // An axis-aligned line as a filled band: both ends included, square ends as wide as the line,
@@ -96,22 +122,13 @@ void ChartRenderer::Rule(const SceneItem& it) {
     const int y1 = std::max(Y(it.a.y), Y(it.b.y)) - (ew - 1) / 2 + ew;
     r = RECT{x, y0, x + w, y1};
   }
-  GdiObject<HBRUSH> brush(CreateSolidBrush(it.color));
-  ::FillRect(m_dc, &r, brush.Get());
+  ::FillRect(m_dc, &r, Brush(it.color));
 }
 
 void ChartRenderer::Polyline(const SceneItem& it) {
   const double scale = (m_t.sx + m_t.sy) / 2;
   const int width = Thickness(it.width, scale);
-  GdiObject<HPEN> pen;
-  if (width <= 1) {
-    pen.Reset(CreatePen(PS_SOLID, 1, it.color));
-  } else {
-    LOGBRUSH lb = {BS_SOLID, it.color, 0};
-    pen.Reset(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
-                           static_cast<DWORD>(width), &lb, 0, nullptr));
-  }
-  SelectGuard selectPen(m_dc, pen.Get());
+  SelectGuard selectPen(m_dc, Pen(it.color, width));
 
   // Device coordinates in double; dashes are cut here so their lengths scale with the line.
   PolyRun run;
@@ -122,23 +139,33 @@ void ChartRenderer::Polyline(const SceneItem& it) {
   const DashPattern dash = DashFor(it.pattern);
   DashRun(run, dash.lengths, dash.count, scale * std::max(1, it.width), &pieces);
 
+  // All pieces in one call.
   std::vector<POINT> pts;
+  std::vector<DWORD> counts;
   for (const PolyRun& piece : pieces) {
-    pts.clear();
+    const std::size_t start = pts.size();
     for (const PointD& p : piece) {
       const POINT q = {ClampDevice(p.x), ClampDevice(p.y)};
-      if (pts.empty() || q.x != pts.back().x || q.y != pts.back().y) pts.push_back(q);
+      if (pts.size() == start || q.x != pts.back().x || q.y != pts.back().y) pts.push_back(q);
     }
-    if (pts.size() == 1) pts.push_back(POINT{pts[0].x + 1, pts[0].y});  // a dot still shows
-    if (width <= 1) {
-      // Cosmetic lines leave out their last pixel; put it in, as the line ends there.
-      const POINT last = pts.back();
-      ::Polyline(m_dc, pts.data(), static_cast<int>(pts.size()));
-      SetPixelV(m_dc, last.x, last.y, it.color);
-    } else {
-      ::Polyline(m_dc, pts.data(), static_cast<int>(pts.size()));
-    }
+    if (pts.size() - start == 1)
+      pts.push_back(POINT{pts.back().x + 1, pts.back().y});  // a dot still shows
+    counts.push_back(static_cast<DWORD>(pts.size() - start));
   }
+  if (counts.empty()) return;
+  PolyPolyline(m_dc, pts.data(), counts.data(), static_cast<DWORD>(counts.size()));
+  // A cosmetic line leaves out its last pixel; an unbroken line ends there, so put it in.
+  if (width <= 1 && counts.size() == 1) SetPixelV(m_dc, pts.back().x, pts.back().y, it.color);
+}
+
+void ChartRenderer::FlushBoxes() {
+  if (m_boxCounts.empty()) return;
+  SelectGuard selectPen(m_dc, GetStockObject(NULL_PEN));
+  SelectGuard selectBrush(m_dc, Brush(m_boxColor));
+  // Without a pen a polygon fills [left, right) x [top, bottom), as FillRect does.
+  PolyPolygon(m_dc, m_boxPoints.data(), m_boxCounts.data(), static_cast<int>(m_boxCounts.size()));
+  m_boxPoints.clear();
+  m_boxCounts.clear();
 }
 
 void ChartRenderer::Marker(const SceneItem& it) {
@@ -146,26 +173,36 @@ void ChartRenderer::Marker(const SceneItem& it) {
   const int cx = X(it.a.x), cy = Y(it.a.y);
   const int d = std::max(1, RoundPixel(it.size * scale));
   const int h = d / 2;
-  const int penWidth = Thickness(1, scale);
-  GdiObject<HPEN> pen(CreatePen(PS_SOLID, penWidth, it.color));
-  GdiObject<HBRUSH> brush(CreateSolidBrush(it.color));
-  SelectGuard selectPen(m_dc, pen.Get());
+  HBRUSH brush = Brush(it.color);
+  if (it.symbol != kSymbolDot && it.symbol != kSymbolTriangle && it.symbol != kSymbolDiamond &&
+      it.symbol != kSymbolCircle && it.symbol != kSymbolStar && it.symbol != kSymbolCross) {
+    // Boxes are gathered and filled together (one record in a metafile).
+    if (!m_boxCounts.empty() && m_boxColor != it.color) FlushBoxes();
+    m_boxColor = it.color;
+    const int l = cx - h, t = cy - h, r = l + d, b = t + d;
+    const POINT q[4] = {{l, t}, {r, t}, {r, b}, {l, b}};
+    m_boxPoints.insert(m_boxPoints.end(), q, q + 4);
+    m_boxCounts.push_back(4);
+    return;
+  }
+  FlushBoxes();
+  SelectGuard selectPen(m_dc, Pen(it.color, Thickness(1, scale)));
   // Box, triangle, diamond and dot are filled; circle outlined; star and cross are lines.
   switch (it.symbol) {
     case kSymbolDot: {
-      SelectGuard selectBrush(m_dc, brush.Get());
+      SelectGuard selectBrush(m_dc, brush);
       const int r = std::max(1, h * 2 / 3);
       Ellipse(m_dc, cx - r, cy - r, cx + r + 1, cy + r + 1);
       break;
     }
     case kSymbolTriangle: {
-      SelectGuard selectBrush(m_dc, brush.Get());
+      SelectGuard selectBrush(m_dc, brush);
       const POINT p[3] = {{cx, cy - h}, {cx + h, cy + h}, {cx - h, cy + h}};
       Polygon(m_dc, p, 3);
       break;
     }
     case kSymbolDiamond: {
-      SelectGuard selectBrush(m_dc, brush.Get());
+      SelectGuard selectBrush(m_dc, brush);
       const POINT p[4] = {{cx, cy - h}, {cx + h, cy}, {cx, cy + h}, {cx - h, cy}};
       Polygon(m_dc, p, 4);
       break;
@@ -189,11 +226,8 @@ void ChartRenderer::Marker(const SceneItem& it) {
       }
       break;
     }
-    default: {
-      RECT r = {cx - h, cy - h, cx - h + d, cy - h + d};
-      ::FillRect(m_dc, &r, brush.Get());
+    default:
       break;
-    }
   }
 }
 
@@ -226,6 +260,7 @@ void ChartRenderer::Play(const Scene& scene) {
   // Nothing leaves the chart's rectangle.
   IntersectClipRect(m_dc, X(0), Y(0), X(scene.width), Y(scene.height));
   for (const SceneItem& it : scene.items) {
+    if (it.kind != SceneKind::Marker) FlushBoxes();
     switch (it.kind) {
       case SceneKind::FillRect:
         FillRect(it);
@@ -257,6 +292,7 @@ void ChartRenderer::Play(const Scene& scene) {
         break;
     }
   }
+  FlushBoxes();
   while (m_clipLevel > 0) {
     RestoreDC(m_dc, -1);
     --m_clipLevel;

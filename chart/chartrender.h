@@ -7,6 +7,7 @@
 
 #include <map>
 #include <utility>
+#include <vector>
 
 #include "chart/core/chartscene.h"
 
@@ -33,18 +34,27 @@ class ChartRenderer {
   int Y(double y) const;
   int Thickness(int width, double scale) const;
   HFONT ScaledFont(HFONT base, bool rotated);
+  HBRUSH Brush(COLORREF color);
+  HPEN Pen(COLORREF color, int width);
   void FillRect(const SceneItem& it);
   void Rule(const SceneItem& it);
   void Polyline(const SceneItem& it);
   void Marker(const SceneItem& it);
+  void FlushBoxes();
   void Text(const SceneItem& it);
 
   HDC m_dc;
   RenderTransform m_t;
   HFONT m_numberFont;
   HFONT m_titleFont;
-  std::map<std::pair<HFONT, bool>, HFONT> m_fonts;  // made for this drawing, deleted after
+  // Made for this drawing, deleted after.
+  std::map<std::pair<HFONT, bool>, HFONT> m_fonts;
+  std::map<COLORREF, HBRUSH> m_brushes;
+  std::map<std::pair<COLORREF, int>, HPEN> m_pens;
   int m_clipLevel = 0;
+  std::vector<POINT> m_boxPoints;  // box markers waiting to be filled
+  std::vector<INT> m_boxCounts;
+  COLORREF m_boxColor = 0;
 };
 
 }  // namespace qxchart
