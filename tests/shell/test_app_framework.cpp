@@ -1,0 +1,276 @@
+// The application framework under a display: command routing, update handlers on menus,
+// MDI activation and titles, and the document prompts through the message-box seam.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/win/app.h"
+#include "framework/win/cmdui.h"
+#include "framework/win/doc.h"
+#include "framework/win/docmanager.h"
+#include "framework/win/doctemplate.h"
+#include "framework/win/mdi.h"
+#include "framework/win/menu.h"
+#include "framework/win/seams.h"
+#include "framework/win/view.h"
+#include "tests/shell/mdiapp/mdiappres.h"
+
+namespace {
+
+std::vector<std::string> g_route;
+
+#define LOGGING_HANDLER(cls, tag)         \
+  BOOL OnRoute(UINT) {                    \
+    g_route.push_back(tag);               \
+    return FALSE; /* let routing go on */ \
+  }
+
+class CTestDoc : public CDocument {
+  DECLARE_DYNCREATE(CTestDoc)
+ public:
+  LOGGING_HANDLER(CTestDoc, "doc")
+  int saves = 0;
+  BOOL OnSaveDocument(LPCSTR path) override {
+    ++saves;
+    return CDocument::OnSaveDocument(path);
+  }
+  void OnUpdateChecked(CCmdUI* ui) { ui->SetCheck(1); }
+  void OnUpdateRadio(CCmdUI* ui) { ui->SetRadio(TRUE); }
+  void OnUpdateText(CCmdUI* ui) { ui->SetText("New text"); }
+  void OnEnabled() {}
+  DECLARE_MESSAGE_MAP()
+};
+IMPLEMENT_DYNCREATE(CTestDoc, CDocument)
+BEGIN_MESSAGE_MAP(CTestDoc, CDocument)
+ON_COMMAND_EX(ID_TEST_ROUTE, &CTestDoc::OnRoute)
+ON_COMMAND(ID_TEST_ENABLED, &CTestDoc::OnEnabled)
+ON_COMMAND(ID_TEST_CHECKED, &CTestDoc::OnEnabled)
+ON_COMMAND(ID_TEST_RADIO, &CTestDoc::OnEnabled)
+ON_COMMAND(ID_TEST_TEXT, &CTestDoc::OnEnabled)
+ON_UPDATE_COMMAND_UI(ID_TEST_CHECKED, &CTestDoc::OnUpdateChecked)
+ON_UPDATE_COMMAND_UI(ID_TEST_RADIO, &CTestDoc::OnUpdateRadio)
+ON_UPDATE_COMMAND_UI(ID_TEST_TEXT, &CTestDoc::OnUpdateText)
+END_MESSAGE_MAP()
+
+class CTestView : public CView {
+  DECLARE_DYNCREATE(CTestView)
+ public:
+  LOGGING_HANDLER(CTestView, "view")
+  // A handler that does not own the update lets routing go on to the document.
+  void OnUpdatePassOn(CCmdUI* ui) { ui->ContinueRouting(); }
+  DECLARE_MESSAGE_MAP()
+};
+IMPLEMENT_DYNCREATE(CTestView, CView)
+BEGIN_MESSAGE_MAP(CTestView, CView)
+ON_COMMAND_EX(ID_TEST_ROUTE, &CTestView::OnRoute)
+ON_UPDATE_COMMAND_UI(ID_TEST_CHECKED, &CTestView::OnUpdatePassOn)
+END_MESSAGE_MAP()
+
+class CTestChild : public CMDIChildWnd {
+  DECLARE_DYNCREATE(CTestChild)
+ public:
+  LOGGING_HANDLER(CTestChild, "child")
+  DECLARE_MESSAGE_MAP()
+};
+IMPLEMENT_DYNCREATE(CTestChild, CMDIChildWnd)
+BEGIN_MESSAGE_MAP(CTestChild, CMDIChildWnd)
+ON_COMMAND_EX(ID_TEST_ROUTE, &CTestChild::OnRoute)
+END_MESSAGE_MAP()
+
+class CTestMain : public CMDIFrameWnd {
+  DECLARE_DYNCREATE(CTestMain)
+ public:
+  LOGGING_HANDLER(CTestMain, "main")
+  DECLARE_MESSAGE_MAP()
+};
+IMPLEMENT_DYNCREATE(CTestMain, CMDIFrameWnd)
+BEGIN_MESSAGE_MAP(CTestMain, CMDIFrameWnd)
+ON_COMMAND_EX(ID_TEST_ROUTE, &CTestMain::OnRoute)
+END_MESSAGE_MAP()
+
+class CTestApp : public CWinApp {
+ public:
+  CTestApp() : CWinApp("MdiApp") {}
+  LOGGING_HANDLER(CTestApp, "app")
+  DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
+ON_COMMAND_EX(ID_TEST_ROUTE, &CTestApp::OnRoute)
+END_MESSAGE_MAP()
+
+int g_answer = IDNO;
+int g_boxes = 0;
+std::string g_lastText;
+int FakeMessageBox(HWND, LPCSTR text, LPCSTR, UINT) {
+  ++g_boxes;
+  g_lastText = text ? text : "";
+  return g_answer;
+}
+
+// One application with its main frame for each test.
+class AppFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app = new CTestApp;
+    docTemplate = new CMultiDocTemplate(IDR_TESTDOC, RUNTIME_CLASS(CTestDoc),
+                                        RUNTIME_CLASS(CTestChild), RUNTIME_CLASS(CTestView));
+    app->AddDocTemplate(docTemplate);
+    main = new CTestMain;
+    BOOL loaded = main->LoadFrame(IDR_TESTMAIN);
+    ASSERT_TRUE(loaded);
+    app->m_pMainWnd = main;
+    main->ShowWindow(SW_SHOW);
+    previous = AfxSetMessageBoxSeam(&FakeMessageBox);
+    g_boxes = 0;
+    g_route.clear();
+  }
+  void TearDown() override {
+    g_answer = IDNO;
+    if (app->m_pMainWnd) app->m_pMainWnd->SendMessage(WM_CLOSE);
+    app->PumpPendingMessages();
+    AfxSetMessageBoxSeam(previous);
+    delete app;
+  }
+  CTestDoc* NewDoc() { return static_cast<CTestDoc*>(docTemplate->OpenDocumentFile(nullptr)); }
+  CTestApp* app = nullptr;
+  CMultiDocTemplate* docTemplate = nullptr;
+  CTestMain* main = nullptr;
+  AfxMessageBoxSeam previous = nullptr;
+};
+
+}  // namespace
+
+TEST_F(AppFixture, CommandsRouteViewDocumentChildMainApplication) {
+  ASSERT_NE(NewDoc(), nullptr);
+  app->PumpPendingMessages();
+  main->SendMessage(WM_COMMAND, ID_TEST_ROUTE, 0);
+  EXPECT_EQ(g_route, (std::vector<std::string>{"view", "doc", "child", "main", "app"}));
+
+  // Without a document window the main frame and the application still get it.
+  g_route.clear();
+  main->MDIGetActive()->SendMessage(WM_CLOSE);
+  app->PumpPendingMessages();
+  EXPECT_EQ(main->MDIGetActive(), nullptr);
+  main->SendMessage(WM_COMMAND, ID_TEST_ROUTE, 0);
+  EXPECT_EQ(g_route, (std::vector<std::string>{"main", "app"}));
+}
+
+TEST_F(AppFixture, UpdateHandlersRunWhenAPullDownOpens) {
+  ASSERT_NE(NewDoc(), nullptr);
+  app->PumpPendingMessages();
+  HMENU bar = ::GetMenu(main->m_hWnd);
+  ASSERT_NE(bar, nullptr);
+  HMENU test = ::GetSubMenu(bar, 1);  // the document menu is installed
+  ASSERT_NE(test, nullptr);
+  ::EnableMenuItem(test, ID_TEST_ENABLED, MF_BYCOMMAND | MF_GRAYED);
+  main->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(test), 1);
+  EXPECT_EQ(::GetMenuState(test, ID_TEST_ENABLED, MF_BYCOMMAND) & MF_GRAYED, 0u);  // has a handler
+  EXPECT_NE(::GetMenuState(test, ID_TEST_NOHANDLER, MF_BYCOMMAND) & MF_GRAYED, 0u);  // none
+  // The view passed the update on; the document checked the item.
+  EXPECT_NE(::GetMenuState(test, ID_TEST_CHECKED, MF_BYCOMMAND) & MF_CHECKED, 0u);
+  EXPECT_NE(::GetMenuState(test, ID_TEST_RADIO, MF_BYCOMMAND) & MF_CHECKED, 0u);
+  EXPECT_TRUE(AfxIsMenuItemRadio(test, 4));
+  EXPECT_FALSE(AfxIsMenuItemRadio(test, 3));
+  char text[64] = "";
+  ::GetMenuStringA(test, ID_TEST_TEXT, text, sizeof text, MF_BYCOMMAND);
+  EXPECT_STREQ(text, "New text");
+
+  // A disabled command sent by an accelerator does nothing.
+  g_route.clear();
+  main->SendMessage(WM_COMMAND, ID_TEST_NOHANDLER, 0);
+  EXPECT_TRUE(g_route.empty());
+}
+
+TEST_F(AppFixture, MdiActivationFollowsMenusAndTitles) {
+  CTestDoc* first = NewDoc();
+  CTestDoc* second = NewDoc();
+  ASSERT_TRUE(first && second);
+  app->PumpPendingMessages();
+  EXPECT_EQ(first->GetTitle(), CString("Test1"));
+  EXPECT_EQ(second->GetTitle(), CString("Test2"));
+  EXPECT_EQ(main->GetActiveDocument(), second);
+  EXPECT_EQ(main->GetWindowText(), CString("Test2 - MdiApp"));
+  EXPECT_EQ(::GetMenu(main->m_hWnd), docTemplate->m_hMenuShared);
+
+  POSITION pos = first->GetFirstViewPosition();
+  CView* view = first->GetNextView(pos);
+  main->MDIActivate(view->GetParentFrame());
+  app->PumpPendingMessages();
+  EXPECT_EQ(main->GetActiveDocument(), first);
+  EXPECT_EQ(main->GetWindowText(), CString("Test1 - MdiApp"));
+
+  // A title change reaches the child and the frame.
+  first->SetTitle("Renamed");
+  app->PumpPendingMessages();
+  EXPECT_EQ(view->GetParentFrame()->GetWindowText(), CString("Renamed"));
+  EXPECT_EQ(main->GetWindowText(), CString("Renamed - MdiApp"));
+
+  // Closing every document puts the frame's own menu back.
+  app->CloseAllDocuments(FALSE);
+  app->PumpPendingMessages();
+  EXPECT_EQ(app->GetOpenDocumentCount(), 0);
+  EXPECT_EQ(::GetMenu(main->m_hWnd), main->GetDefaultMenu());
+  EXPECT_EQ(main->GetWindowText(), CString("MdiApp"));
+}
+
+TEST_F(AppFixture, ClosingAModifiedDocumentAsksFirst) {
+  CTestDoc* doc = NewDoc();
+  ASSERT_NE(doc, nullptr);
+  app->PumpPendingMessages();
+  doc->SetModifiedFlag(TRUE);
+  CMDIChildWnd* child = main->MDIGetActive();
+
+  g_answer = IDCANCEL;
+  child->SendMessage(WM_CLOSE);
+  app->PumpPendingMessages();
+  EXPECT_EQ(g_boxes, 1);
+  EXPECT_EQ(g_lastText, "Save changes to Test1?");
+  EXPECT_EQ(app->GetOpenDocumentCount(), 1);  // cancelled: still open
+
+  g_answer = IDNO;
+  child->SendMessage(WM_CLOSE);
+  app->PumpPendingMessages();
+  EXPECT_EQ(g_boxes, 2);
+  EXPECT_EQ(app->GetOpenDocumentCount(), 0);
+
+  // Closing the main frame asks for every modified document; Cancel keeps everything.
+  CTestDoc* again = NewDoc();
+  ASSERT_NE(again, nullptr);
+  again->SetModifiedFlag(TRUE);
+  g_answer = IDCANCEL;
+  main->SendMessage(WM_CLOSE);
+  app->PumpPendingMessages();
+  EXPECT_NE(app->m_pMainWnd, nullptr);
+  EXPECT_EQ(app->GetOpenDocumentCount(), 1);
+  again->SetModifiedFlag(FALSE);
+}
+
+TEST_F(AppFixture, RecentFilesMenuAndProfileRoundTrip) {
+  app->SetRegistryKey("Quarvex Tests");
+  app->LoadStdProfileSettings(4);
+  app->AddToRecentFileList("C:\\data\\one.tst");
+  app->AddToRecentFileList("C:\\data\\R&D.tst");
+  app->AddToRecentFileList("c:\\DATA\\ONE.tst");  // the same file: moves to the front
+  const CRecentFileList& list = *app->m_pRecentFileList;
+  EXPECT_EQ(list[0], CString("c:\\DATA\\ONE.tst"));
+  EXPECT_EQ(list[1], CString("C:\\data\\R&D.tst"));
+  EXPECT_TRUE(list[2].IsEmpty());
+
+  HMENU popup = ::GetSubMenu(::GetMenu(main->m_hWnd), 0);
+  main->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
+  char text[128] = "";
+  ::GetMenuStringA(popup, ID_FILE_MRU_FILE1 + 1, text, sizeof text, MF_BYCOMMAND);
+  EXPECT_STREQ(text, "&2 C:\\data\\R&&D.tst");
+  EXPECT_EQ(::GetMenuItemCount(popup), 7);  // New, Open, sep, 2 files, sep, Exit
+  // A second update replaces the entries, it does not add to them.
+  main->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
+  EXPECT_EQ(::GetMenuItemCount(popup), 7);
+  EXPECT_EQ(::GetMenuItemID(popup, 6), static_cast<UINT>(ID_APP_EXIT));
+
+  app->SaveStdProfileSettings();
+  app->m_pRecentFileList->Remove(0);
+  app->m_pRecentFileList->ReadList();
+  EXPECT_EQ((*app->m_pRecentFileList)[1], CString("C:\\data\\R&D.tst"));
+  ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quarvex Tests");
+}
