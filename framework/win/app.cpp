@@ -15,11 +15,6 @@
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
-#ifndef ON_COMMAND_EX_RANGE
-#define ON_COMMAND_EX_RANGE(id, idLast, memberFxn) \
-  QX_CMD_ENTRY(0, id, idLast, { return (pThis->*(memberFxn))(call.nID); })
-#endif
-
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
 ON_COMMAND(ID_APP_EXIT, &CWinApp::OnAppExit)
 ON_COMMAND_EX_RANGE(ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST, &CWinApp::OnOpenRecentFile)

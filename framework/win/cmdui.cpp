@@ -100,3 +100,34 @@ BOOL CCmdUI::DoUpdate(CCmdTarget* target, BOOL disableIfNoHandler) {
   }
   return handled;
 }
+
+void AfxUpdateMenuItems(CMenu* popup, CCmdTarget* target, BOOL autoDisable) {
+  if (!popup || !target) return;
+  CCmdUI state;
+  state.m_pMenu = popup;
+  state.m_nIndexMax = static_cast<UINT>(popup->GetMenuItemCount());
+  for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex) {
+    state.m_nID = popup->GetMenuItemID(static_cast<int>(state.m_nIndex));
+    if (state.m_nID == 0) continue;  // separator
+    if (state.m_nID == static_cast<UINT>(-1)) {
+      // A pull-down: updated through its first item, never disabled automatically.
+      state.m_pSubMenu = popup->GetSubMenu(static_cast<int>(state.m_nIndex));
+      if (!state.m_pSubMenu) continue;
+      state.m_nID = state.m_pSubMenu->GetMenuItemID(0);
+      if (state.m_nID == 0 || state.m_nID == static_cast<UINT>(-1)) continue;
+      state.DoUpdate(target, FALSE);
+    } else {
+      state.m_pSubMenu = nullptr;
+      state.DoUpdate(target, autoDisable && state.m_nID < 0xF000);
+    }
+    // Handlers may have deleted or inserted items.
+    UINT count = static_cast<UINT>(popup->GetMenuItemCount());
+    if (count < state.m_nIndexMax) {
+      state.m_nIndex -= (state.m_nIndexMax - count);
+      while (state.m_nIndex < count &&
+             popup->GetMenuItemID(static_cast<int>(state.m_nIndex)) == state.m_nID)
+        ++state.m_nIndex;
+    }
+    state.m_nIndexMax = count;
+  }
+}

@@ -46,5 +46,16 @@ BOOL AfxRouteCmdMsg(CCmdTarget* target, UINT id, int code, void* extra,
 // The result of one target's OnCmdMsg under the same rule (clears the flag).
 BOOL AfxCmdHandled(BOOL handled, int code, void* extra);
 
+// Updates the items of a pull-down through target's command routing, as when it opens.
+// Handlers may insert or delete items (the recent-file lists); the walk follows them.
+// Items without a handler are disabled when autoDisable is set (ids below 0xF000).
+void AfxUpdateMenuItems(CMenu* popup, CCmdTarget* target, BOOL autoDisable);
+
 // The radio-mark test the owner-drawn menus use.
 BOOL AfxIsMenuItemRadio(HMENU menu, UINT position);
+
+// BOOL fn(UINT id) for a range of commands: FALSE lets routing go on.
+#ifndef ON_COMMAND_EX_RANGE
+#define ON_COMMAND_EX_RANGE(id, idLast, memberFxn) \
+  QX_CMD_ENTRY(0, id, idLast, { return (pThis->*(memberFxn))(call.nID); })
+#endif

@@ -1,0 +1,125 @@
+#include "shell/RecentFolders.h"
+
+#include <cstring>
+
+#include "framework/win/cmdui.h"
+#include "framework/win/docmanager.h"
+#include "framework/win/menu.h"
+#include "shell/RecentFoldersLogic.h"
+
+CMruFileList::CMruFileList(UINT firstId, LPCSTR section, LPCSTR entryFormat, AcceptFn accept,
+                           int size, int, UINT start)
+    : CRecentFileList(start, section, entryFormat, size, 30),
+      m_nFirstId(firstId),
+      m_pfnAccept(accept) {}
+
+void CMruFileList::UpdateMenu(CCmdUI* ui) {
+  // An update through a pull-down item works on that pull-down for this call.
+  CMenu* saved = ui->m_pMenu;
+  if (ui->m_pSubMenu) ui->m_pMenu = ui->m_pSubMenu;
+  UpdateMenuItems(ui);
+  ui->m_pMenu = saved;
+}
+
+BOOL CMruFileList::GetDisplayName(CString& name, int index, LPCSTR curDir, int, BOOL) const {
+  std::string shown;
+  if (!recentfolders::DisplayName((*this)[index].str(), curDir ? curDir : "", m_nMaxDisplayLength,
+                                  shown)) {
+    name.Empty();
+    return FALSE;
+  }
+  name = shown;
+  return TRUE;
+}
+
+void CMruFileList::UpdateMenuItems(CCmdUI* ui) {
+  if (m_strOriginal.IsEmpty() && ui->m_pMenu)
+    ui->m_pMenu->GetMenuString(ui->m_nID, m_strOriginal, MF_BYCOMMAND);
+  if ((*this)[0].IsEmpty()) {
+    if (!m_strOriginal.IsEmpty()) ui->SetText(m_strOriginal);
+    ui->Enable(FALSE);
+    return;
+  }
+  if (!ui->m_pMenu) return;
+  for (int i = 0; i < m_nSize; ++i) ui->m_pMenu->DeleteMenu(ui->m_nID + i, MF_BYCOMMAND);
+  char dir[MAX_PATH + 2] = "";
+  DWORD n = ::GetCurrentDirectoryA(MAX_PATH, dir);
+  if (n == 0 || n >= MAX_PATH)
+    dir[0] = '\0';
+  else if (dir[n - 1] != '\\')
+    dir[n] = '\\', dir[n + 1] = '\0';
+  for (int i = 0; i < m_nSize; ++i) {
+    CString name;
+    if (!GetDisplayName(name, i, dir, static_cast<int>(std::strlen(dir)))) break;
+    std::string text = recentfolders::ItemText(static_cast<int>(m_nStart), i,
+                                               recentfolders::DoubleAmpersands(name.str()));
+    ui->m_pMenu->InsertMenu(ui->m_nIndex++, MF_STRING | MF_BYPOSITION, ui->m_nID++, text.c_str());
+  }
+  ui->m_nIndex--;
+  ui->m_nIndexMax = static_cast<UINT>(ui->m_pMenu->GetMenuItemCount());
+  ui->m_bEnableChanged = TRUE;
+}
+
+// ---- CMruFileManager ------------------------------------------------------------------------
+
+IMPLEMENT_DYNAMIC(CMruFileManager, CCmdTarget)
+
+BEGIN_MESSAGE_MAP(CMruFileManager, CCmdTarget)
+ON_COMMAND_EX_RANGE(0, 0xFFFF, &CMruFileManager::OnOpenRecent)
+ON_UPDATE_COMMAND_UI_RANGE(0, 0xFFFF, &CMruFileManager::OnUpdateRecent)
+END_MESSAGE_MAP()
+
+CMruFileManager::CMruFileManager(CWinApp* app) : m_pApp(app) {}
+
+CMruFileManager::~CMruFileManager() {
+  WriteLists();
+  for (CMruFileList* list : m_lists) delete list;
+}
+
+void CMruFileManager::WriteLists() {
+  for (CMruFileList* list : m_lists) list->WriteList();
+}
+
+CMruFileList* CMruFileManager::AddList(UINT firstId, LPCSTR section, LPCSTR entryFormat,
+                                       CMruFileList::AcceptFn accept, int size, BOOL noRead,
+                                       int displayLength, UINT start) {
+  CMruFileList* list =
+      new CMruFileList(firstId, section, entryFormat, accept, size, displayLength, start);
+  if (!noRead) list->ReadList();
+  m_lists.push_back(list);
+  return list;
+}
+
+int CMruFileManager::AddFolderOf(LPCSTR path) {
+  CString full = AfxFullPath(path);
+  std::string folder = recentfolders::FolderOf(full.str());
+  if (!folder.empty())
+    for (CMruFileList* list : m_lists) list->Add(folder.c_str());
+  return 0;
+}
+
+CMruFileList* CMruFileManager::FindList(UINT id) const {
+  for (CMruFileList* list : m_lists)
+    if (id >= list->m_nFirstId && id < list->m_nFirstId + static_cast<UINT>(list->GetSize()))
+      return list;
+  return nullptr;
+}
+
+BOOL CMruFileManager::OnOpenRecent(UINT id) {
+  CMruFileList* list = FindList(id);
+  if (!list) return FALSE;
+  CString entry = (*list)[static_cast<int>(id - list->m_nFirstId)];
+  // A stray command for an empty entry does nothing.
+  if (!entry.IsEmpty() && m_pApp) m_pApp->OpenDocumentFile(entry);
+  return TRUE;
+}
+
+void CMruFileManager::OnUpdateRecent(CCmdUI* ui) {
+  CMruFileList* list = FindList(ui->m_nID);
+  if (!list) {
+    ui->ContinueRouting();
+    return;
+  }
+  ui->Enable(list->GetSize() > 0);
+  list->UpdateMenu(ui);
+}
