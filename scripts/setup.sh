@@ -86,11 +86,14 @@ if [ ! -f "$prefix/lib/libxlsxwriter.a" ]; then
     || { echo "setup: libxlsxwriter build failed, see $log" >&2; exit 1; }
 fi
 
-export WINEPREFIX=$root/build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  say "creating the Wine prefix"
-  wineboot -i >>"$log" 2>&1 || true
-  wineserver -w || true
-  [ -f "$WINEPREFIX/system.reg" ] || { echo "setup: the Wine prefix could not be created, see $log" >&2; exit 1; }
-fi
+# Two private prefixes: one for programs on a display, one for those that run without any.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+for prefix in wineprefix wineprefix-headless; do
+  export WINEPREFIX=$root/build/$prefix
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    say "creating the Wine prefix build/$prefix"
+    (unset DISPLAY; wineboot -i >>"$log" 2>&1; wineserver -w) || true
+    [ -f "$WINEPREFIX/system.reg" ] || { echo "setup: the Wine prefix could not be created, see $log" >&2; exit 1; }
+  fi
+done
 exit 0

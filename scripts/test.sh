@@ -26,15 +26,19 @@ mkdir -p build/all
 } > build/all/CTestTestfile.cmake
 
 # One virtual display for the window tests, and a Wine server kept up for the whole run.
-export WINEPREFIX=$root/build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export QUARVEX_SCREENSHOTS=$root/build/screenshots
 mkdir -p "$QUARVEX_SCREENSHOTS"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>build/xvfb.display 2>/dev/null &
 xvfb=$!
 for _ in $(seq 100); do [ -s build/xvfb.display ] && break; sleep 0.1; done
 export DISPLAY=:$(cat build/xvfb.display)
-wineserver -p 2>/dev/null || true
-cleanup() { wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; }
+prefixes=("$root/build/wineprefix" "$root/build/wineprefix-headless")
+for p in "${prefixes[@]}"; do WINEPREFIX=$p wineserver -p 2>/dev/null || true; done
+cleanup() {
+  for p in "${prefixes[@]}"; do WINEPREFIX=$p wineserver -k 2>/dev/null || true; done
+  kill "$xvfb" 2>/dev/null || true
+}
 trap cleanup EXIT
 
 ctest --test-dir build/all -j "$jobs" --output-on-failure --no-label-summary "$@"
