@@ -177,12 +177,16 @@ BOOL CDocument::DoSave(LPCSTR path, BOOL replace) {
     newName = m_strPathName;
     if (replace && newName.IsEmpty()) {
       newName = m_strTitle;
-      int bad = newName.FindOneOf(" #%;/\\:*?\"<>|");
+      int bad = newName.FindOneOf("/\\:*?\"<>|");
       if (bad >= 0) newName = newName.Left(bad);
+      // Proposed with the document type's extension, also for a file of another type.
       CString ext;
       if (m_pDocTemplate && m_pDocTemplate->GetDocString(ext, CDocTemplate::filterExt) &&
-          !ext.IsEmpty() && newName.Find('.') < 0)
-        newName += ext;
+          !ext.IsEmpty()) {
+        int dot = newName.ReverseFind('.');
+        if (dot > 0 && newName.Mid(dot).CompareNoCase(ext) != 0) newName = newName.Left(dot);
+        if (newName.Right(ext.GetLength()).CompareNoCase(ext) != 0) newName += ext;
+      }
     }
     CWinApp* app = AfxGetApp();
     if (!app || !app->DoPromptFileName(newName, AFX_IDS_SAVEFILE,

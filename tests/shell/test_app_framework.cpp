@@ -31,6 +31,13 @@ class CTestDoc : public CDocument {
  public:
   LOGGING_HANDLER(CTestDoc, "doc")
   int saves = 0;
+  // Files of the other product open as documents without a path.
+  BOOL OnOpenDocument(LPCSTR path) override {
+    if (!CDocument::OnOpenDocument(path)) return FALSE;
+    CString p = path;
+    SetForeignFile(p.Right(4).CompareNoCase(".qzt") == 0);
+    return TRUE;
+  }
   BOOL OnSaveDocument(LPCSTR path) override {
     ++saves;
     return CDocument::OnSaveDocument(path);
@@ -100,6 +107,13 @@ ON_COMMAND_EX(ID_TEST_ROUTE, &CTestApp::OnRoute)
 END_MESSAGE_MAP()
 
 int g_answer = IDNO;
+std::string g_proposed;
+int g_fileDialogs = 0;
+BOOL CancelFileDialog(OPENFILENAMEA* ofn, BOOL) {
+  ++g_fileDialogs;
+  g_proposed = ofn->lpstrFile ? ofn->lpstrFile : "";
+  return FALSE;
+}
 int g_boxes = 0;
 std::string g_lastText;
 int FakeMessageBox(HWND, LPCSTR text, LPCSTR, UINT) {
@@ -273,4 +287,30 @@ TEST_F(AppFixture, RecentFilesMenuAndProfileRoundTrip) {
   app->m_pRecentFileList->ReadList();
   EXPECT_EQ((*app->m_pRecentFileList)[1], CString("C:\\data\\R&D.tst"));
   ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quarvex Tests");
+}
+
+TEST_F(AppFixture, AFileOfAnotherTypeOpensWithoutAPathSoSaveAsksForOne) {
+  char dir[MAX_PATH];
+  ::GetTempPathA(MAX_PATH, dir);
+  std::string path = std::string(dir) + "fw2 other.qzt";
+  HANDLE h = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  DWORD written = 0;
+  ::WriteFile(h, "other", 5, &written, nullptr);
+  ::CloseHandle(h);
+
+  CTestDoc* doc = static_cast<CTestDoc*>(app->OpenDocumentFile(path.c_str()));
+  ASSERT_NE(doc, nullptr);
+  app->PumpPendingMessages();
+  EXPECT_TRUE(doc->GetPathName().IsEmpty());
+  EXPECT_EQ(doc->GetTitle(), CString("fw2 other.qzt"));
+  EXPECT_FALSE(doc->IsModified());
+
+  CSeamOverride<AfxFileDialogSeam> seam(&AfxSetFileDialogSeam, &CancelFileDialog);
+  g_fileDialogs = 0;
+  main->SendMessage(WM_COMMAND, ID_FILE_SAVE, 0);
+  EXPECT_EQ(g_fileDialogs, 1);             // Save went through Save As
+  EXPECT_EQ(g_proposed, "fw2 other.tst");  // with the document type's extension
+  EXPECT_EQ(doc->saves, 0);                // nothing was written over the other file
+  ::DeleteFileA(path.c_str());
 }
