@@ -207,4 +207,41 @@ int BitmapColourCount(WORD bitCount, DWORD clrUsed) {
   }
 }
 
+int ToolbarResource::ImageOf(size_t i) const {
+  if (i >= ids.size() || ids[i] == 0) return -1;
+  int n = 0;
+  for (size_t k = 0; k < i; ++k)
+    if (ids[k] != 0) ++n;
+  return n;
+}
+
+bool ParseToolbarResource(const void* data, size_t size, ToolbarResource& out) {
+  out = ToolbarResource();
+  if (!data || size < 8) return false;
+  const BYTE* p = static_cast<const BYTE*>(data);
+  auto word = [p](size_t at) { return static_cast<UINT>(p[at] | (p[at + 1] << 8)); };
+  auto dword = [p](size_t at) {
+    return static_cast<UINT>(p[at] | (p[at + 1] << 8) | (p[at + 2] << 16) |
+                             (static_cast<UINT>(p[at + 3]) << 24));
+  };
+  // Classic: WORD version 1, width, height, count, then WORD ids.
+  if (word(0) == 1 && 8 + 2 * static_cast<size_t>(word(6)) == size) {
+    out.width = static_cast<int>(word(2));
+    out.height = static_cast<int>(word(4));
+    for (UINT i = 0; i < word(6); ++i) out.ids.push_back(word(8 + 2 * i));
+    return true;
+  }
+  // windres: DWORD width, height, count, then DWORD ids.
+  if (size >= 12) {
+    UINT count = dword(8);
+    if (count <= (size - 12) / 4 && 12 + 4 * static_cast<size_t>(count) == size) {
+      out.width = static_cast<int>(dword(0));
+      out.height = static_cast<int>(dword(4));
+      for (UINT i = 0; i < count; ++i) out.ids.push_back(dword(12 + 4 * i));
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace odmenu

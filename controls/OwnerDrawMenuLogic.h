@@ -73,4 +73,14 @@ class PictureSlots {
 // count, else 2, 16 or 256 for 1, 4 or 8 bits per pixel, 0 for true colour.
 int BitmapColourCount(WORD bitCount, DWORD clrUsed);
 
+// A tool-bar resource: button size and command ids (0 = separator). Reads the
+// classic WORD layout (version 1) and the DWORD layout windres writes.
+struct ToolbarResource {
+  int width = 0, height = 0;
+  std::vector<UINT> ids;
+  // The picture of button i: the number of buttons (not separators) before it.
+  int ImageOf(size_t i) const;
+};
+bool ParseToolbarResource(const void* data, size_t size, ToolbarResource& out);
+
 }  // namespace odmenu

@@ -160,3 +160,26 @@ TEST(OwnerDrawMenuLogic, SharedPicturesAppendOrReplace) {
   EXPECT_EQ(BitmapColourCount(8, 12), 12);
   EXPECT_EQ(BitmapColourCount(24, 0), 0);
 }
+
+TEST(OwnerDrawMenuLogic, ToolbarResourcesInBothLayouts) {
+  // windres: DWORD width, height, count, ids; starting with a separator.
+  const UINT dw[] = {16, 15, 5, 0, 201, 202, 0, 203};
+  ToolbarResource tb;
+  ASSERT_TRUE(ParseToolbarResource(dw, sizeof dw, tb));
+  EXPECT_EQ(tb.width, 16);
+  EXPECT_EQ(tb.height, 15);
+  EXPECT_EQ(tb.ids, (std::vector<UINT>{0, 201, 202, 0, 203}));
+  // Each button has its own picture, also after a leading separator.
+  EXPECT_EQ(tb.ImageOf(1), 0);
+  EXPECT_EQ(tb.ImageOf(2), 1);
+  EXPECT_EQ(tb.ImageOf(4), 2);
+  EXPECT_EQ(tb.ImageOf(0), -1);
+  // Classic WORD layout with version 1.
+  const WORD w[] = {1, 16, 15, 3, 7, 0, 8};
+  ASSERT_TRUE(ParseToolbarResource(w, sizeof w, tb));
+  EXPECT_EQ(tb.ids, (std::vector<UINT>{7, 0, 8}));
+  // Truncated or inconsistent data is refused.
+  EXPECT_FALSE(ParseToolbarResource(dw, sizeof dw - 4, tb));
+  EXPECT_FALSE(ParseToolbarResource(w, 6, tb));
+  EXPECT_FALSE(ParseToolbarResource(nullptr, 0, tb));
+}
