@@ -2,8 +2,9 @@
 // the program, each with its tool-bar picture, in a classic or an XP look.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <string>
 #include <vector>

@@ -2,8 +2,9 @@
 // and disabled variants in the XP look), tool-bar and bitmap loading, and the menu font.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include "controls/OwnerDrawMenuLogic.h"
 
