@@ -1,0 +1,3 @@
+#include "framework/win/bartabctrl.h"
+
+IMPLEMENT_DYNAMIC(CTabCtrl, CWnd)

@@ -1,0 +1,76 @@
+// The small MDI test application: a document type, a view, an MDI frame with a tool bar,
+// a status bar, a docked sizing bar holding a form view, the window tab strip, owner-drawn
+// menus and the recent lists.
+#pragma once
+
+#include "controls/OwnerDrawMenu.h"
+#include "controls/SizingControlBar.h"
+#include "framework/win/app.h"
+#include "framework/win/doc.h"
+#include "framework/win/doctemplate.h"
+#include "framework/win/mdi.h"
+#include "framework/win/toolbar.h"
+#include "framework/win/view.h"
+#include "shell/RecentFolders.h"
+#include "shell/WindowTabs.h"
+#include "tests/shell/mdiapp/mdiappres.h"
+
+namespace mdiapp {
+
+const char kTabsKey[] = "Software\\Quarvex Tests FW2\\Preferences";
+
+class CAppDoc : public CDocument {
+  DECLARE_DYNCREATE(CAppDoc)
+};
+
+class CAppView : public CView {
+  DECLARE_DYNCREATE(CAppView)
+ public:
+  void OnDraw(CDC* dc) override;
+};
+
+class CAppChild : public CMDIChildWnd {
+  DECLARE_DYNCREATE(CAppChild)
+};
+
+class CSideForm : public CFormView {
+  DECLARE_DYNCREATE(CSideForm)
+ public:
+  CSideForm() : CFormView(IDD_TESTFORM) {}
+  // The bar's width from the group box's width.
+  int GetPanelWidth();
+};
+
+class CAppFrame : public CMDIFrameWnd {
+  DECLARE_DYNCREATE(CAppFrame)
+ public:
+  void OnUpdateFrameTitle(BOOL addToTitle) override;
+
+  CToolBar m_wndToolBar;
+  CStatusBar m_wndStatusBar;
+  CViewBar m_wndSideBar;
+  CMDITabManager m_tabs;
+
+ protected:
+  afx_msg int OnCreate(LPCREATESTRUCT lpcs);
+  afx_msg void OnInitMenuPopup(CMenu* popup, UINT index, BOOL sysMenu);
+  afx_msg LRESULT OnMenuChar(UINT ch, UINT flags, CMenu* menu);
+  DECLARE_MESSAGE_MAP()
+};
+
+class CApp : public CWinApp {
+ public:
+  CApp();
+  ~CApp() override;
+  // Template, owner-drawn menus, main frame; FALSE when anything fails.
+  BOOL Start();
+  void Stop();
+  CAppDoc* NewDocument();
+  CAppFrame* Frame() const { return static_cast<CAppFrame*>(m_pMainWnd); }
+
+  CMultiDocTemplate* m_pTemplate = nullptr;
+  COwnerDrawMenu m_menuDocument;
+  COwnerDrawMenu m_menuMain;
+};
+
+}  // namespace mdiapp

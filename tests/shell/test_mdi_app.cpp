@@ -1,0 +1,273 @@
+// The MDI test application under Xvfb: the docked side bar (drag limits, collapse, profile),
+// the window tabs (visibility, activation, menus, icons), and screenshots of the frame with an
+// open owner-drawn menu in both looks.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "framework/win/seams.h"
+#include "tests/shell/mdiapp/mdiapp.h"
+#include "tests/support/screenshot.h"
+
+using namespace mdiapp;
+
+namespace {
+
+class MdiApp : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quarvex Tests FW2");
+    app = new CApp;
+    ASSERT_TRUE(app->Start());
+    frame = app->Frame();
+    Pump();
+  }
+  void TearDown() override {
+    delete app;
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quarvex Tests FW2");
+  }
+  void Pump() {
+    for (int i = 0; i < 3; ++i) app->PumpPendingMessages();
+  }
+  RECT ClientOf(HWND h) {
+    RECT rc;
+    ::GetWindowRect(h, &rc);
+    ::MapWindowPoints(nullptr, frame->m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+  }
+  int BarWidth() {
+    RECT rc;
+    ::GetWindowRect(frame->m_wndSideBar.m_hWnd, &rc);
+    return rc.right - rc.left;
+  }
+  // Drags the side bar's outer (right) edge by dx with the mouse messages of a real drag.
+  void DragOuterEdge(int dx) {
+    CSizingControlBar& bar = frame->m_wndSideBar;
+    RECT rw;
+    ::GetWindowRect(bar.m_hWnd, &rw);
+    POINT start = {rw.right - 4, rw.top + 40};
+    bar.SendMessage(WM_NCLBUTTONDOWN, HTRIGHT, MAKELPARAM(start.x, start.y));
+    ASSERT_TRUE(bar.IsTracking());
+    POINT to = {start.x + dx, start.y};
+    ::ScreenToClient(bar.m_hWnd, &to);
+    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+    bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+    EXPECT_FALSE(bar.IsTracking());
+    Pump();  // the layout follows at idle
+  }
+  CApp* app = nullptr;
+  CAppFrame* frame = nullptr;
+};
+
+HWND g_trackedOwner = nullptr;
+UINT g_trackAnswer = 0;
+BOOL FakeTrack(HMENU, UINT, int, int, HWND owner, LPTPMPARAMS) {
+  g_trackedOwner = owner;
+  return static_cast<BOOL>(g_trackAnswer);
+}
+
+}  // namespace
+
+TEST_F(MdiApp, SideBarDocksLeftOrRightAndTheClientShrinks) {
+  HWND client = frame->m_hWndMDIClient;
+  int width = BarWidth();
+  EXPECT_GT(width, 100);  // from the group box's width, not its height
+  EXPECT_LT(width, 400);
+  RECT mdi = ClientOf(client);
+  RECT bar = ClientOf(frame->m_wndSideBar.m_hWnd);
+  EXPECT_GE(mdi.left, bar.right - 2);
+  EXPECT_EQ(frame->m_wndSideBar.m_nDockBarID, static_cast<UINT>(AFX_IDW_DOCKBAR_LEFT));
+
+  frame->DockControlBar(&frame->m_wndSideBar, AFX_IDW_DOCKBAR_RIGHT);
+  Pump();
+  RECT frameRc;
+  ::GetClientRect(frame->m_hWnd, &frameRc);
+  mdi = ClientOf(client);
+  bar = ClientOf(frame->m_wndSideBar.m_hWnd);
+  EXPECT_EQ(frame->m_wndSideBar.m_nDockBarID, static_cast<UINT>(AFX_IDW_DOCKBAR_RIGHT));
+  EXPECT_LE(mdi.right, bar.left + 2);
+  EXPECT_EQ(mdi.left, 0);
+  EXPECT_EQ(bar.right, frameRc.right);
+
+  // Hiding the bar gives its room back.
+  frame->ShowControlBar(&frame->m_wndSideBar, FALSE, FALSE);
+  Pump();
+  EXPECT_EQ(ClientOf(client).right, frameRc.right);
+  frame->ShowControlBar(&frame->m_wndSideBar, TRUE, FALSE);
+  Pump();
+  EXPECT_LT(ClientOf(client).right, frameRc.right);
+}
+
+TEST_F(MdiApp, OuterEdgeDragStopsAtTheMinimumAndAtTheFreeArea) {
+  for (BOOL full : {FALSE, TRUE}) {
+    frame->m_wndSideBar.m_bDragShowContent = full;  // both drag settings
+    int before = BarWidth();
+    DragOuterEdge(40);
+    EXPECT_EQ(BarWidth(), before + 40) << full;
+    DragOuterEdge(-2000);
+    EXPECT_EQ(BarWidth(), 14) << full;  // the collapsing minimum
+    DragOuterEdge(5000);
+    RECT mdi = ClientOf(frame->m_hWndMDIClient);
+    EXPECT_LE(mdi.right - mdi.left, 2 + 4) << full;  // the free area is used up (less 2)
+    EXPECT_GE(mdi.right - mdi.left, 0) << full;
+    DragOuterEdge(-(BarWidth() - before));
+    EXPECT_NEAR(BarWidth(), before, 1) << full;
+  }
+}
+
+TEST_F(MdiApp, CollapseAndProfileRoundTrip) {
+  CSizingControlBar& bar = frame->m_wndSideBar;
+  int expanded = BarWidth();
+  RECT rw;
+  ::GetWindowRect(bar.m_hWnd, &rw);
+  bar.SendMessage(WM_NCLBUTTONDOWN, HTMINBUTTON,
+                  MAKELPARAM(rw.right - 4, (rw.top + rw.bottom) / 2));
+  Pump();
+  EXPECT_TRUE(bar.IsMinimized());
+  EXPECT_EQ(BarWidth(), 14);
+  // A collapsed bar answers only its button.
+  ::GetWindowRect(bar.m_hWnd, &rw);
+  EXPECT_EQ(bar.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rw.right - 4, rw.top + 20)), HTCLIENT);
+  EXPECT_EQ(bar.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rw.right - 4, (rw.top + rw.bottom) / 2)),
+            HTMINBUTTON);
+
+  CSizingControlBar::SaveBarStates(frame, "Test.BarState");
+  EXPECT_EQ(static_cast<int>(app->GetProfileInt("Test.BarState-SCBar-59648", "sizeVertCX", 0)),
+            expanded);  // the expanded width is kept
+
+  bar.SendMessage(WM_NCLBUTTONDOWN, HTMINBUTTON,
+                  MAKELPARAM(rw.right - 4, (rw.top + rw.bottom) / 2));
+  Pump();
+  EXPECT_FALSE(bar.IsMinimized());
+  EXPECT_EQ(BarWidth(), expanded);
+
+  // A damaged stored width is kept on the screen; a tiny one at the minimum.
+  app->WriteProfileInt("Test.BarState-SCBar-59648", "sizeVertCX", 100000);
+  CSizingControlBar::LoadBarStates(frame, "Test.BarState");
+  EXPECT_LE(bar.m_szVert.cx, ::GetSystemMetrics(SM_CXVIRTUALSCREEN));
+  app->WriteProfileInt("Test.BarState-SCBar-59648", "sizeVertCX", 5);
+  CSizingControlBar::LoadBarStates(frame, "Test.BarState");
+  EXPECT_EQ(bar.m_szVert.cx, 14);
+}
+
+TEST_F(MdiApp, TabsFollowTheDocumentWindows) {
+  CMDITabBar* tabs = frame->m_tabs.GetTabBar();
+  ASSERT_NE(tabs, nullptr);
+  CAppDoc* first = app->NewDocument();
+  Pump();
+  EXPECT_FALSE(tabs->IsStripVisible());  // one window: no strip
+  RECT oneDoc = ClientOf(frame->m_hWndMDIClient);
+  CAppDoc* second = app->NewDocument();
+  Pump();
+  ASSERT_TRUE(first && second);
+  EXPECT_TRUE(tabs->IsStripVisible());
+  EXPECT_EQ(tabs->GetItemCount(), 2);
+  RECT strip = ClientOf(tabs->m_hWnd), mdi = ClientOf(frame->m_hWndMDIClient);
+  RECT status = ClientOf(frame->m_wndStatusBar.m_hWnd);
+  EXPECT_LT(mdi.bottom, oneDoc.bottom);     // the client made room
+  EXPECT_LE(strip.bottom, status.top + 2);  // right above the status bar
+  EXPECT_EQ(tabs->GetCurSel(), 1);
+
+  // Choosing the first tab activates its window: menus and title follow.
+  tabs->SetCurSel(0);
+  NMHDR hdr = {tabs->m_hWnd, 42, static_cast<UINT>(TCN_SELCHANGE)};
+  frame->SendMessage(WM_NOTIFY, 42, reinterpret_cast<LPARAM>(&hdr));
+  Pump();
+  EXPECT_EQ(frame->GetActiveDocument(), first);
+  EXPECT_EQ(frame->GetWindowText(), first->GetTitle() + " - MdiApp");
+  EXPECT_EQ(tabs->GetCurSel(), 0);  // tabs keep their places
+
+  // A title change reaches the tab in place.
+  second->SetTitle("Renamed.tst");
+  Pump();
+  char text[64] = "";
+  TCITEMA item = {};
+  item.mask = TCIF_TEXT;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  tabs->GetItem(1, &item);
+  EXPECT_STREQ(text, "Renamed.tst");
+
+  // The system menu of a tab: dismissing it sends nothing; a choice is sent.
+  AfxTrackMenuSeam old = AfxSetTrackMenuSeam(&FakeTrack);
+  RECT r1;
+  tabs->GetItemRect(1, &r1);
+  POINT p = {(r1.left + r1.right) / 2, (r1.top + r1.bottom) / 2};
+  ::ClientToScreen(tabs->m_hWnd, &p);
+  HWND secondWnd = tabs->GetTabWindow(1);
+  g_trackAnswer = 0;
+  tabs->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(tabs->m_hWnd), MAKELPARAM(p.x, p.y));
+  EXPECT_EQ(g_trackedOwner, tabs->m_hWnd);
+  EXPECT_FALSE(::IsIconic(secondWnd));
+  g_trackAnswer = SC_MINIMIZE;
+  tabs->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(tabs->m_hWnd), MAKELPARAM(p.x, p.y));
+  EXPECT_TRUE(::IsIconic(secondWnd));
+  ::ShowWindow(secondWnd, SW_RESTORE);
+  AfxSetTrackMenuSeam(old);
+
+  // Closing back to one window hides the strip (no stale tab of the closed window).
+  CAppDoc* third = app->NewDocument();
+  Pump();
+  ASSERT_EQ(tabs->GetItemCount(), 3);
+  second->OnCloseDocument();
+  Pump();
+  ASSERT_EQ(tabs->GetItemCount(), 2);
+  TCITEMA img = {};
+  img.mask = TCIF_IMAGE;
+  tabs->GetItem(0, &img);
+  int image0 = img.iImage;
+  tabs->GetItem(1, &img);
+  EXPECT_NE(image0, img.iImage);  // the pictures were renumbered, not shared
+  EXPECT_LT(img.iImage, 2);
+  third->OnCloseDocument();
+  Pump();
+  EXPECT_EQ(tabs->GetItemCount(), 1);
+  EXPECT_FALSE(tabs->IsStripVisible());
+
+  // Switched off and on again: destroyed, recreated and filled at once.
+  frame->m_tabs.Show(FALSE);
+  EXPECT_EQ(frame->m_tabs.GetTabBar(), nullptr);
+  int stored = -1;
+  EXPECT_TRUE(CTabSwitchStore().Read(kTabsKey, stored));
+  EXPECT_EQ(stored, 0);
+  app->NewDocument();
+  Pump();
+  frame->m_tabs.Show(TRUE);
+  ASSERT_NE(frame->m_tabs.GetTabBar(), nullptr);
+  EXPECT_EQ(frame->m_tabs.GetTabBar()->GetItemCount(), 2);
+  EXPECT_TRUE(frame->m_tabs.GetTabBar()->IsStripVisible());
+}
+
+namespace {
+std::string g_shot;
+void CALLBACK ShootAndClose(HWND, UINT, UINT_PTR id, DWORD) {
+  ::KillTimer(nullptr, id);
+  qxtest::SaveWindowScreenshot(::GetDesktopWindow(), g_shot);
+  ::EndMenu();
+}
+}  // namespace
+
+TEST_F(MdiApp, ScreenshotsWithAnOpenOwnerDrawnMenuInBothLooks) {
+  app->NewDocument();
+  app->NewDocument();
+  Pump();
+  HMENU bar = ::GetMenu(frame->m_hWnd);
+  ASSERT_NE(bar, nullptr);
+  HMENU file = ::GetSubMenu(bar, 0);
+  ASSERT_TRUE(COwnerDrawMenu::IsOwnerDrawMenu(file));
+  for (int look = 0; look <= 1; ++look) {
+    COwnerDrawMenu::SetMenuLook(look);
+    g_shot = qxtest::ScreenshotFolder() + (look ? "mdiapp-xp-menu.bmp" : "mdiapp-classic-menu.bmp");
+    ::DeleteFileA(g_shot.c_str());
+    ::SetTimer(nullptr, 0, 500, &ShootAndClose);
+    RECT rc;
+    ::GetWindowRect(frame->m_hWnd, &rc);
+    // The real tracking loop: the timer takes the picture and ends the menu.
+    ::TrackPopupMenu(file, TPM_LEFTALIGN | TPM_TOPALIGN, rc.left + 40, rc.top + 60, 0,
+                     frame->m_hWnd, nullptr);
+    EXPECT_NE(::GetFileAttributesA(g_shot.c_str()), INVALID_FILE_ATTRIBUTES) << g_shot;
+  }
+  COwnerDrawMenu::SetMenuLook(1);
+  EXPECT_TRUE(
+      qxtest::SaveWindowScreenshot(frame->m_hWnd, qxtest::ScreenshotFolder() + "mdiapp.bmp"));
+}
