@@ -314,3 +314,34 @@ TEST_F(AppFixture, AFileOfAnotherTypeOpensWithoutAPathSoSaveAsksForOne) {
   EXPECT_EQ(doc->saves, 0);                // nothing was written over the other file
   ::DeleteFileA(path.c_str());
 }
+
+namespace {
+// Counts what the message pump does.
+class CPumpApp : public CTestApp {
+ public:
+  int idles = 0, translated = 0;
+  BOOL OnIdle(LONG count) override {
+    // The first idle time closes the main window, which ends the loop.
+    if (++idles == 1 && m_pMainWnd) m_pMainWnd->PostMessage(WM_CLOSE);
+    return CWinApp::OnIdle(count);
+  }
+  BOOL PreTranslateMessage(MSG* msg) override {
+    if (msg->message == WM_USER + 77) ++translated;
+    return CWinApp::PreTranslateMessage(msg);
+  }
+};
+}  // namespace
+
+TEST(AppPump, RunTranslatesDispatchesIdlesAndEndsWithExitInstance) {
+  AfxMessageBoxSeam prev = AfxSetMessageBoxSeam(&FakeMessageBox);
+  CPumpApp app;
+  CTestMain* frame = new CTestMain;
+  ASSERT_TRUE(frame->LoadFrame(IDR_TESTMAIN));
+  app.m_pMainWnd = frame;
+  frame->PostMessage(WM_USER + 77);
+  EXPECT_EQ(app.Run(), 0);
+  EXPECT_EQ(app.translated, 1);
+  EXPECT_GT(app.idles, 0);
+  EXPECT_EQ(app.m_pMainWnd, nullptr);
+  AfxSetMessageBoxSeam(prev);
+}

@@ -271,3 +271,20 @@ TEST_F(MdiApp, ScreenshotsWithAnOpenOwnerDrawnMenuInBothLooks) {
   EXPECT_TRUE(
       qxtest::SaveWindowScreenshot(frame->m_hWnd, qxtest::ScreenshotFolder() + "mdiapp.bmp"));
 }
+
+TEST_F(MdiApp, ToolBarButtonsAndStatusPromptsFollowTheRouting) {
+  app->NewDocument();
+  Pump();
+  // At idle the buttons ask the routing: no handler disables, the document's Save enables.
+  EXPECT_FALSE(frame->m_wndToolBar.IsButtonEnabled(ID_FILE_NEW));
+  EXPECT_TRUE(frame->m_wndToolBar.IsButtonEnabled(ID_FILE_SAVE));
+  // Each button its own picture although the bar starts with a separator.
+  EXPECT_EQ(frame->m_wndToolBar.GetItemID(0), 0u);
+  EXPECT_EQ(frame->m_wndToolBar.GetItemID(1), static_cast<UINT>(ID_FILE_NEW));
+
+  // The prompt of a menu item shows in the status bar, "Ready" when the menu closes.
+  frame->SendMessage(WM_MENUSELECT, MAKEWPARAM(ID_FILE_NEW, MF_STRING), 0);
+  EXPECT_EQ(frame->m_wndStatusBar.GetPaneText(0), CString("Creates a new document"));
+  frame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+  EXPECT_EQ(frame->m_wndStatusBar.GetPaneText(0), CString("Ready"));
+}
