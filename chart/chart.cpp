@@ -64,9 +64,9 @@ bool Chart::GetColor(int id, COLORREF* value) const {
 
 HFONT Chart::NumberFont() const {
   if (!m_numberFont) {
-    FontSpec spec;
-    ParseFontSpec(kDefaultFont, &spec);
-    m_numberFont = m_fontCache.FontFor(spec);
+    FontDesc desc;
+    ParseFontDesc(kDefaultFont, &desc);
+    m_numberFont = m_fontCache.FontFor(desc);
   }
   return m_numberFont;
 }
@@ -81,9 +81,9 @@ void Chart::FontsChanged() {
 }
 
 bool Chart::SetFontText(int id, const char* text) {
-  FontSpec spec;
-  if (id != prop::kFont || !ParseFontSpec(text, &spec)) return false;
-  HFONT font = m_fontCache.FontFor(spec);
+  FontDesc desc;
+  if (id != prop::kFont || !ParseFontDesc(text, &desc)) return false;
+  HFONT font = m_fontCache.FontFor(desc);
   if (!font) return false;
   m_numberFont = font;
   FontsChanged();

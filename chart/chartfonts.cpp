@@ -6,18 +6,18 @@
 
 namespace qxchart {
 
-LOGFONTA LogFontFor(const FontSpec& spec) {
+LOGFONTA LogFontFor(const FontDesc& desc) {
   LOGFONTA lf;
   std::memset(&lf, 0, sizeof lf);
-  lf.lfHeight = -FontPixelHeight(spec.points);
-  lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-  lf.lfItalic = spec.italic ? TRUE : FALSE;
+  lf.lfHeight = -FontPixelHeight(desc.points);
+  lf.lfWeight = desc.bold ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = desc.italic ? TRUE : FALSE;
   lf.lfCharSet = DEFAULT_CHARSET;
   lf.lfOutPrecision = OUT_TT_PRECIS;
   lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   lf.lfQuality = ANTIALIASED_QUALITY;
   lf.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
-  std::strncpy(lf.lfFaceName, spec.face.c_str(), LF_FACESIZE - 1);
+  std::strncpy(lf.lfFaceName, desc.face.c_str(), LF_FACESIZE - 1);
   return lf;
 }
 
@@ -27,13 +27,13 @@ ChartFontCache::~ChartFontCache() {
   }
 }
 
-HFONT ChartFontCache::FontFor(const FontSpec& spec) {
+HFONT ChartFontCache::FontFor(const FontDesc& desc) {
   for (auto& f : m_fonts) {
-    if (f.first == spec) return f.second;
+    if (f.first == desc) return f.second;
   }
-  const LOGFONTA lf = LogFontFor(spec);
+  const LOGFONTA lf = LogFontFor(desc);
   HFONT font = CreateFontIndirectA(&lf);
-  if (font) m_fonts.emplace_back(spec, font);
+  if (font) m_fonts.emplace_back(desc, font);
   return font;
 }
 

@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "chart/core/chartfontspec.h"
+#include "chart/core/chartfontdesc.h"
 #include "chart/core/chartlayout.h"
 
 namespace qxchart {
 
 // The LOGFONT of a font text: height from the point size at 96 pixels per inch, TrueType, so
 // that rotated titles work.
-LOGFONTA LogFontFor(const FontSpec& spec);
+LOGFONTA LogFontFor(const FontDesc& desc);
 
 class ChartFontCache {
  public:
@@ -26,11 +26,11 @@ class ChartFontCache {
   ChartFontCache(const ChartFontCache&) = delete;
   ChartFontCache& operator=(const ChartFontCache&) = delete;
 
-  // The font for spec, made once; null only when GDI cannot make it.
-  HFONT FontFor(const FontSpec& spec);
+  // The font for desc, made once; null only when GDI cannot make it.
+  HFONT FontFor(const FontDesc& desc);
 
  private:
-  std::vector<std::pair<FontSpec, HFONT>> m_fonts;
+  std::vector<std::pair<FontDesc, HFONT>> m_fonts;
 };
 
 // Measures text in one font on a measuring DC (96 dpi, like the screen).

@@ -1,4 +1,4 @@
-#include "chart/core/chartfontspec.h"
+#include "chart/core/chartfontdesc.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -27,7 +27,7 @@ bool SameWord(const std::string& a, const char* b) {
 
 }  // namespace
 
-bool ParseFontSpec(const char* text, FontSpec* out) {
+bool ParseFontDesc(const char* text, FontDesc* out) {
   if (!text) return false;
   std::vector<std::string> parts;
   std::string cur;
@@ -51,7 +51,7 @@ bool ParseFontSpec(const char* text, FontSpec* out) {
   }
   if (points < 1 || points > kMaxFontPoints) return false;
 
-  FontSpec f;
+  FontDesc f;
   f.face = parts[0];
   f.points = points;
   for (std::size_t i = 2; i < parts.size(); ++i) {

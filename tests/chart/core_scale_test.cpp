@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "chart/core/chartclip.h"
-#include "chart/core/chartfontspec.h"
+#include "chart/core/chartfontdesc.h"
 #include "chart/core/chartscale.h"
 
 namespace qxchart {
@@ -186,24 +186,24 @@ TEST(ChartClip, DashesFollowThePatternAcrossCorners) {
   EXPECT_EQ(pieces[0].back().y, 2);
 }
 
-TEST(ChartFontSpec, ParsesAndRejects) {
-  FontSpec f;
-  ASSERT_TRUE(ParseFontSpec("Arial,7", &f));
+TEST(ChartFontDesc, ParsesAndRejects) {
+  FontDesc f;
+  ASSERT_TRUE(ParseFontDesc("Arial,7", &f));
   EXPECT_EQ(f.face, "Arial");
   EXPECT_EQ(f.points, 7);
   EXPECT_FALSE(f.bold || f.italic);
-  ASSERT_TRUE(ParseFontSpec("Times New Roman,12,Bold,Italic", &f));
+  ASSERT_TRUE(ParseFontDesc("Times New Roman,12,Bold,Italic", &f));
   EXPECT_EQ(f.face, "Times New Roman");
   EXPECT_TRUE(f.bold && f.italic);
-  ASSERT_TRUE(ParseFontSpec("Courier New,9,italic", &f));
+  ASSERT_TRUE(ParseFontDesc("Courier New,9,italic", &f));
   EXPECT_TRUE(f.italic && !f.bold);
 
-  const FontSpec before = f;
+  const FontDesc before = f;
   for (const char* bad :
        {"", ",8", "Arial", "Arial,", "Arial,0", "Arial,501", "Arial,8x", "Arial,-3",
         "Arial,8,Heavy", "An extremely long face name that never ends,8"})
-    EXPECT_FALSE(ParseFontSpec(bad, &f)) << bad;
-  EXPECT_FALSE(ParseFontSpec(nullptr, &f));
+    EXPECT_FALSE(ParseFontDesc(bad, &f)) << bad;
+  EXPECT_FALSE(ParseFontDesc(nullptr, &f));
   EXPECT_TRUE(f == before);
 
   EXPECT_EQ(FontPixelHeight(9), 12);
