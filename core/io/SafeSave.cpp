@@ -1,23 +1,8 @@
 #include "core/io/SafeSave.h"
 
-#include <sys/stat.h>
-#include <sys/types.h>
-
-#include <cstdio>
+#include <climits>
 
 #include "framework/base/file.h"
-
-#ifdef _WIN32
-// The two system calls that replace a file in one step. Declared here so that
-// this portable library does not pull in the Windows headers.
-extern "C" {
-__declspec(dllimport) int __stdcall ReplaceFileA(const char* replaced, const char* replacement,
-                                                 const char* backup, unsigned long flags,
-                                                 void* exclude, void* reserved);
-__declspec(dllimport) int __stdcall MoveFileExA(const char* existing, const char* newName,
-                                                unsigned long flags);
-}
-#endif
 
 const char kSaveOpenFailedText[] = "Could not open file for writing";
 const char kSaveWriteFailedText[] =
@@ -33,35 +18,6 @@ bool Fails(SafeSaveStep step) {
   return g_faultHook != nullptr && g_faultHook(step);
 }
 
-// TRUE when path names a folder or a file that is marked read-only: neither
-// may be replaced (some systems would let a rename replace either).
-bool IsUnwritableTarget(const char* path) {
-#ifdef _WIN32
-  struct _stat64 st;
-  if (_stat64(path, &st) != 0) return false;
-  return (st.st_mode & _S_IFDIR) != 0 || (st.st_mode & _S_IWRITE) == 0;
-#else
-  struct stat st;
-  if (stat(path, &st) != 0) return false;
-  return S_ISDIR(st.st_mode) || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
-#endif
-}
-
-bool ReplaceWith(const char* temporary, const char* target) {
-#ifdef _WIN32
-  const unsigned long kIgnoreMergeErrors = 0x00000002;  // REPLACEFILE_IGNORE_MERGE_ERRORS
-  const unsigned long kReplaceExisting = 0x00000001;    // MOVEFILE_REPLACE_EXISTING
-  const unsigned long kWriteThrough = 0x00000008;       // MOVEFILE_WRITE_THROUGH
-  // ReplaceFile keeps the target's attributes; it needs the target to exist.
-  if (CFile::Exists(target) &&
-      ReplaceFileA(target, temporary, nullptr, kIgnoreMergeErrors, nullptr, nullptr))
-    return true;
-  return MoveFileExA(temporary, target, kReplaceExisting | kWriteThrough) != 0;
-#else
-  return std::rename(temporary, target) == 0;
-#endif
-}
-
 }  // namespace
 
 void SetSafeSaveFaultHook(SafeSaveFaultHook hook) {
@@ -74,7 +30,7 @@ CString SafeSaveTemporaryPath(const char* path) {
 
 BOOL SaveFileSafely(const char* path, const std::string& bytes, CString& error) {
   error.Empty();
-  if (path == nullptr || *path == '\0' || IsUnwritableTarget(path)) {
+  if (path == nullptr || *path == '\0') {
     error = kSaveOpenFailedText;
     return FALSE;
   }
@@ -85,26 +41,16 @@ BOOL SaveFileSafely(const char* path, const std::string& bytes, CString& error) 
     error = kSaveOpenFailedText;
     return FALSE;
   }
-  bool written = !Fails(SafeSaveStep::Write);
-  // CFile::Write takes a UINT count; write large texts in pieces.
-  const size_t kChunk = 1u << 20;
-  for (size_t done = 0; written && done < bytes.size(); done += kChunk) {
-    const size_t count = bytes.size() - done < kChunk ? bytes.size() - done : kChunk;
-    written = file.Write(bytes.data() + done, static_cast<UINT>(count)) != FALSE;
-  }
-  if (!written) {
-    file.Abort();
-    CFile::Remove(temporary);
-    error = kSaveWriteFailedText;
-    return FALSE;
-  }
-  const bool closed = !Fails(SafeSaveStep::Close);
+  const bool written = !Fails(SafeSaveStep::Write) && bytes.size() <= UINT_MAX &&
+                       file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
+  const bool closed = written && !Fails(SafeSaveStep::Close);
   if (!file.Close() || !closed) {
     CFile::Remove(temporary);
     error = kSaveWriteFailedText;
     return FALSE;
   }
-  if (Fails(SafeSaveStep::Replace) || !ReplaceWith(temporary, path)) {
+  // A read-only file or a folder at path is refused here.
+  if (Fails(SafeSaveStep::Replace) || !CFile::Replace(temporary, path)) {
     CFile::Remove(temporary);
     error = kSaveReplaceFailedText;
     return FALSE;

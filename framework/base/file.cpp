@@ -8,6 +8,16 @@
 #include <cstring>
 #include <string>
 
+#ifdef _WIN32
+// The one system call Replace needs, declared here because this portable
+// library never includes the Windows headers.
+extern "C" {
+__declspec(dllimport) int __stdcall MoveFileExA(const char* existing, const char* newName,
+                                                unsigned long flags);
+__declspec(dllimport) unsigned long __stdcall GetLastError();
+}
+#endif
+
 IMPLEMENT_DYNAMIC(CFile, CObject)
 IMPLEMENT_DYNAMIC(CStdioFile, CFile)
 
@@ -48,6 +58,41 @@ bool IsDirectoryPath(const char* path) {
 #else
   struct stat st;
   return stat(path, &st) == 0 && S_ISDIR(st.st_mode);
+#endif
+}
+
+// A folder, or a file nobody may write to.
+bool IsUnwritablePath(const char* path) {
+#ifdef _WIN32
+  struct _stat64 st;
+  if (_stat64(path, &st) != 0) return false;
+  return (st.st_mode & _S_IFDIR) != 0 || (st.st_mode & _S_IWRITE) == 0;
+#else
+  struct stat st;
+  if (stat(path, &st) != 0) return false;
+  return S_ISDIR(st.st_mode) || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+#endif
+}
+
+// Moves source onto target, replacing it; on failure returns the errno
+// value that describes why.
+int MoveReplacing(const char* source, const char* target) {
+#ifdef _WIN32
+  const unsigned long kReplaceExisting = 0x1, kWriteThrough = 0x8;  // MOVEFILE_*
+  if (MoveFileExA(source, target, kReplaceExisting | kWriteThrough)) return 0;
+  switch (GetLastError()) {
+    case 2:  // ERROR_FILE_NOT_FOUND
+    case 3:  // ERROR_PATH_NOT_FOUND
+      return ENOENT;
+    case 32:  // ERROR_SHARING_VIOLATION
+      return EBUSY;
+    default:
+      return EACCES;
+  }
+#else
+  errno = 0;
+  if (std::rename(source, target) == 0) return 0;
+  return errno ? errno : EIO;
 #endif
 }
 
@@ -239,6 +284,24 @@ BOOL CFile::Rename(const char* oldPath, const char* newPath, CFileException* err
   errno = 0;
   if (!oldPath || !newPath || std::rename(oldPath, newPath) != 0) {
     Report(error, (oldPath && newPath) ? errno : ENOENT, oldPath ? oldPath : "");
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CFile::Replace(const char* source, const char* target, CFileException* error) {
+  if (!source || !target) {
+    Report(error, ENOENT, source ? source : "");
+    return FALSE;
+  }
+  // Some systems would let a move replace either; no build may.
+  if (IsUnwritablePath(target)) {
+    Report(error, EACCES, target);
+    return FALSE;
+  }
+  const int failure = MoveReplacing(source, target);
+  if (failure != 0) {
+    Report(error, failure, source);
     return FALSE;
   }
   return TRUE;

@@ -75,6 +75,11 @@ class CFile : public CObject {
 
   static BOOL Remove(const char* path, CFileException* error = nullptr);
   static BOOL Rename(const char* oldPath, const char* newPath, CFileException* error = nullptr);
+  // Moves source onto target in one step, replacing a file already there
+  // (rename natively; MoveFileEx on Windows, where rename refuses an
+  // existing target). A folder or a read-only file at target is refused on
+  // every build, and then both files stay as they were.
+  static BOOL Replace(const char* source, const char* target, CFileException* error = nullptr);
   static BOOL Exists(const char* path);
 
  protected:

@@ -29,7 +29,7 @@ TEST(SafeSave, WritesAndReplaces) {
   ASSERT_TRUE(SaveFileSafely(path.c_str(), "second", error));
   EXPECT_EQ("second", ReadWholeFile(path));
   EXPECT_FALSE(FileExists(SafeSaveTemporaryPath(path.c_str()).GetString()));
-  // Large contents go through in pieces.
+  // Large contents are written whole.
   const std::string big(3u << 20, 'z');
   ASSERT_TRUE(SaveFileSafely(path.c_str(), big, error));
   EXPECT_EQ(big.size(), ReadWholeFile(path).size());

@@ -207,3 +207,52 @@ TEST(CFile, WriteErrorsAreSticky) {
   EXPECT_FALSE(f.Close());
 #endif
 }
+
+TEST(CFile, ReplaceTakesTheTargetsPlaceOnEveryBuild) {
+  const char* source = "qx_base_replace_new.txt";
+  const char* target = "qx_base_replace_old.txt";
+  std::remove(target);
+  CFileException err;
+
+  // No target yet, then an existing one: both end with the source's bytes.
+  WriteRaw(source, "first");
+  ASSERT_TRUE(CFile::Replace(source, target, &err));
+  EXPECT_EQ("first", ReadRaw(target));
+  EXPECT_FALSE(CFile::Exists(source));
+  WriteRaw(source, "second");
+  ASSERT_TRUE(CFile::Replace(source, target));
+  EXPECT_EQ("second", ReadRaw(target));
+  EXPECT_FALSE(CFile::Exists(source));
+
+  // A missing source or a missing folder fails and leaves the files alone.
+  EXPECT_FALSE(CFile::Replace(source, target, &err));
+  EXPECT_EQ(CFileException::fileNotFound, err.m_cause);
+  EXPECT_EQ("second", ReadRaw(target));
+  WriteRaw(source, "third");
+  EXPECT_FALSE(CFile::Replace(source, "qx_base_no_dir/x.txt", &err));
+  EXPECT_EQ("third", ReadRaw(source));
+  EXPECT_FALSE(CFile::Replace(nullptr, target));
+  EXPECT_FALSE(CFile::Replace(source, nullptr));
+
+  // A read-only file and a folder are never replaced, even where the
+  // system itself would allow it (root, POSIX rename over a file).
+  chmod(target, S_IREAD);
+  EXPECT_FALSE(CFile::Replace(source, target, &err));
+  EXPECT_EQ(CFileException::accessDenied, err.m_cause);
+  EXPECT_EQ(target, err.m_strFileName);
+  EXPECT_EQ("second", ReadRaw(target));
+  EXPECT_EQ("third", ReadRaw(source));
+  chmod(target, S_IREAD | S_IWRITE);
+#ifdef _WIN32
+  _mkdir("qx_base_replace_dir");
+#else
+  mkdir("qx_base_replace_dir", 0755);
+#endif
+  EXPECT_FALSE(CFile::Replace(source, "qx_base_replace_dir", &err));
+  EXPECT_EQ(CFileException::accessDenied, err.m_cause);
+  EXPECT_TRUE(CFile::Exists("qx_base_replace_dir"));
+  EXPECT_EQ("third", ReadRaw(source));
+
+  std::remove(source);
+  std::remove(target);
+}
