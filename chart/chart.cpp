@@ -152,26 +152,19 @@ bool Chart::DrawToDC(HDC dc, int /*a*/, int b, int x, int y, int w, int h) {
   return true;
 }
 
-void Chart::PaintWindow() {
-  if (!m_window) return;
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(m_window, &ps);
-  if (!dc) return;
-  RECT r;
-  GetClientRect(m_window, &r);
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  if (w > 0 && h > 0) {
-    MemoryDC mem(dc);
-    GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(dc, w, h));
-    if (mem.Get() && bitmap) {
-      SelectGuard select(mem.Get(), bitmap.Get());
-      DrawToDC(mem.Get(), 3, 1, 0, 0, w, h);
-      BitBlt(dc, 0, 0, w, h, mem.Get(), 0, 0, SRCCOPY);
-    } else {
-      DrawToDC(dc, 3, 1, 0, 0, w, h);
-    }
+void Chart::PaintBuffered(HDC dc) {
+  int w = 0, h = 0;
+  ClientSize(&w, &h);
+  if (!dc || w <= 0 || h <= 0) return;
+  MemoryDC mem(dc);
+  GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(dc, w, h));
+  if (mem.Get() && bitmap) {
+    SelectGuard select(mem.Get(), bitmap.Get());
+    DrawToDC(mem.Get(), 3, 1, 0, 0, w, h);
+    BitBlt(dc, 0, 0, w, h, mem.Get(), 0, 0, SRCCOPY);
+  } else {
+    DrawToDC(dc, 3, 1, 0, 0, w, h);
   }
-  EndPaint(m_window, &ps);
 }
 
 }  // namespace qxchart

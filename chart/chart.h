@@ -77,8 +77,9 @@ class Chart final : private ChartEnvironment {
   // after. a is accepted. False when there is nothing to draw into.
   bool DrawToDC(HDC dc, int a, int b, int x, int y, int w, int h);
 
-  // Paints the bound window through a memory bitmap (WM_PAINT).
-  void PaintWindow();
+  // Paints the chart at its window size into dc (a paint DC) through a memory bitmap, so that
+  // the window never shows a half-drawn picture.
+  void PaintBuffered(HDC dc);
 
   const ChartModel& Model() const { return m_model; }
   ChartLayout Layout() const { return m_model.Layout(); }

@@ -2,97 +2,77 @@
 
 #include <new>
 
+#include "framework/win/dc.h"
+#include "framework/win/msgmap.h"
+
 const char kChart2DClassName[] = "QuarvexChart2D";
 
 namespace {
 
-qxchart::Chart* ChartOf(HWND hwnd) {
-  return reinterpret_cast<qxchart::Chart*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-}
-
-LRESULT CALLBACK ChartWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  try {
-    switch (message) {
-      case WM_ERASEBKGND:
-        return 1;  // painting covers everything
-      case WM_PAINT: {
-        if (qxchart::Chart* chart = ChartOf(hwnd)) {
-          chart->PaintWindow();
-          return 0;
-        }
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        if (dc) FillRect(dc, &ps.rcPaint, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        EndPaint(hwnd, &ps);
-        return 0;
-      }
-      case WM_SIZE: {
-        int repaint = 0, updates = 0;
-        qxchart::Chart* chart = ChartOf(hwnd);
-        if (chart && chart->GetInt(qxchart::prop::kRepaint, &repaint) &&
-            chart->GetInt(qxchart::prop::kUpdatesOn, &updates) && repaint && updates)
-          InvalidateRect(hwnd, nullptr, FALSE);
-        return 0;
-      }
-      case WM_NCDESTROY:
-        if (qxchart::Chart* chart = ChartOf(hwnd)) chart->AttachWindow(nullptr);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        break;
-      default:
-        break;
-    }
-  } catch (...) {
-    // Nothing may cross the window procedure; the chart simply stays as it was.
-    return 0;
-  }
-  return DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
 bool RegisterChartClass() {
-  static const bool registered = [] {
-    WNDCLASSA wc = {};
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = ChartWindowProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = kChart2DClassName;
-    return RegisterClassA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-  }();
-  return registered;
+  WNDCLASSA wc = {};
+  wc.style = CS_HREDRAW | CS_VREDRAW;
+  wc.lpfnWndProc = ::DefWindowProcA;  // the framework routes the messages
+  wc.hInstance = AfxGetInstanceHandle();
+  wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
+  wc.lpszClassName = kChart2DClassName;
+  return AfxRegisterClass(&wc) != FALSE;
 }
 
 }  // namespace
+
+IMPLEMENT_DYNAMIC(CChart2D, CWnd)
+
+BEGIN_MESSAGE_MAP(CChart2D, CWnd)
+ON_WM_ERASEBKGND()
+ON_WM_PAINT()
+ON_WM_NCDESTROY()
+END_MESSAGE_MAP()
+
+CChart2D::CChart2D() = default;
 
 CChart2D::~CChart2D() {
   Destroy();
 }
 
-BOOL CChart2D::Create(LPCSTR title, DWORD style, const RECT& rect, HWND parent, UINT id) {
-  Destroy();
+BOOL CChart2D::Create(LPCSTR title, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
+  if (m_hWnd) return FALSE;
+  m_chart.reset();
   if (!RegisterChartClass()) return FALSE;
-  m_hWnd = CreateWindowExA(0, kChart2DClassName, title ? title : "", style, rect.left, rect.top,
-                           rect.right - rect.left, rect.bottom - rect.top, parent,
-                           reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
-                           GetModuleHandleA(nullptr), nullptr);
-  if (!m_hWnd) return FALSE;
-  m_hChart = new (std::nothrow) qxchart::Chart;
-  if (!m_hChart) {
-    DestroyWindow(m_hWnd);
-    m_hWnd = nullptr;
+  if (!CWnd::Create(kChart2DClassName, title ? title : "", style, rect, parent, id)) return FALSE;
+  m_chart.reset(new (std::nothrow) qxchart::Chart);
+  if (!m_chart) {
+    DestroyWindow();
     return FALSE;
   }
-  SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(m_hChart));
-  m_hChart->AttachWindow(m_hWnd);
+  m_chart->AttachWindow(m_hWnd);
   return TRUE;
 }
 
 void CChart2D::Destroy() {
-  if (m_hWnd) {
-    if (IsWindow(m_hWnd)) DestroyWindow(m_hWnd);
-    m_hWnd = nullptr;
+  if (m_hWnd) DestroyWindow();
+  m_chart.reset();
+}
+
+BOOL CChart2D::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) {
+  return 0;
+}
+
+BOOL CChart2D::OnEraseBkgnd(CDC*) {
+  return TRUE;  // painting covers everything
+}
+
+void CChart2D::OnPaint() {
+  CPaintDC dc(this);
+  if (!dc.m_hDC) return;
+  if (m_chart) {
+    m_chart->PaintBuffered(dc.m_hDC);
+  } else {
+    ::FillRect(dc.m_hDC, &dc.m_ps.rcPaint, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
   }
-  if (m_hChart) {
-    delete m_hChart;
-    m_hChart = nullptr;
-  }
+}
+
+void CChart2D::OnNcDestroy() {
+  if (m_chart) m_chart->AttachWindow(nullptr);
+  CWnd::OnNcDestroy();
 }

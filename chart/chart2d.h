@@ -1,42 +1,48 @@
 // CChart2D: the child window that shows one chart. Create makes the window, then the chart, then
-// binds them; the destructor destroys the window, then the chart.
+// binds them; the destructor destroys the window, then the chart. Messages come through the
+// framework's message map: the window paints the chart (double-buffered) and forgets it when
+// the window goes.
 #ifndef QUARVEX_CHART_CHART2D_H
 #define QUARVEX_CHART_CHART2D_H
 
 #include <windows.h>
 
+#include <memory>
+
 #include "chart/chart.h"
+#include "framework/win/wnd.h"
 
 // The registered window class of chart windows.
 extern const char kChart2DClassName[];
 
-class CChart2D {
+class CChart2D : public CWnd {
+  DECLARE_DYNAMIC(CChart2D)
  public:
-  CChart2D() = default;
-  ~CChart2D();
-  CChart2D(const CChart2D&) = delete;
-  CChart2D& operator=(const CChart2D&) = delete;
+  CChart2D();
+  ~CChart2D() override;
 
-  // TRUE when the window and the chart were both made. On failure nothing is left behind.
-  BOOL Create(LPCSTR title, DWORD style, const RECT& rect, HWND parent, UINT id);
+  // TRUE when the window and the chart were both made; on failure nothing is left behind.
+  // FALSE while the window exists. A chart left over from a window that went with its parent
+  // is replaced.
+  BOOL Create(LPCSTR title, DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
   // Destroys the window, then the chart; safe to call again and on a chart never created.
   void Destroy();
 
-  HWND GetSafeHwnd() const { return m_hWnd; }
   // The chart handle; null until created.
-  qxchart::Chart* GetChart() const { return m_hChart; }
+  qxchart::Chart* GetChart() const { return m_chart.get(); }
 
   // Notifications reflected from the parent are not handled.
-  BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    (void)message, (void)wParam, (void)lParam, (void)result;
-    return 0;
-  }
+  BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
-  HWND m_hWnd = nullptr;
+ protected:
+  afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+  afx_msg void OnPaint();
+  afx_msg void OnNcDestroy();
+  DECLARE_MESSAGE_MAP()
 
  private:
-  qxchart::Chart* m_hChart = nullptr;
+  std::unique_ptr<qxchart::Chart> m_chart;
 };
 
 #endif

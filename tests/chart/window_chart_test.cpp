@@ -24,23 +24,15 @@ void Pump() {
 }
 
 // A plain top-level window to hold the chart.
-class Host {
+class Host : public CWnd {
  public:
   Host(int w, int h) {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
-    wc.lpszClassName = "QuarvexChartTestHost";
-    RegisterClassA(&wc);
     RECT r = {0, 0, w, h};
     AdjustWindowRect(&r, WS_OVERLAPPEDWINDOW, FALSE);
-    hwnd = CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "Chart gallery",
-                           WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, r.right - r.left,
-                           r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
+    LPCSTR cls = AfxRegisterWndClass(0, nullptr, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+    CreateEx(WS_EX_TOPMOST, cls, "Chart gallery", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20,
+             r.right - r.left, r.bottom - r.top, nullptr, nullptr);
   }
-  ~Host() { DestroyWindow(hwnd); }
-  HWND hwnd;
 };
 
 // Copies the window's client area as it is on the screen.
@@ -125,18 +117,18 @@ struct Gallery {
 
 TEST(ChartWindow, GalleryPaintsWhatDrawToDcDraws) {
   Host host(720, 520);
-  ASSERT_NE(host.hwnd, nullptr);
+  ASSERT_NE(host.m_hWnd, nullptr);
   CChart2D chart;
   RECT r = {0, 0, 720, 520};
-  ASSERT_TRUE(chart.Create("", WS_CHILD | WS_VISIBLE, r, host.hwnd, 0));
+  ASSERT_TRUE(chart.Create("", WS_CHILD | WS_VISIBLE, r, &host, 0));
   ASSERT_NE(chart.GetChart(), nullptr);
   Gallery g;
   g.Fill(chart.GetChart());
-  UpdateWindow(host.hwnd);
+  UpdateWindow(host.m_hWnd);
   Pump();
 
   const std::string shot = qxtest::ScreenshotFolder() + "chart_gallery.bmp";
-  EXPECT_TRUE(qxtest::SaveWindowScreenshot(host.hwnd, shot)) << shot;
+  EXPECT_TRUE(qxtest::SaveWindowScreenshot(host.m_hWnd, shot)) << shot;
 
   // The window paints exactly what DrawToDC draws at 1:1.
   Canvas screen(720, 520), drawn(720, 520);
@@ -166,7 +158,7 @@ TEST(ChartWindow, RepaintFlags) {
   Host host(300, 200);
   CChart2D chart;
   RECT r = {0, 0, 300, 200};
-  ASSERT_TRUE(chart.Create("", WS_CHILD | WS_VISIBLE, r, host.hwnd, 0));
+  ASSERT_TRUE(chart.Create("", WS_CHILD | WS_VISIBLE, r, &host, 0));
   HWND w = chart.GetSafeHwnd();
   Chart* c = chart.GetChart();
   auto dirty = [&] { return GetUpdateRect(w, nullptr, FALSE) != 0; };
@@ -199,7 +191,7 @@ TEST(ChartWindow, CreateAndDestroy) {
   {
     CChart2D chart;
     RECT r = {0, 0, 200, 100};
-    ASSERT_TRUE(chart.Create("", WS_CHILD, r, host.hwnd, 7));  // hidden, as the view makes it
+    ASSERT_TRUE(chart.Create("", WS_CHILD, r, &host, 7));  // hidden, as the view makes it
     HWND w = chart.GetSafeHwnd();
     EXPECT_TRUE(IsWindow(w));
     EXPECT_FALSE(IsWindowVisible(w));
@@ -208,26 +200,45 @@ TEST(ChartWindow, CreateAndDestroy) {
     GetClassNameA(w, cls, sizeof cls);
     EXPECT_STREQ(cls, kChart2DClassName);
     EXPECT_EQ(chart.GetChart()->Window(), w);
+    // The framework knows the window as this object, and notifications offered back to it
+    // are left to the parent.
+    EXPECT_EQ(CWnd::FromHandlePermanent(w), &chart);
+    EXPECT_TRUE(chart.IsKindOf(RUNTIME_CLASS(CWnd)));
+    LRESULT result = 0;
+    EXPECT_FALSE(CWnd::ReflectToChild(w, WM_COMMAND, MAKEWPARAM(7, BN_CLICKED),
+                                      reinterpret_cast<LPARAM>(w), &result));
+    // A second Create while the window exists changes nothing.
+    qxchart::Chart* first = chart.GetChart();
+    EXPECT_FALSE(chart.Create("", WS_CHILD, r, &host, 8));
+    EXPECT_EQ(chart.GetSafeHwnd(), w);
+    EXPECT_EQ(chart.GetChart(), first);
     chart.Destroy();
     EXPECT_FALSE(IsWindow(w));
+    EXPECT_EQ(chart.GetSafeHwnd(), nullptr);
     EXPECT_EQ(chart.GetChart(), nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(w), nullptr);
     chart.Destroy();  // again: nothing left to destroy
   }
   {
-    // The window going first (with its parent) leaves the chart without a window.
-    HWND parent = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr,
-                                  nullptr, nullptr);
+    // The window going first (with its parent) leaves the chart without a window; a new
+    // Create starts over with a new window and chart.
+    Host parent(50, 50);
     CChart2D chart;
     RECT r = {0, 0, 50, 50};
-    ASSERT_TRUE(chart.Create("", WS_CHILD, r, parent, 0));
-    DestroyWindow(parent);
+    ASSERT_TRUE(chart.Create("", WS_CHILD, r, &parent, 0));
+    parent.DestroyWindow();
+    EXPECT_EQ(chart.GetSafeHwnd(), nullptr);
+    ASSERT_NE(chart.GetChart(), nullptr);
     EXPECT_EQ(chart.GetChart()->Window(), nullptr);
     EXPECT_FALSE(chart.GetChart()->Unmap(0, 0).valid);
+    ASSERT_TRUE(chart.Create("", WS_CHILD, r, &host, 0));
+    EXPECT_EQ(chart.GetChart()->Window(), chart.GetSafeHwnd());
   }
   // A child window needs a parent.
   CChart2D orphan;
   RECT r = {0, 0, 10, 10};
   EXPECT_FALSE(orphan.Create("", WS_CHILD, r, nullptr, 0));
+  EXPECT_EQ(orphan.GetSafeHwnd(), nullptr);
   EXPECT_EQ(orphan.GetChart(), nullptr);
 }
 
