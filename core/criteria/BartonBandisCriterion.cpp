@@ -44,32 +44,6 @@ bool OppositeSigns(double f1, double f2) {
   return (f1 < 0.0 && f2 > 0.0) || (f1 > 0.0 && f2 < 0.0);
 }
 
-// True when every vertex equals the best one to within a few units in the
-// last place: the simplex cannot move any more.
-bool SimplexCollapsed(const CSimplexState& s) {
-  for (int i = 1; i <= s.m; i++)
-    for (int j = 0; j < s.m; j++) {
-      const double diff = std::fabs(s.p[i][j] - s.p[0][j]);
-      if (diff > 4.0 * DBL_EPSILON * std::fabs(s.p[0][j])) return false;
-    }
-  return true;
-}
-
-// The downhill simplex to its fractional tolerance or the evaluation cap.
-// Near an exact fit the vertices can close in to neighbouring doubles whose
-// values still differ, where no tolerance on the values is ever met; the run
-// is then converged too. It runs in short legs to look for that.
-BOOL MinimizeSimplex(CSimplexState& s, const CSimplexObjective& f, double ftol, int cap) {
-  const int leg = 50;
-  int used = 0;
-  while (used < cap) {
-    const BOOL converged = s.Minimize(f, ftol, std::min(leg, cap - used));
-    used += s.evaluations;
-    if (converged || SimplexCollapsed(s)) return TRUE;
-  }
-  return FALSE;
-}
-
 // Steps from 'from' (inside (lo, hi)) toward 'to'; a step that would leave
 // the open interval goes half way to the crossed end instead.
 double StepWithin(double from, double to, double lo, double hi) {
@@ -569,7 +543,7 @@ BOOL CBartonBandisCriterion::RunSimplex(double phib, const double* x, const doub
     const double vertex[2] = {kStartJrc[i], kStartJcs[i][units]};
     simplex.SetVertex(i, vertex, objective);
   }
-  const BOOL converged = MinimizeSimplex(simplex, objective, 1e-20, 5000);
+  const BOOL converged = simplex.Minimize(objective, 1e-20, 5000);
   *jrc = std::min(20.0, std::max(0.0, simplex.p[0][0]));
   *jcs = simplex.p[0][1] > 0.0 ? simplex.p[0][1] : kMinJcs;
   return converged;
