@@ -21,6 +21,13 @@ int ClampDevice(double v) {
   return RoundPixel(v);
 }
 
+// The device units [lo, hi) covered from a to b (either order) by a line `width` units thick
+// with square ends: the band is centred on the line and reaches half the width past each end.
+void Span(int a, int b, int width, LONG* lo, LONG* hi) {
+  *lo = std::min(a, b) - (width - 1) / 2;
+  *hi = std::max(a, b) - (width - 1) / 2 + width;
+}
+
 }  // namespace
 
 ChartRenderer::ChartRenderer(HDC dc, const RenderTransform& t, HFONT numberFont, HFONT titleFont)
@@ -105,23 +112,9 @@ void ChartRenderer::FillRect(const SceneItem& it) {
 // An axis-aligned line as a filled band: both ends included, square ends as wide as the line,
 // so that crossing lines meet without gaps at any scale.
 void ChartRenderer::Rule(const SceneItem& it) {
-  const bool horizontal = it.a.y == it.b.y;
   RECT r;
-  if (horizontal) {
-    const int w = Thickness(it.width, m_t.sy);
-    const int ew = Thickness(it.width, m_t.sx);
-    const int y = Y(it.a.y) - (w - 1) / 2;
-    const int x0 = std::min(X(it.a.x), X(it.b.x)) - (ew - 1) / 2;
-    const int x1 = std::max(X(it.a.x), X(it.b.x)) - (ew - 1) / 2 + ew;
-    r = RECT{x0, y, x1, y + w};
-  } else {
-    const int w = Thickness(it.width, m_t.sx);
-    const int ew = Thickness(it.width, m_t.sy);
-    const int x = X(it.a.x) - (w - 1) / 2;
-    const int y0 = std::min(Y(it.a.y), Y(it.b.y)) - (ew - 1) / 2;
-    const int y1 = std::max(Y(it.a.y), Y(it.b.y)) - (ew - 1) / 2 + ew;
-    r = RECT{x, y0, x + w, y1};
-  }
+  Span(X(it.a.x), X(it.b.x), Thickness(it.width, m_t.sx), &r.left, &r.right);
+  Span(Y(it.a.y), Y(it.b.y), Thickness(it.width, m_t.sy), &r.top, &r.bottom);
   ::FillRect(m_dc, &r, Brush(it.color));
 }
 
@@ -254,49 +247,40 @@ void ChartRenderer::Text(const SceneItem& it) {
   TextOutA(m_dc, x, y, it.text.c_str(), static_cast<int>(it.text.size()));
 }
 
+void ChartRenderer::ClipToPlot(const PixelRect& p) {
+  if (SaveDC(m_dc)) ++m_clipLevel;
+  IntersectClipRect(m_dc, X(p.left), Y(p.top), X(p.right) + Thickness(1, m_t.sx),
+                    Y(p.bottom) + Thickness(1, m_t.sy));
+}
+
+void ChartRenderer::EndClip() {
+  if (m_clipLevel == 0) return;
+  RestoreDC(m_dc, -1);
+  --m_clipLevel;
+}
+
 void ChartRenderer::Play(const Scene& scene) {
+  // The drawing calls in the order of SceneKind's drawing kinds.
+  static void (ChartRenderer::*const kDraw[])(const SceneItem&) = {
+      &ChartRenderer::FillRect, &ChartRenderer::Rule, &ChartRenderer::Polyline,
+      &ChartRenderer::Marker, &ChartRenderer::Text};
+  static_assert(sizeof kDraw / sizeof kDraw[0] == static_cast<std::size_t>(SceneKind::ClipPlot),
+                "every drawing kind has its call; the clip kinds come last");
   SavedDC saved(m_dc);
   SetBkMode(m_dc, TRANSPARENT);
   // Nothing leaves the chart's rectangle.
   IntersectClipRect(m_dc, X(0), Y(0), X(scene.width), Y(scene.height));
   for (const SceneItem& it : scene.items) {
     if (it.kind != SceneKind::Marker) FlushBoxes();
-    switch (it.kind) {
-      case SceneKind::FillRect:
-        FillRect(it);
-        break;
-      case SceneKind::Rule:
-        Rule(it);
-        break;
-      case SceneKind::Polyline:
-        Polyline(it);
-        break;
-      case SceneKind::Marker:
-        Marker(it);
-        break;
-      case SceneKind::Text:
-        Text(it);
-        break;
-      case SceneKind::ClipPlot: {
-        if (SaveDC(m_dc)) ++m_clipLevel;
-        const PixelRect& p = scene.plot;
-        IntersectClipRect(m_dc, X(p.left), Y(p.top), X(p.right) + Thickness(1, m_t.sx),
-                          Y(p.bottom) + Thickness(1, m_t.sy));
-        break;
-      }
-      case SceneKind::ClipEnd:
-        if (m_clipLevel > 0) {
-          RestoreDC(m_dc, -1);
-          --m_clipLevel;
-        }
-        break;
-    }
+    if (it.kind == SceneKind::ClipPlot)
+      ClipToPlot(scene.plot);
+    else if (it.kind == SceneKind::ClipEnd)
+      EndClip();
+    else
+      (this->*kDraw[static_cast<int>(it.kind)])(it);
   }
   FlushBoxes();
-  while (m_clipLevel > 0) {
-    RestoreDC(m_dc, -1);
-    --m_clipLevel;
-  }
+  while (m_clipLevel > 0) EndClip();
 }
 
 }  // namespace qxchart

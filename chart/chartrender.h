@@ -42,6 +42,8 @@ class ChartRenderer {
   void Marker(const SceneItem& it);
   void FlushBoxes();
   void Text(const SceneItem& it);
+  void ClipToPlot(const PixelRect& plot);
+  void EndClip();  // undoes the last ClipToPlot
 
   HDC m_dc;
   RenderTransform m_t;

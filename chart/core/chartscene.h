@@ -12,6 +12,7 @@
 
 namespace qxchart {
 
+// The drawing kinds first, then the clip kinds (the renderer relies on the order).
 enum class SceneKind {
   FillRect,  // rect filled with color
   Rule,      // axis-aligned line from a to b (both ends included), width px

@@ -29,34 +29,19 @@ int ClampedPointSize(int size) {
 }
 
 DashPattern DashFor(int linePattern) {
-  DashPattern d;
-  switch (linePattern) {
-    case kLineLongDash:
-      d.count = 2;
-      d.lengths[0] = 12;
-      d.lengths[1] = 6;
-      break;
-    case kLineDotted:
-      d.count = 2;
-      d.lengths[0] = 2;
-      d.lengths[1] = 3;
-      break;
-    case kLineDashed:
-      d.count = 2;
-      d.lengths[0] = 6;
-      d.lengths[1] = 4;
-      break;
-    case kLineDashDot:
-      d.count = 4;
-      d.lengths[0] = 10;
-      d.lengths[1] = 4;
-      d.lengths[2] = 2;
-      d.lengths[3] = 4;
-      break;
-    default:
-      break;
+  static const struct {
+    int pattern;
+    DashPattern dash;
+  } kDashes[] = {
+      {kLineLongDash, {2, {12, 6}}},
+      {kLineDotted, {2, {2, 3}}},
+      {kLineDashed, {2, {6, 4}}},
+      {kLineDashDot, {4, {10, 4, 2, 4}}},
+  };
+  for (const auto& d : kDashes) {
+    if (d.pattern == linePattern) return d.dash;
   }
-  return d;
+  return DashPattern();
 }
 
 }  // namespace qxchart

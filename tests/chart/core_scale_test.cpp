@@ -6,6 +6,7 @@
 #include "chart/core/chartclip.h"
 #include "chart/core/chartfontdesc.h"
 #include "chart/core/chartscale.h"
+#include "chart/core/chartstyle.h"
 
 namespace qxchart {
 namespace {
@@ -159,8 +160,25 @@ TEST(ChartClip, PolylinesBreakAtHolesAndEdges) {
 
 TEST(ChartClip, DashesFollowThePatternAcrossCorners) {
   const PolyRun run{{0, 0}, {10, 0}, {10, 10}};
-  const double pattern[] = {6, 4};
+  // Solid lines and no line have no dashes; every dashed pattern alternates on and off.
+  EXPECT_EQ(DashFor(kLineSolid).count, 0);
+  EXPECT_EQ(DashFor(kLineNone).count, 0);
+  for (int p : {kLineLongDash, kLineDotted, kLineDashed, kLineDashDot}) {
+    const DashPattern d = DashFor(p);
+    EXPECT_TRUE(d.count >= 2 && d.count % 2 == 0) << p;
+    for (int i = 0; i < d.count; ++i) EXPECT_GT(d.lengths[i], 0) << p;
+  }
   std::vector<PolyRun> pieces;
+  DashRun(run, DashFor(kLineSolid).lengths, DashFor(kLineSolid).count, 1.0, &pieces);
+  ASSERT_EQ(pieces.size(), 1u);
+  EXPECT_EQ(pieces[0].size(), 3u);
+
+  const DashPattern dashed = DashFor(kLineDashed);
+  ASSERT_EQ(dashed.count, 2);
+  const double* pattern = dashed.lengths;
+  ASSERT_EQ(pattern[0], 6);
+  ASSERT_EQ(pattern[1], 4);
+  pieces.clear();
   DashRun(run, pattern, 2, 1.0, &pieces);
   // on 0-6, off 6-10, on 10,0 -> 10,6, off to 10,10.
   ASSERT_EQ(pieces.size(), 2u);
