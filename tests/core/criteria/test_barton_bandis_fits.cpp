@@ -5,10 +5,11 @@
 #include <vector>
 
 #include "core/criteria/BartonBandisCriterion.h"
+#include "criteria_test_support.h"
+
+using criteria_test::kDeg;
 
 namespace {
-const double kDeg = 3.14159265358979323846 / 180.0;
-
 double Tau(double phib, double jrc, double jcs, double sigN) {
   return sigN * std::tan(CBartonBandisCriterion::Theta(phib, jrc, jcs, sigN) * kDeg);
 }

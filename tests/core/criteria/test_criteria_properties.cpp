@@ -7,19 +7,10 @@
 #include "core/criteria/CriterionMath.h"
 #include "core/criteria/HoekBrownCriterion.h"
 #include "core/criteria/MohrCoulombCriterion.h"
+#include "criteria_test_support.h"
 
-namespace {
-bool Finite(const EnvelopePoint& r) {
-  return std::isfinite(r.sig1) && std::isfinite(r.sig3) && std::isfinite(r.sigN) &&
-         std::isfinite(r.tau);
-}
-
-// (sigN, tau) lies on the Mohr circle of (sig3, sig1).
-double CircleError(double sig3, double sig1, double sigN, double tau) {
-  const double centre = (sig1 + sig3) / 2, radius = (sig1 - sig3) / 2;
-  return std::fabs(std::hypot(sigN - centre, tau) - radius);
-}
-}  // namespace
+using criteria_test::CircleError;
+using criteria_test::IsFiniteRow;
 
 TEST(CriteriaProperties, HoekBrownSweepIsFiniteAndConsistent) {
   const double sigcis[] = {1e-3, 0.5, 30.0, 2000.0, 1e5};
@@ -66,7 +57,7 @@ TEST(CriteriaProperties, HoekBrownSweepIsFiniteAndConsistent) {
 
             const EnvelopePoint* rows = hb.BuildPrincipalEnvelope(40);
             for (int i = 0; i < 40; i++) {
-              ASSERT_TRUE(Finite(rows[i])) << units << " " << sigci << " " << GSI << " " << mi;
+              ASSERT_TRUE(IsFiniteRow(rows[i])) << units << " " << sigci << " " << GSI << " " << mi;
               if (i == 0) continue;
               const double scale = 1.0 + std::fabs(rows[i].sig1);
               ASSERT_LT(CircleError(rows[i].sig3, rows[i].sig1, rows[i].sigN, rows[i].tau),
@@ -110,7 +101,7 @@ TEST(CriteriaProperties, HoekBrownRangeEdgesStayFinite) {
     hb.CalcEquivalentMC(&c, &phi);
     ASSERT_TRUE(std::isfinite(c) && std::isfinite(phi));
     const EnvelopePoint* rows = hb.BuildPrincipalEnvelope(25);
-    for (int i = 0; i < 25; i++) ASSERT_TRUE(Finite(rows[i]));
+    for (int i = 0; i < 25; i++) ASSERT_TRUE(IsFiniteRow(rows[i]));
     ASSERT_TRUE(std::isfinite(hb.GetEquivMCSig1(3.0)));
   }
   // Zero gamma or H: range 0, finite.
@@ -145,7 +136,7 @@ TEST(CriteriaProperties, MohrCoulombSweepIsFiniteAndConsistent) {
             ASSERT_GE(m, sigt);
             const EnvelopePoint* rows = mc.BuildPrincipalEnvelope(30);
             for (int i = 0; i < 30; i++) {
-              ASSERT_TRUE(Finite(rows[i])) << c << " " << phi;
+              ASSERT_TRUE(IsFiniteRow(rows[i])) << c << " " << phi;
               if (rows[i].sig3 > m && phi < 89.5) {
                 const double scale = 1.0 + std::fabs(rows[i].sig1);
                 ASSERT_LT(CircleError(rows[i].sig3, rows[i].sig1, rows[i].sigN, rows[i].tau),
@@ -153,7 +144,7 @@ TEST(CriteriaProperties, MohrCoulombSweepIsFiniteAndConsistent) {
               }
             }
             rows = mc.BuildShearEnvelope(30);
-            for (int i = 0; i < 30; i++) ASSERT_TRUE(Finite(rows[i])) << c << " " << phi;
+            for (int i = 0; i < 30; i++) ASSERT_TRUE(IsFiniteRow(rows[i])) << c << " " << phi;
             // Shear side: the circle through GetSig1FromShear/GetSig3FromShear
             // touches the line at (sigN, GetTau(sigN)).
             if (phi < 89.5) {

@@ -1,3 +1,4 @@
+// Levenberg-Marquardt, simplex, Gauss-Jordan, SVD, root searches and quadrature.
 #include <gtest/gtest.h>
 
 #include <cmath>

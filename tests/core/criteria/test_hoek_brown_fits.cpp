@@ -1,3 +1,4 @@
+// Hoek-Brown lab and rock-mass fits: recovery, start values, failure paths.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// Hoek-Brown derived values, modulus, ranges, envelopes and Mohr-Coulomb lines.
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -5,12 +6,9 @@
 
 #include "core/criteria/CriterionMath.h"
 #include "core/criteria/HoekBrownCriterion.h"
+#include "criteria_test_support.h"
 
-namespace {
-void ExpectRel(double expected, double actual, double rel) {
-  EXPECT_NEAR(expected, actual, std::fabs(expected) * rel) << "expected " << expected;
-}
-}  // namespace
+using criteria_test::ExpectRel;
 
 TEST(HoekBrown, DefaultModelDerivedValues) {
   CHoekBrownCriterion hb;

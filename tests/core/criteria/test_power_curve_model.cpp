@@ -5,24 +5,13 @@
 #include <cmath>
 
 #include "core/criteria/PowerCurveCriterion.h"
+#include "criteria_test_support.h"
+
+using criteria_test::ExpectTableFinite;
+using criteria_test::kDeg;
+using criteria_test::Rel;
 
 namespace {
-const double kDeg = 3.14159265358979323846 / 180.0;
-
-double Rel(double a, double b) {
-  return std::fabs(a - b) / std::max(std::fabs(b), 1e-300);
-}
-
-void ExpectTableFinite(const CStrengthCriterion& model, const char* what) {
-  const EnvelopePoint* rows = model.GetEnvelope();
-  ASSERT_NE(rows, nullptr) << what;
-  for (int i = 0; i < model.GetEnvelopeCount(); i++) {
-    ASSERT_TRUE(std::isfinite(rows[i].sig1) && std::isfinite(rows[i].sig3) &&
-                std::isfinite(rows[i].sigN) && std::isfinite(rows[i].tau))
-        << what << " row " << i;
-  }
-}
-
 CPowerCurveCriterion Model(double a, double d, double b, int dataType = DATA_TRIAXIAL) {
   CPowerCurveCriterion m;
   m.SetDataType(dataType);

@@ -1,3 +1,4 @@
+// Criterion base: units, point sets, aliasing, copies and the envelope tables.
 #include <gtest/gtest.h>
 
 #include <cmath>
