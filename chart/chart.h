@@ -52,15 +52,18 @@ class Chart final : private ChartEnvironment {
   bool SetFont(int id, HFONT font);
   bool GetFont(int id, HFONT* font) const;
 
-  // Style records of set n of the primary data (0x300) and of the secondary data (0x301).
-  bool GetNthDataStyle(int n, ChartStyle* style) const { return m_model.GetDataStyle(1, n, style); }
-  bool SetNthDataStyle(int n, const ChartStyle& style) { return m_model.SetDataStyle(1, n, style); }
-  bool GetNthDataStyle2(int n, ChartStyle* style) const {
-    return m_model.GetDataStyle(2, n, style);
+  // Style records of set n of the primary data (which = 1, 0x300) or of the secondary data
+  // (which = 2, 0x301); the Nth calls name the data object in their name.
+  bool SetDataStyle(int which, int n, const ChartStyle& style) {
+    return m_model.SetDataStyle(which, n, style);
   }
-  bool SetNthDataStyle2(int n, const ChartStyle& style) {
-    return m_model.SetDataStyle(2, n, style);
+  bool GetDataStyle(int which, int n, ChartStyle* style) const {
+    return m_model.GetDataStyle(which, n, style);
   }
+  bool GetNthDataStyle(int n, ChartStyle* style) const { return GetDataStyle(1, n, style); }
+  bool SetNthDataStyle(int n, const ChartStyle& style) { return SetDataStyle(1, n, style); }
+  bool GetNthDataStyle2(int n, ChartStyle* style) const { return GetDataStyle(2, n, style); }
+  bool SetNthDataStyle2(int n, const ChartStyle& style) { return SetDataStyle(2, n, style); }
 
   // Text areas belong to the chart; they go with it. Set their values through ChartTextArea
   // (fonts as HFONT).

@@ -1,11 +1,12 @@
-// Times whole chart draws (2 data objects of 500 points, 1000 x 700) into a memory bitmap and
-// into an enhanced metafile under the Windows build. Prints the figures; never fails on time.
+// Times whole draws of the benchmark chart into a memory bitmap and into an enhanced metafile
+// under the Windows build. Prints the figures; never fails on time.
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cmath>
 #include <cstdio>
+#include <string>
 
+#include "bench/chart/bench_chart.h"
 #include "chart/chart.h"
 #include "chart/gdiobjects.h"
 
@@ -23,40 +24,23 @@ double MillisecondsPerCall(int calls, F f) {
 
 TEST(ChartDrawTiming, MemoryBitmapAndMetafile) {
   Chart chart;
-  chart.SetSize(1000, 700);
-  auto a = ChartData::Create(2, 1, 500), b = ChartData::Create(2, 1, 500);
-  for (int i = 0; i < 500; ++i) {
-    const double x = i * 0.1;
-    a->SetX(0, i, x);
-    a->SetY(0, i, 50 + 40 * std::sin(x));
-    b->SetX(0, i, x);
-    b->SetY(0, i, 50 + 30 * std::cos(x));
-  }
-  ChartStyle s;
-  s.pointSymbol = kSymbolBox;
-  chart.SetNthDataStyle(0, s);
-  s.linePattern = kLineDashed;
-  chart.SetNthDataStyle2(0, s);
-  chart.SetData(prop::kData, a.get());
-  chart.SetData(prop::kData2, b.get());
-  chart.SetInt(prop::kXGridAuto, 1);
-  chart.SetInt(prop::kYGridAuto, 1);
-  chart.SetString(prop::kXTitle, "Minor principal stress (MPa)");
-  chart.SetString(prop::kYTitle, "Major principal stress (MPa)");
+  chart.SetSize(kBenchWidth, kBenchHeight);
+  BenchData data;
+  SetUpBenchChart(chart, data);
 
   MemoryDC mem;
   ASSERT_NE(mem.Get(), nullptr);
   HDC screen = GetDC(nullptr);
-  GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(screen, 1000, 700));
+  GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(screen, kBenchWidth, kBenchHeight));
   ReleaseDC(nullptr, screen);
   ASSERT_TRUE(bitmap);
   SelectGuard select(mem.Get(), bitmap.Get());
 
-  const double bitmapMs =
-      MillisecondsPerCall(50, [&] { chart.DrawToDC(mem.Get(), 3, 1, 0, 0, 1000, 700); });
+  const double bitmapMs = MillisecondsPerCall(
+      50, [&] { chart.DrawToDC(mem.Get(), 3, 1, 0, 0, kBenchWidth, kBenchHeight); });
   const double metafileMs = MillisecondsPerCall(20, [&] {
     HDC emf = CreateEnhMetaFileA(nullptr, nullptr, nullptr, nullptr);
-    chart.DrawToDC(emf, 1, 4, 0, 0, 1000, 700);
+    chart.DrawToDC(emf, 1, 4, 0, 0, kBenchWidth, kBenchHeight);
     DeleteEnhMetaFile(CloseEnhMetaFile(emf));
   });
   std::printf("chart draw, 2 x 500 points, 1000 x 700: memory bitmap %.3f ms, metafile %.3f ms\n",

@@ -5,6 +5,7 @@
 
 #include "chart/core/chartmodel.h"
 #include "chart/core/chartscale.h"
+#include "tests/chart/chart_testdata.h"
 #include "tests/chart/core_fakeenv.h"
 
 namespace qxchart {
@@ -27,14 +28,7 @@ int GetI(const ChartModel& m, int id) {
 
 // One set: (0,0) (10,37) hole (20,123) (33,60).
 std::unique_ptr<ChartData> SampleData() {
-  auto d = ChartData::Create(2, 1, 5);
-  const double x[] = {0, 10, kNaN, 20, 33};
-  const double y[] = {0, 37, 500, 123, 60};
-  for (int i = 0; i < 5; ++i) {
-    d->SetX(0, i, x[i]);
-    d->SetY(0, i, y[i]);
-  }
-  return d;
+  return OneSet({0, 10, kNaN, 20, 33}, {0, 37, 500, 123, 60});
 }
 
 void SetMargins(ChartModel& m, int bottom, int left, int right, int top) {

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "chart/core/chartscene.h"
+#include "tests/chart/chart_testdata.h"
 #include "tests/chart/core_fakeenv.h"
 
 namespace qxchart {
@@ -31,17 +32,8 @@ TEST(ChartScene, OrderGridFrameHolesAndSecondRange) {
   m.SetDouble(kXTickSpacing, 2);
   m.SetDouble(kYTickSpacing, 5);
   m.SetInt(kFrame, 0);
-  auto d = ChartData::Create(2, 1, 5);
-  const double xs[] = {0, 4, kNaN, 6, 1e300};
-  for (int i = 0; i < 5; ++i) {
-    d->SetX(0, i, xs[i]);
-    d->SetY(0, i, i < 4 ? xs[i] : 5.0);
-  }
-  auto d2 = ChartData::Create(2, 1, 2);
-  d2->SetX(0, 0, 5);
-  d2->SetY(0, 0, 0);
-  d2->SetX(0, 1, 5);
-  d2->SetY(0, 1, 50);
+  auto d = OneSet({0, 4, kNaN, 6, 1e300}, {0, 4, kNaN, 6, 5});
+  auto d2 = OneSet({5, 5}, {0, 50});
   m.SetData(kData, d.get());
   m.SetData(kData2, d2.get());
   m.SetDouble(kY2Min, 0);

@@ -5,6 +5,7 @@
 
 #include "chart/chart.h"
 #include "chart/chart2d.h"
+#include "tests/chart/chart_testdata.h"
 #include "tests/chart/gdi_canvas.h"
 
 namespace qxchart {
@@ -32,12 +33,7 @@ class LineChart : public ::testing::Test {
     chart.SetDouble(kYMin, 0);
     chart.SetDouble(kYMax, 10);
     chart.SetInt(kFrame, 0);
-    data = ChartData::Create(2, 1, 5);
-    const double xs[] = {0, 4, kNaN, 6, 10};
-    for (int i = 0; i < 5; ++i) {
-      data->SetX(0, i, xs[i]);
-      data->SetY(0, i, xs[i]);
-    }
+    data = OneSet({0, 4, kNaN, 6, 10}, {0, 4, kNaN, 6, 10});
     ChartStyle s;
     s.linePattern = kLineSolid;
     s.lineColor = s.pointColor = kRed;
@@ -205,11 +201,7 @@ TEST_F(LineChart, MetafilePlaysBackToTheSamePicture) {
 TEST(ChartText, TextAreasTitlesAndFonts) {
   Chart chart;
   chart.SetSize(500, 400);
-  auto data = ChartData::Create(2, 1, 2);
-  data->SetX(0, 0, 0);
-  data->SetY(0, 0, 0);
-  data->SetX(0, 1, 10);
-  data->SetY(0, 1, 30);
+  auto data = OneSet({0, 10}, {0, 30});
   chart.SetData(kData, data.get());
   ASSERT_TRUE(chart.SetFontText(kFont, "Arial,10"));
   HFONT first = nullptr;
