@@ -40,10 +40,6 @@ double Pow10(double e) {
   return std::pow(10.0, std::min(300.0, std::max(-300.0, e)));
 }
 
-bool OppositeSigns(double f1, double f2) {
-  return (f1 < 0.0 && f2 > 0.0) || (f1 > 0.0 && f2 < 0.0);
-}
-
 // Steps from 'from' (inside (lo, hi)) toward 'to'; a step that would leave
 // the open interval goes half way to the crossed end instead.
 double StepWithin(double from, double to, double lo, double hi) {
@@ -205,15 +201,22 @@ double CBartonBandisCriterion::Slope(double sigN) const {
   return t - (1.0 + t * t) * m_jrc * kSlopeFactor;
 }
 
-void CBartonBandisCriterion::CircleAt(double sigN, double tau, double* sig1, double* sig3) const {
+void CBartonBandisCriterion::TangentCircleAt(double sigN, double* sig1, double* sig3) const {
+  // tau and the slope share tan(theta), formed once.
+  double t = 0.0;
+  double tau = 0.0;
+  if (sigN > 0.0) {
+    t = std::tan(Theta(m_phib, m_jrc, m_jcs, sigN) * criteria::kDegToRad);
+    tau = sigN * t;
+  }
   if (tau == 0.0) {
     // No shear strength: the circle is the point itself.
     *sig1 = *sig3 = sigN;
     return;
   }
+  const double m = t - (1.0 + t * t) * m_jrc * kSlopeFactor;
   // m +- sqrt(1 + m^2), the smaller one as the reciprocal of the larger
   // so that neither loses its digits.
-  const double m = Slope(sigN);
   const double s = std::hypot(1.0, m);
   double up;
   double down;
@@ -226,6 +229,14 @@ void CBartonBandisCriterion::CircleAt(double sigN, double tau, double* sig1, dou
   }
   *sig1 = sigN + tau * up;
   *sig3 = sigN + tau * down;
+}
+
+void CBartonBandisCriterion::UncutCircle(double sigN, double* sig1, double* sig3) const {
+  if (sigN >= kTauFloor) {
+    TangentCircleAt(sigN, sig1, sig3);
+  } else {
+    *sig1 = *sig3 = sigN;
+  }
 }
 
 void CBartonBandisCriterion::SearchDomain(double* lo, double* hi) const {
@@ -252,20 +263,16 @@ double CBartonBandisCriterion::GetTau(double sigN) const {
 }
 
 double CBartonBandisCriterion::GetSig1FromShear(double sigN) const {
-  double tau = 0.0;
-  CalcTauAtSigN(sigN, &tau);
   double sig1;
   double sig3;
-  CircleAt(sigN, tau, &sig1, &sig3);
+  UncutCircle(sigN, &sig1, &sig3);
   return sig1;
 }
 
 double CBartonBandisCriterion::GetSig3FromShear(double sigN) const {
-  double tau = 0.0;
-  CalcTauAtSigN(sigN, &tau);
   double sig1;
   double sig3;
-  CircleAt(sigN, tau, &sig1, &sig3);
+  UncutCircle(sigN, &sig1, &sig3);
   return sig3;
 }
 
@@ -273,78 +280,62 @@ double CBartonBandisCriterion::GetSig3AtSigN(double sigN) const {
   return GetSig3FromShear(sigN);
 }
 
-double CBartonBandisCriterion::Sig1AtSigN(double sigN) const {
-  if (!(sigN >= kTauFloor)) return 0.0;
-  return GetSig1FromShear(sigN);
-}
-
-double CBartonBandisCriterion::Sig3Offset(double sigN, double target) const {
-  return GetSig3FromShear(sigN) - target;
-}
-
-double CBartonBandisCriterion::Sig3OffsetCut(double sigN, double target) const {
-  double sig1;
-  double sig3;
-  CircleAt(sigN, GetTau(sigN), &sig1, &sig3);
-  return sig3 - target;
-}
-
-template <class F>
-void CBartonBandisCriterion::BracketRoot(F f, double* x1, double* x2, double lo, double hi) {
-  double f1 = f(*x1);
-  double f2 = f(*x2);
-  for (int j = 0; j < 50; j++) {
-    if (OppositeSigns(f1, f2) || f1 == 0.0 || f2 == 0.0) return;
-    if (std::fabs(f1) < std::fabs(f2)) {
-      *x1 = StepWithin(*x1, *x1 + 1.6 * (*x1 - *x2), lo, hi);
-      f1 = f(*x1);
-    } else {
-      *x2 = StepWithin(*x2, *x2 + 1.6 * (*x2 - *x1), lo, hi);
-      f2 = f(*x2);
-    }
-  }
-}
-
-// Bisection from the end with the negative value. Stops when the step is
-// below tol (relative below magnitude 1), when the midpoint no longer moves,
-// or after 100 halvings, and returns the estimate in every case. Without a
-// sign change it returns the end with the smaller |f|.
-template <class F>
-double CBartonBandisCriterion::BisectRoot(F f, double x1, double x2, double tol) {
-  const double f1 = f(x1);
-  const double f2 = f(x2);
-  if (f1 == 0.0) return x1;
-  if (f2 == 0.0) return x2;
-  if (!OppositeSigns(f1, f2)) return std::fabs(f1) <= std::fabs(f2) ? x1 : x2;
-  double rtb = f1 < 0.0 ? x1 : x2;
-  double dx = f1 < 0.0 ? x2 - x1 : x1 - x2;
-  for (int j = 0; j < 100; j++) {
-    dx *= 0.5;
-    const double xmid = rtb + dx;
-    if (xmid == rtb) break;
-    const double fmid = f(xmid);
-    if (fmid <= 0.0) rtb = xmid;
-    if (std::fabs(dx) < tol * std::min(1.0, std::fabs(rtb)) || fmid == 0.0) break;
-  }
-  return rtb;
-}
-
-double CBartonBandisCriterion::GetSig1(double sig3) const {
-  // Below the shear floor the circle is the point at the origin.
-  if (!(sig3 >= kTauFloor)) return 0.0;
+// Tangent point of the uncut curve whose circle has this sig3, by a search
+// from [sig3 - 0.1, sig3 + 0.1] inside the search domain. For JRC >= 0 the
+// circles' sig3 rises strictly with sigN there (1 + m^2 + tau tau'' > 0 for
+// every friction angle), so the root is unique and Brent's method finds it;
+// a negative JRC keeps the bisection.
+double CBartonBandisCriterion::TangentPointBySearch(double sig3) const {
   double lo;
   double hi;
   SearchDomain(&lo, &hi);
   double x1 = sig3 - 0.1;
   double x2 = sig3 + 0.1;
   StartWithin(&x1, &x2, lo, hi);
-  auto f = [this, sig3](double sigN) { return Sig3Offset(sigN, sig3); };
-  BracketRoot(f, &x1, &x2, lo, hi);
-  return Sig1AtSigN(BisectRoot(f, x1, x2, 1e-15));
+  auto f = [this, sig3](double sigN) {
+    double s1;
+    double s3;
+    UncutCircle(sigN, &s1, &s3);
+    return s3 - sig3;
+  };
+  auto keep = [lo, hi](double from, double to) { return StepWithin(from, to, lo, hi); };
+  double f1;
+  double f2;
+  WidenBracket(f, &x1, &x2, keep, &f1, &f2);
+  if (m_jrc >= 0.0) return BrentBracket(f, x1, x2, f1, f2, 1e-15);
+  return BisectBracket(f, x1, x2, f1, f2, 1e-15);
+}
+
+double CBartonBandisCriterion::TangentPoint(double sig3) const {
+  TangentCache& c = m_tangentCache;
+  if (!(c.valid && c.sig3 == sig3 && c.phib == m_phib && c.jrc == m_jrc && c.jcs == m_jcs)) {
+    c.sigN = TangentPointBySearch(sig3);
+    c.sig3 = sig3;
+    c.phib = m_phib;
+    c.jrc = m_jrc;
+    c.jcs = m_jcs;
+    c.valid = true;
+  }
+  return c.sigN;
+}
+
+double CBartonBandisCriterion::GetSig1(double sig3) const {
+  // Below the shear floor the circle is the point at the origin.
+  if (!(sig3 >= kTauFloor)) return 0.0;
+  const double sigN = TangentPoint(sig3);
+  if (!(sigN >= kTauFloor)) return 0.0;
+  return GetSig1FromShear(sigN);
 }
 
 double CBartonBandisCriterion::GetSigNAtSig3(double sig3) const {
   if (!(sig3 >= kTauFloor)) return 0.0;
+  const double sigNmin = SigNMin(m_phib, m_jrc, m_jcs);
+  // With sig3 at or above sigNmin every normal stress below the cut lies
+  // below sig3 too, so the cut envelope's only crossing is the uncut
+  // tangent point (for JRC >= 0, where that one is unique).
+  if (m_jrc >= 0.0 && sig3 >= sigNmin) return TangentPoint(sig3);
+  // Below sigNmin the cut adds a step and a second crossing (sigN = sig3 on
+  // the zero-strength part): bisection from [1e-4, 1] decides between them.
   double lo;
   double hi;
   SearchDomain(&lo, &hi);
@@ -352,9 +343,17 @@ double CBartonBandisCriterion::GetSigNAtSig3(double sig3) const {
   double x1 = 1e-4;
   double x2 = 1.0;
   StartWithin(&x1, &x2, lo, hi);
-  auto f = [this, sig3](double sigN) { return Sig3OffsetCut(sigN, sig3); };
-  BracketRoot(f, &x1, &x2, lo, hi);
-  return BisectRoot(f, x1, x2, 1e-5);
+  auto f = [this, sig3, sigNmin](double sigN) {
+    double s1;
+    double s3 = sigN;
+    if (sigN >= sigNmin) TangentCircleAt(sigN, &s1, &s3);
+    return s3 - sig3;
+  };
+  auto keep = [lo, hi](double from, double to) { return StepWithin(from, to, lo, hi); };
+  double f1;
+  double f2;
+  WidenBracket(f, &x1, &x2, keep, &f1, &f2);
+  return BisectBracket(f, x1, x2, f1, f2, 1e-5);
 }
 
 double CBartonBandisCriterion::GetTauAtSig3(double sig3) const {

@@ -86,18 +86,28 @@ class CBartonBandisCriterion : public CStrengthCriterion {
                                const double* y);
 
  private:
+  // One-entry memory of the last tangent-point search: the principal table
+  // asks GetSig1, GetSigNAtSig3 and GetTauAtSig3 for the same sig3 in turn.
+  struct TangentCache {
+    bool valid = false;
+    double sig3 = 0.0;
+    double phib = 0.0;
+    double jrc = 0.0;
+    double jcs = 0.0;
+    double sigN = 0.0;
+  };
+
   double Slope(double sigN) const;
-  void CircleAt(double sigN, double tau, double* sig1, double* sig3) const;
-  double Sig1AtSigN(double sigN) const;
-  double Sig3Offset(double sigN, double target) const;
-  double Sig3OffsetCut(double sigN, double target) const;
+  // The circle touching the uncut curve at sigN (the point itself where
+  // tau is 0); UncutCircle also makes it a point below the shear floor.
+  void TangentCircleAt(double sigN, double* sig1, double* sig3) const;
+  void UncutCircle(double sigN, double* sig1, double* sig3) const;
   // Normal stresses beyond which the friction angle leaves (-90, 90)
   // degrees; root searches stay between them.
   void SearchDomain(double* lo, double* hi) const;
-  template <class F>
-  static void BracketRoot(F f, double* x1, double* x2, double lo, double hi);
-  template <class F>
-  static double BisectRoot(F f, double x1, double x2, double tol);
+  // Tangent point of the uncut curve for a sig3 (to 1e-15), remembered.
+  double TangentPoint(double sig3) const;
+  double TangentPointBySearch(double sig3) const;
   void CalcEquivalentMCIntegrals(double a, double b, double* j1, double* j2) const;
   BOOL RunSimplex(double phib, const double* x, const double* y, int n, double* jrc,
                   double* jcs) const;
@@ -113,4 +123,5 @@ class CBartonBandisCriterion : public CStrengthCriterion {
   double m_H;
   double m_equivC;
   double m_equivPhi;
+  mutable TangentCache m_tangentCache;
 };

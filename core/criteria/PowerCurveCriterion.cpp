@@ -17,6 +17,9 @@ const double kMinSlopeU = 1e-20;
 // coarser search makes the sum of squares jitter by more than the iteration
 // can tell from progress when the stresses are large.
 const double kFitTangentTolerance = 1e-12;
+// Tangent points of the envelope (and the report's) are solved to the last
+// digits: GetSig1, GetSigNAtSig3 and GetTauAtSig3 share one search.
+const double kTangentTolerance = 1e-15;
 
 // Unit defaults, indexed by UnitsType.
 const double kDefaultRange[UNITS_COUNT] = {10, 100, 100, 1, 200, 15, 2000, 10};
@@ -39,56 +42,31 @@ int UnitsIndex(int units) {
   return (units >= 0 && units < UNITS_COUNT) ? units : UNITS_MPA;
 }
 
-bool OppositeSigns(double f1, double f2) {
-  return (f1 < 0.0 && f2 > 0.0) || (f1 > 0.0 && f2 < 0.0);
-}
-
 // m + sqrt(1 + m^2) without cancellation for negative m.
 double UpFactor(double m) {
   const double s = std::hypot(1.0, m);
   return m >= 0.0 ? m + s : 1.0 / (s - m);
 }
 
-// Widens [*x1, *x2] until f changes sign (50 moves of 1.6 widths); the
-// lower end never goes below lo.
+// Grows [*x1, *x2] until f changes sign (WidenBracket), the lower end never
+// below lo, and solves to tol: Brent's method where the tangent circles'
+// sig3 and sig1 rise strictly with t (b >= 0.5: 1 + m^2 + tau tau'' =
+// 1 + a^2 b (2b - 1) u^(2b - 2) > 0), so the root is unique, else bisection.
 template <class F>
-void BracketAbove(F f, double* x1, double* x2, double lo) {
-  double f1 = f(*x1);
-  double f2 = f(*x2);
-  for (int j = 0; j < 50; j++) {
-    if (OppositeSigns(f1, f2) || f1 == 0.0 || f2 == 0.0) return;
-    if (std::fabs(f1) < std::fabs(f2)) {
-      *x1 = std::max(lo, *x1 + 1.6 * (*x1 - *x2));
-      f1 = f(*x1);
-    } else {
-      *x2 += 1.6 * (*x2 - *x1);
-      f2 = f(*x2);
-    }
-  }
+double SearchAbove(F f, double x1, double x2, double lo, double b, double tol) {
+  auto keep = [lo](double, double to) { return std::max(lo, to); };
+  double f1;
+  double f2;
+  WidenBracket(f, &x1, &x2, keep, &f1, &f2);
+  if (b >= 0.5) return BrentBracket(f, x1, x2, f1, f2, tol);
+  return BisectBracket(f, x1, x2, f1, f2, tol);
 }
 
-// Bisection from the end with the negative value. Stops when the step is
-// below tol (relative below magnitude 1), when the midpoint no longer moves,
-// or after 100 halvings, and returns the estimate in every case. Without a
-// sign change it returns the end with the smaller |f|.
+// Root of f in [x1, x2] as above, without widening.
 template <class F>
-double Bisect(F f, double x1, double x2, double tol) {
-  const double f1 = f(x1);
-  const double f2 = f(x2);
-  if (f1 == 0.0) return x1;
-  if (f2 == 0.0) return x2;
-  if (!OppositeSigns(f1, f2)) return std::fabs(f1) <= std::fabs(f2) ? x1 : x2;
-  double rtb = f1 < 0.0 ? x1 : x2;
-  double dx = f1 < 0.0 ? x2 - x1 : x1 - x2;
-  for (int j = 0; j < 100; j++) {
-    dx *= 0.5;
-    const double xmid = rtb + dx;
-    if (xmid == rtb) break;
-    const double fmid = f(xmid);
-    if (fmid <= 0.0) rtb = xmid;
-    if (std::fabs(dx) < tol * std::min(1.0, std::fabs(rtb)) || fmid == 0.0) break;
-  }
-  return rtb;
+double SolveWithin(F f, double x1, double x2, double b, double tol) {
+  if (b >= 0.5) return BrentBracket(f, x1, x2, f(x1), f(x2), tol);
+  return BisectBracket(f, x1, x2, f(x1), f(x2), tol);
 }
 
 double Sig3At(double a, double d, double b, double t) {
@@ -106,7 +84,7 @@ double Sig1At(double a, double d, double b, double t) {
 }
 
 // Normal stress t of the tangent point whose circle has sig3 = x: bracket
-// from [1e-4, 1] (never below the vertex), then bisection to tol.
+// from [1e-4, 1] (never below the vertex), then solved to tol.
 double TangentPointSearch(double a, double d, double b, double x, double tol) {
   const double lo = 0.0 - d;
   if (!(x > lo)) return lo;
@@ -114,8 +92,7 @@ double TangentPointSearch(double a, double d, double b, double x, double tol) {
   double x2 = 1.0;
   if (!(x2 > x1)) x2 = x1 + 1.0;
   auto f = [=](double t) { return Sig3At(a, d, b, t) - x; };
-  BracketAbove(f, &x1, &x2, lo);
-  return Bisect(f, x1, x2, tol);
+  return SearchAbove(f, x1, x2, lo, b, tol);
 }
 
 // Range rule: the sig3 the plotted envelope reaches for an application.
@@ -307,7 +284,7 @@ void CPowerCurveCriterion::TangentCircle(double a, double d, double b, double t,
 }
 
 double CPowerCurveCriterion::ClosestCurvePoint(double a, double d, double b, double x) {
-  return TangentPointSearch(a, d, b, x, 1e-5);
+  return TangentPointSearch(a, d, b, x, kTangentTolerance);
 }
 
 double CPowerCurveCriterion::FitSumOfSquares(int dataType, double a, double d, double b, int n,
@@ -347,14 +324,29 @@ double CPowerCurveCriterion::GetSig3AtSigN(double sigN) const {
   return Sig3At(m_a, m_d, m_b, sigN);
 }
 
+double CPowerCurveCriterion::TangentPoint(double sig3) const {
+  TangentCache& c = m_tangentCache;
+  if (!(c.valid && c.sig3 == sig3 && c.a == m_a && c.d == m_d && c.b == m_b)) {
+    c.t = ClosestCurvePoint(m_a, m_d, m_b, sig3);
+    c.sig3 = sig3;
+    c.a = m_a;
+    c.d = m_d;
+    c.b = m_b;
+    c.valid = true;
+  }
+  return c.t;
+}
+
 double CPowerCurveCriterion::GetSigNAtSig3(double sig3) const {
   const double lo = 0.0 - m_d;
   if (!(sig3 > lo)) return lo;
+  // With a unique tangent point (b >= 0.5) every search finds the same one.
+  if (m_b >= 0.5) return TangentPoint(sig3);
   if (sig3 < 0.0) {
     auto f = [this, sig3](double t) { return Sig3At(m_a, m_d, m_b, t) - sig3; };
     double s1;
     double s2;
-    if (ScanForSignChange(f, lo, 0.0, 10, &s1, &s2)) return Bisect(f, s1, s2, 1e-5);
+    if (ScanForSignChange(f, lo, 0.0, 10, &s1, &s2)) return SolveWithin(f, s1, s2, m_b, 1e-5);
   }
   return ClosestCurvePoint(m_a, m_d, m_b, sig3);
 }
@@ -374,27 +366,24 @@ double CPowerCurveCriterion::Sig1AtTangent(double t) const {
 double CPowerCurveCriterion::GetSig1(double sig3) const {
   const double lo = 0.0 - m_d;
   if (!(sig3 - lo > 1e-4)) return lo;
-  double x1 = std::max(lo, sig3 - 1e-4);
-  double x2 = sig3 + 1e-4;
+  if (m_b >= 0.5) return Sig1AtTangent(TangentPoint(sig3));
+  const double x1 = std::max(lo, sig3 - 1e-4);
+  const double x2 = sig3 + 1e-4;
   auto f = [this, sig3](double t) { return Sig3At(m_a, m_d, m_b, t) - sig3; };
-  BracketAbove(f, &x1, &x2, lo);
-  return Sig1AtTangent(Bisect(f, x1, x2, 1e-15));
+  return Sig1AtTangent(SearchAbove(f, x1, x2, lo, m_b, kTangentTolerance));
 }
 
 double CPowerCurveCriterion::GetUniaxialStrength() const {
   if (!(m_d > 1e-4)) return 0.0;
-  double x1 = 0.0;
-  double x2 = m_d;
   auto f = [this](double t) { return Sig3At(m_a, m_d, m_b, t); };
-  BracketAbove(f, &x1, &x2, 0.0 - m_d);
-  return Sig1AtTangent(Bisect(f, x1, x2, 1e-15));
+  return Sig1AtTangent(SearchAbove(f, 0.0, m_d, 0.0 - m_d, m_b, kTangentTolerance));
 }
 
 double CPowerCurveCriterion::GetMinSig3() const {
   if (!(m_d > 1e-7)) return 0.0;
   const double lo = 0.0 - m_d;
   auto f = [this](double t) { return Sig1At(m_a, m_d, m_b, t); };
-  const double t = Bisect(f, 0.0, lo, 1e-15);
+  const double t = SolveWithin(f, 0.0, lo, m_b, kTangentTolerance);
   if (t <= lo) return lo;
   return Sig3At(m_a, m_d, m_b, t);
 }

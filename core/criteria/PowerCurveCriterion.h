@@ -74,7 +74,8 @@ class CPowerCurveCriterion : public CStrengthCriterion {
   BOOL FitShearDataSimplex(double* a, double* d, double* b, double* sumOfSquares);
 
   // The normal stress t of the tangent point whose circle has sig3 = x,
-  // for the curve (a, d, b); reads nothing of any model.
+  // for the curve (a, d, b), to 1e-15 (relative above 1); -d at or below
+  // the vertex. Reads nothing of any model.
   static double ClosestCurvePoint(double a, double d, double b, double x);
   // The failure circle touching the curve (a, d, b) at t.
   static void TangentCircle(double a, double d, double b, double t, double* sig1, double* sig3);
@@ -83,6 +84,19 @@ class CPowerCurveCriterion : public CStrengthCriterion {
                                 const double* y);
 
  private:
+  // One-entry memory of the last tangent-point search: the principal table
+  // asks GetSig1, GetSigNAtSig3 and GetTauAtSig3 for the same sig3 in turn.
+  struct TangentCache {
+    bool valid = false;
+    double sig3 = 0.0;
+    double a = 0.0;
+    double d = 0.0;
+    double b = 0.0;
+    double t = 0.0;
+  };
+
+  // ClosestCurvePoint of this model's curve, remembered.
+  double TangentPoint(double sig3) const;
   double Sig1AtTangent(double t) const;
   BOOL FitLM(bool triaxial, double* a, double* d, double* b, double* sumOfSquares);
   BOOL FitSimplex(bool triaxial, double* a, double* d, double* b, double* sumOfSquares);
@@ -99,4 +113,5 @@ class CPowerCurveCriterion : public CStrengthCriterion {
   double m_H;
   double m_equivC;
   double m_equivPhi;
+  mutable TangentCache m_tangentCache;
 };
