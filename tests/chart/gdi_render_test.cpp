@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -17,6 +18,23 @@ const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
 const COLORREF kGrid = RGB(192, 192, 192);
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// The smallest rectangle holding every pixel of area for which ink(colour) is true; empty
+// (right < left) when there is none.
+template <typename Ink>
+RECT InkBox(const Canvas& c, const RECT& area, Ink ink) {
+  RECT box = {area.right, area.bottom, area.left, area.top};
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) {
+      if (!ink(c.Pixel(x, y))) continue;
+      box.left = std::min<LONG>(box.left, x);
+      box.top = std::min<LONG>(box.top, y);
+      box.right = std::max<LONG>(box.right, x + 1);
+      box.bottom = std::max<LONG>(box.bottom, y + 1);
+    }
+  }
+  return box;
+}
 
 // A 400 x 300 chart with the plot at 100..350 x 50..250 for data 0..10 x 0..10, one red
 // line without markers, no frame: data (t, t) lands on pixel (100 + 25 t, 250 - 20 t).
@@ -125,6 +143,14 @@ TEST_F(LineChart, DrawToDcScales) {
   EXPECT_EQ(two.Pixel(400, 500), kBlack);
   EXPECT_EQ(two.Pixel(400, 501), kBlack);
   EXPECT_EQ(two.Pixel(400, 499), kWhite);
+  // Ticks grow with the scale: one below the x axis reaches twice as far.
+  double step = 0;
+  ASSERT_TRUE(chart.GetDouble(kXTickSpacing, &step));
+  const int tx = PX(step), tick = chart.Layout().spacing.tick;
+  EXPECT_EQ(one.Pixel(tx, 250 + tick), kBlack);
+  EXPECT_EQ(one.Pixel(tx, 250 + tick + 1), kWhite);
+  EXPECT_EQ(two.Pixel(2 * tx, 500 + 2 * tick + 1), kBlack);
+  EXPECT_EQ(two.Pixel(2 * tx, 500 + 2 * tick + 2), kWhite);
   // Offsets place the whole picture; nothing outside the target rectangle changes.
   Canvas off(500, 400);
   ASSERT_TRUE(chart.DrawToDC(off.Dc(), 3, 1, 60, 40, 400, 300));
@@ -198,6 +224,50 @@ TEST_F(LineChart, MetafilePlaysBackToTheSamePicture) {
   EXPECT_EQ(played.Differences(direct), 0);
 }
 
+// The view's equal scales: it measures the plot at the automatic ranges, then sets ranges with
+// the same data units per pixel on both axes. The plot keeps its place, so a circle in the
+// data is drawn round.
+TEST(ChartRender, EqualScalesDrawCirclesRound) {
+  Chart chart;
+  chart.SetSize(520, 380);
+  const int n = 73;
+  auto circle = ChartData::Create(ChartData::kTypeGeneral, 1, n);
+  for (int i = 0; i < n; ++i) {
+    const double a = i * 2 * 3.14159265358979 / (n - 1);
+    circle->SetX(0, i, 20 + 10 * std::cos(a));
+    circle->SetY(0, i, 15 + 10 * std::sin(a));
+  }
+  ChartStyle s;
+  s.lineColor = s.pointColor = kRed;
+  s.pointSymbol = kSymbolNone;
+  chart.SetNthDataStyle(0, s);
+  chart.SetData(kData, circle.get());
+  const ChartLayout automatic = chart.Layout();
+  ASSERT_TRUE(automatic.valid);
+  const double unit = std::max((automatic.x.max - automatic.x.min) / automatic.plot.Width(),
+                               (automatic.y.max - automatic.y.min) / automatic.plot.Height());
+  chart.SetDouble(kXMin, automatic.x.min);
+  chart.SetDouble(kXMax, automatic.x.min + unit * automatic.plot.Width());
+  chart.SetDouble(kYMin, automatic.y.min);
+  chart.SetDouble(kYMax, automatic.y.min + unit * automatic.plot.Height());
+  const ChartLayout equal = chart.Layout();
+  EXPECT_EQ(equal.plot.left, automatic.plot.left);
+  EXPECT_EQ(equal.plot.top, automatic.plot.top);
+  EXPECT_EQ(equal.plot.right, automatic.plot.right);
+  EXPECT_EQ(equal.plot.bottom, automatic.plot.bottom);
+
+  Canvas c(520, 380);
+  ASSERT_TRUE(chart.DrawToDC(c.Dc(), 3, 1, 0, 0, 520, 380));
+  const RECT ink = InkBox(c, RECT{0, 0, 520, 380}, [](COLORREF v) { return v == kRed; });
+  const double diameter = 20 / unit;
+  ASSERT_GT(diameter, 40);
+  EXPECT_NEAR(ink.right - ink.left, diameter, 2);
+  EXPECT_NEAR(ink.bottom - ink.top, diameter, 2);
+  const ChartMapResult centre = chart.Unmap(20, 15);
+  EXPECT_NEAR((ink.left + ink.right) / 2.0, centre.pixelX, 1);
+  EXPECT_NEAR((ink.top + ink.bottom) / 2.0, centre.pixelY, 1);
+}
+
 TEST(ChartText, TextAreasTitlesAndFonts) {
   Chart chart;
   chart.SetSize(500, 400);
@@ -247,6 +317,25 @@ TEST(ChartText, TextAreasTitlesAndFonts) {
   // Tick labels left of the y axis.
   EXPECT_GT(inked(l.spacing.gap + l.titleHeight + 2, l.plot.top, l.plot.left - 5, l.plot.bottom),
             10);
+
+  // At 2:1 the text is twice as large: the x title's ink doubles in width and height.
+  Canvas twice(1000, 800);
+  ASSERT_TRUE(chart.DrawToDC(twice.Dc(), 3, 1, 0, 0, 1000, 800));
+  auto notWhite = [](COLORREF v) { return v != kWhite; };
+  const int titleTop = l.height - l.spacing.gap - l.titleHeight - 1;
+  const RECT one = InkBox(c, RECT{l.plot.left, titleTop, l.width, l.height}, notWhite);
+  const RECT two =
+      InkBox(twice, RECT{2 * l.plot.left, 2 * titleTop, 2 * l.width, 2 * l.height}, notWhite);
+  ASSERT_GT(one.right - one.left, 50);
+  EXPECT_NEAR(two.right - two.left, 2.0 * (one.right - one.left), 0.1 * (one.right - one.left));
+  EXPECT_NEAR(two.bottom - two.top, 2.0 * (one.bottom - one.top), 3);
+
+  // Anchored left, the box moves to the other side of its point.
+  ASSERT_TRUE(area->SetInt(kAreaAnchor, kAnchorLeft));
+  Canvas left(500, 400);
+  ASSERT_TRUE(chart.DrawToDC(left.Dc(), 3, 1, 0, 0, 500, 400));
+  EXPECT_GT(left.Count(p.pixelX - 150, p.pixelY - 10, p.pixelX, p.pixelY + 10, bg), 100);
+  EXPECT_EQ(left.Count(p.pixelX + 1, p.pixelY - 10, p.pixelX + 150, p.pixelY + 10, bg), 0);
 
   // Handles once given out stay valid when the font changes, and a font text made before
   // gives the same handle again.
