@@ -301,21 +301,15 @@ bool ChartModel::SetDouble(int id, double value) {
       break;
     }
     case kXMin:
-      m_x.min = value;
-      m_x.minAuto = false;
-      break;
     case kXMax:
-      m_x.max = value;
-      m_x.maxAuto = false;
-      break;
     case kYMin:
-      m_y.min = value;
-      m_y.minAuto = false;
+    case kYMax: {
+      AxisSettings& a = id == kXMin || id == kXMax ? m_x : m_y;
+      const bool isMin = id == kXMin || id == kYMin;
+      (isMin ? a.min : a.max) = value;
+      (isMin ? a.minAuto : a.maxAuto) = false;
       break;
-    case kYMax:
-      m_y.max = value;
-      m_y.maxAuto = false;
-      break;
+    }
     case kY2Min:
     case kY2Max:
       if (m_y2Auto) {
@@ -348,40 +342,31 @@ bool ChartModel::GetDouble(int id, double* value) const {
     default:
       break;
   }
-  const ChartLayout l = Layout();
-  switch (id) {
-    case kXTickSpacing:
-      *value = l.x.step;
-      break;
-    case kYTickSpacing:
-      *value = l.y.step;
-      break;
-    case kXGridSpacing:
-      *value = l.x.grid;
-      break;
-    case kYGridSpacing:
-      *value = l.y.grid;
-      break;
-    case kXMin:
-      *value = l.x.min;
-      break;
-    case kXMax:
-      *value = l.x.max;
-      break;
-    case kYMin:
-      *value = l.y.min;
-      break;
-    case kYMax:
-      *value = l.y.max;
-      break;
-    case kY2Min:
-      *value = l.y2.min;
-      break;
-    default:
-      *value = l.y2.max;
-      break;
+  // Everything else is read from the layout.
+  static const struct {
+    int id;
+    AxisLayout ChartLayout::*axis;
+    double AxisLayout::*field;
+  } kFromLayout[] = {
+      {kXTickSpacing, &ChartLayout::x, &AxisLayout::step},
+      {kYTickSpacing, &ChartLayout::y, &AxisLayout::step},
+      {kXGridSpacing, &ChartLayout::x, &AxisLayout::grid},
+      {kYGridSpacing, &ChartLayout::y, &AxisLayout::grid},
+      {kXMin, &ChartLayout::x, &AxisLayout::min},
+      {kXMax, &ChartLayout::x, &AxisLayout::max},
+      {kYMin, &ChartLayout::y, &AxisLayout::min},
+      {kYMax, &ChartLayout::y, &AxisLayout::max},
+      {kY2Min, &ChartLayout::y2, &AxisLayout::min},
+      {kY2Max, &ChartLayout::y2, &AxisLayout::max},
+  };
+  for (const auto& f : kFromLayout) {
+    if (f.id == id) {
+      const ChartLayout l = Layout();
+      *value = (l.*f.axis).*f.field;
+      return true;
+    }
   }
-  return true;
+  return false;
 }
 
 bool ChartModel::SetString(int id, const char* value) {
