@@ -5,7 +5,7 @@
 #include "framework/win/dc.h"
 #include "framework/win/msgmap.h"
 
-const char kChart2DClassName[] = "QuarvexChart2D";
+const char kChart2DClassName[] = "OlectraChart2D";
 
 namespace {
 

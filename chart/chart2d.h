@@ -12,7 +12,7 @@
 #include "chart/chart.h"
 #include "framework/win/wnd.h"
 
-// The registered window class of chart windows.
+// The registered window class of chart windows, under the name callers know chart windows by.
 extern const char kChart2DClassName[];
 
 class CChart2D : public CWnd {

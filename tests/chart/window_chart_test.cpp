@@ -198,7 +198,7 @@ TEST(ChartWindow, CreateAndDestroy) {
     EXPECT_EQ(GetDlgCtrlID(w), 7);
     char cls[64] = {};
     GetClassNameA(w, cls, sizeof cls);
-    EXPECT_STREQ(cls, kChart2DClassName);
+    EXPECT_STREQ(cls, "OlectraChart2D");
     EXPECT_EQ(chart.GetChart()->Window(), w);
     // The framework knows the window as this object, and notifications offered back to it
     // are left to the parent.
