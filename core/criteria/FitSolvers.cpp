@@ -211,7 +211,7 @@ void CLmFitState::NormalEquations(const double* a, double al[3][3], double be[3]
   double dyda[3] = {0.0, 0.0, 0.0};
   for (size_t i = 0; i < m_x.size(); i++) {
     double yfit = 0.0;
-    if (!m_model.Evaluate(m_x[i], a, &yfit, dyda)) continue;
+    if (!m_model.EvaluatePoint((int)i, m_x[i], a, &yfit, dyda)) continue;
     const double dy = m_y[i] - yfit;
     for (int j = 0; j < m; j++) {
       for (int k = 0; k <= j; k++) al[j][k] += dyda[j] * dyda[k];

@@ -18,6 +18,12 @@ class CLmModel {
   virtual ~CLmModel() {}
   // Writes the model value and dyda[0..m-1]; FALSE leaves the point out.
   virtual BOOL Evaluate(double x, const double* a, double* yfit, double* dyda) const = 0;
+  // Evaluate for point i of the fit (x is its abscissa): a model may keep
+  // something per point from one evaluation to the next.
+  virtual BOOL EvaluatePoint(int /*i*/, double x, const double* a, double* yfit,
+                             double* dyda) const {
+    return Evaluate(x, a, yfit, dyda);
+  }
   // trial = a + da, each parameter held inside its bounds by the model's
   // rule (typically trial = a + (bound - a)/2 for a step past a bound).
   virtual void MakeTrial(const double* a, const double* da, double* trial) const = 0;

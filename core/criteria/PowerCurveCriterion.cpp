@@ -120,6 +120,101 @@ double TriaxialFitModel(double a, double d, double b, double sig3) {
   return Sig1At(a, d, b, TangentPointSearch(a, d, b, sig3, kFitTangentTolerance));
 }
 
+// The tangent circle at t with the first and second derivatives of its
+// sig1 and sig3 along t. False at the vertex or for values that are not
+// finite.
+struct TangentRates {
+  double sig1;
+  double sig3;
+  double sig1T;
+  double sig3T;
+  double sig1TT;
+  double sig3TT;
+};
+
+bool TangentCircleRates(double a, double d, double b, double t, TangentRates* r) {
+  const double u = t + d;
+  if (!(u > kMinSlopeU)) return false;
+  const double tau = a * std::pow(u, b);
+  if (tau == 0.0) return false;
+  // tau' = m, m' = m (b - 1)/u, m'' = m' (b - 2)/u; s = sqrt(1 + m^2),
+  // up = m + s and w = s - m = 1/up, so sig1 = t + tau up, sig3 = t - tau w,
+  // up' = m' up/s, w' = -m' w/s. With q = tau m'/s:
+  // sig1' = 1 + up (m + q), sig3' = 1 - w (m - q), and
+  // q' = (m m' + tau m'')/s - q m m'/s^2.
+  const double iu = 1.0 / u;
+  const double m = b * tau * iu;
+  const double mT = m * (b - 1.0) * iu;
+  const double mTT = mT * (b - 2.0) * iu;
+  // sqrt(1 + m^2) without hypot's care, which no slope of a fit needs.
+  const double s = std::fabs(m) < 1e100 ? std::sqrt(1.0 + m * m) : std::fabs(m);
+  const double is = 1.0 / s;
+  const double up = m >= 0.0 ? m + s : 1.0 / (s - m);
+  const double w = 1.0 / up;
+  const double q = tau * mT * is;
+  const double qT = (m * mT + tau * mTT) * is - q * m * mT * is * is;
+  r->sig1 = t + tau * up;
+  r->sig3 = t - tau * w;
+  r->sig1T = 1.0 + up * (m + q);
+  r->sig3T = 1.0 - w * (m - q);
+  r->sig1TT = up * (mT * (m + q) * is + mT + qT);
+  r->sig3TT = w * (mT * (m - q) * is - mT + qT);
+  return std::isfinite(r->sig1) && std::isfinite(r->sig1T) && std::isfinite(r->sig3T) &&
+         std::isfinite(r->sig1TT) && std::isfinite(r->sig3TT);
+}
+
+// Tangent points of a fit's triaxial points, one a point, carried from one
+// evaluation of the fit to the next. The parameters move little between
+// evaluations, so Newton's method from the last tangent point needs a step
+// or two where the search from scratch takes dozens of evaluations; sig3
+// rises strictly along t for b >= 0.5, so both find the one root, to the
+// fits' tolerance. Anything else goes to the search.
+class CWarmTangentPoints {
+ public:
+  explicit CWarmTangentPoints(int n) : m_t((size_t)std::max(n, 0), 0.0), m_known(m_t.size(), 0) {}
+
+  // Tangent point of point i (sig3 = x) for (a, d, b); *sig1 receives the
+  // sig1 of its circle.
+  double Solve(int i, double a, double d, double b, double x, double* sig1) const {
+    const bool slot = i >= 0 && i < (int)m_t.size();
+    const double lo = 0.0 - d;
+    if (slot && m_known[(size_t)i] && x > lo && b >= 0.5) {
+      double t = m_t[(size_t)i];
+      TangentRates r;
+      for (int k = 0; k < 20 && t > lo && TangentCircleRates(a, d, b, t, &r); k++) {
+        if (!(r.sig3T > 0.0)) break;
+        const double dt = (x - r.sig3) / r.sig3T;
+        double next = t + dt;
+        if (!(next > lo)) next = 0.5 * (t + lo);
+        // Newton leaves an error of about sig3'' dt^2 / (2 sig3'): done
+        // when that (or the step itself) is below the tolerance, with the
+        // step small beside the distance to the vertex so that the
+        // quadratic estimate holds.
+        const double tol = RootTolerance(kFitTangentTolerance, next);
+        const double left = 0.5 * std::fabs(r.sig3TT / r.sig3T) * dt * dt;
+        if (std::fabs(dt) <= tol || (std::fabs(dt) <= 1e-4 * (t - lo) && left <= 0.25 * tol)) {
+          const double step = next - t;
+          *sig1 = r.sig1 + (r.sig1T + 0.5 * r.sig1TT * step) * step;
+          m_t[(size_t)i] = next;
+          return next;
+        }
+        t = next;
+      }
+    }
+    const double t = TangentPointSearch(a, d, b, x, kFitTangentTolerance);
+    *sig1 = Sig1At(a, d, b, t);
+    if (slot) {
+      m_t[(size_t)i] = t;
+      m_known[(size_t)i] = 1;
+    }
+    return t;
+  }
+
+ private:
+  mutable std::vector<double> m_t;
+  mutable std::vector<char> m_known;
+};
+
 class CPowerCurveShearLmModel : public CLmModel {
  public:
   BOOL Evaluate(double x, const double* p, double* yfit, double* dyda) const override {
@@ -173,11 +268,28 @@ class CPowerCurveShearLmModel : public CLmModel {
 // stresses are large (kPa, psf).
 class CPowerCurveTriaxialLmModel : public CLmModel {
  public:
+  explicit CPowerCurveTriaxialLmModel(int n) : m_warm(n) {}
+
   BOOL Evaluate(double sig3, const double* p, double* yfit, double* dyda) const override {
+    return AtTangentPoint(TangentPointSearch(p[0], p[1], p[2], sig3, kFitTangentTolerance), p, yfit,
+                          dyda);
+  }
+
+  BOOL EvaluatePoint(int i, double sig3, const double* p, double* yfit,
+                     double* dyda) const override {
+    double sig1;
+    return AtTangentPoint(m_warm.Solve(i, p[0], p[1], p[2], sig3, &sig1), p, yfit, dyda);
+  }
+
+  void MakeTrial(const double* p, const double* dp, double* trial) const override {
+    CPowerCurveShearLmModel::HoldInBounds(p, dp, trial);
+  }
+
+ private:
+  static BOOL AtTangentPoint(double t, const double* p, double* yfit, double* dyda) {
     const double a = p[0];
     const double d = p[1];
     const double b = p[2];
-    const double t = TangentPointSearch(a, d, b, sig3, kFitTangentTolerance);
     const double u = t + d;
     if (!(u > 0.0)) {
       // A sig3 at or below the vertex: the circle is the vertex, sig1 = -d.
@@ -212,18 +324,26 @@ class CPowerCurveTriaxialLmModel : public CLmModel {
     return TRUE;
   }
 
-  void MakeTrial(const double* p, const double* dp, double* trial) const override {
-    CPowerCurveShearLmModel::HoldInBounds(p, dp, trial);
-  }
+  CWarmTangentPoints m_warm;
 };
 
 class CPowerCurveObjective : public CSimplexObjective {
  public:
   CPowerCurveObjective(int dataType, const double* x, const double* y, int n)
-      : m_dataType(dataType), m_x(x), m_y(y), m_n(n) {}
+      : m_dataType(dataType), m_x(x), m_y(y), m_n(n), m_warm(dataType == DATA_TRIAXIAL ? n : 0) {}
 
+  // FitSumOfSquares, with the triaxial tangent points carried over.
   double Evaluate(const double* p) const override {
-    return CPowerCurveCriterion::FitSumOfSquares(m_dataType, p[0], p[1], p[2], m_n, m_x, m_y);
+    if (m_dataType != DATA_TRIAXIAL)
+      return CPowerCurveCriterion::FitSumOfSquares(m_dataType, p[0], p[1], p[2], m_n, m_x, m_y);
+    double sum = 0.0;
+    for (int i = 0; i < m_n; i++) {
+      double sig1;
+      m_warm.Solve(i, p[0], p[1], p[2], m_x[i], &sig1);
+      const double r = m_y[i] - sig1;
+      sum += r * r;
+    }
+    return sum;
   }
 
   // Clamped, not halved: a >= 1e-6, d >= 0, 0.5 <= b <= 1.
@@ -241,6 +361,7 @@ class CPowerCurveObjective : public CSimplexObjective {
   const double* m_x;
   const double* m_y;
   int m_n;
+  CWarmTangentPoints m_warm;
 };
 }  // namespace
 
@@ -561,7 +682,7 @@ BOOL CPowerCurveCriterion::FitLM(bool triaxial, double* a, double* d, double* b,
   GetLabData(x.data(), y.data());
 
   CPowerCurveShearLmModel shear;
-  CPowerCurveTriaxialLmModel triax;
+  CPowerCurveTriaxialLmModel triax(n);
   LmSettings settings;
   settings.runLength = triaxial ? 20 : 200;
   settings.iterationCap = 10000;
