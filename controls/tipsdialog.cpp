@@ -130,53 +130,7 @@ BOOL CDialogToolTips::HandleHelpInfo(HELPINFO* info, UINT helpId) {
   return OpenHelp(helpId);
 }
 
-BEGIN_MESSAGE_MAP(CTipsDialog, CDialog)
-ON_WM_SYSCOMMAND()
-ON_WM_HELPINFO()
-END_MESSAGE_MAP()
-
-CTipsDialog::CTipsDialog(UINT nIDTemplate, CWnd* pParent)
-    : CDialog(nIDTemplate, pParent), m_tips(this) {}
-
-BOOL CTipsDialog::OnInitDialog() {
-  CDialog::OnInitDialog();
-  m_tips.Create();
-  return TRUE;
-}
-
-void CTipsDialog::OnSysCommand(UINT nID, LPARAM lParam) {
-  if (!m_tips.HandleSysCommand(nID, lParam, m_nIDHelp)) Default();
-}
-
-BOOL CTipsDialog::OnHelpInfo(HELPINFO* pHelpInfo) {
-  return m_tips.HandleHelpInfo(pHelpInfo, m_nIDHelp) ? TRUE : CDialog::OnHelpInfo(pHelpInfo);
-}
-
 IMPLEMENT_DYNCREATE(CTipsPropertyPage, CPropertyPage)
-
-BEGIN_MESSAGE_MAP(CTipsPropertyPage, CPropertyPage)
-ON_WM_SYSCOMMAND()
-ON_WM_HELPINFO()
-END_MESSAGE_MAP()
-
-CTipsPropertyPage::CTipsPropertyPage() : m_tips(this) {}
-
-CTipsPropertyPage::CTipsPropertyPage(UINT nIDTemplate, UINT nIDCaption)
-    : CPropertyPage(nIDTemplate, nIDCaption), m_tips(this) {}
-
-BOOL CTipsPropertyPage::OnInitDialog() {
-  CPropertyPage::OnInitDialog();
-  m_tips.Create();
-  return TRUE;
-}
-
-void CTipsPropertyPage::OnSysCommand(UINT nID, LPARAM lParam) {
-  if (!m_tips.HandleSysCommand(nID, lParam, m_nIDHelp)) Default();
-}
-
-BOOL CTipsPropertyPage::OnHelpInfo(HELPINFO* pHelpInfo) {
-  return m_tips.HandleHelpInfo(pHelpInfo, m_nIDHelp) ? TRUE : CPropertyPage::OnHelpInfo(pHelpInfo);
-}
 
 IMPLEMENT_DYNAMIC(CTipsPropertySheet, CPropertySheet)
 

@@ -2,6 +2,7 @@
 // dialog, property page and property sheet bases built on it.
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include "framework/win/afxwin.h"
@@ -54,34 +55,49 @@ class CDialogToolTips {
   int m_initialDelay;
 };
 
-class CTipsDialog : public CDialog {
+// A dialog or property page with its tooltips and context help: tooltips are created with
+// the window, and help requests open the page's topic.
+template <class TBase>
+class CTipsHostT : public TBase {
  public:
-  CTipsDialog(UINT nIDTemplate, CWnd* pParent = NULL);
-  BOOL OnInitDialog() override;
+  template <class... Args>
+  explicit CTipsHostT(Args&&... args) : TBase(std::forward<Args>(args)...), m_tips(this) {}
+  BOOL OnInitDialog() override {
+    TBase::OnInitDialog();
+    m_tips.Create();
+    return TRUE;
+  }
   BOOL AddTool(int controlId, LPCSTR text) { return m_tips.AddTool(controlId, text); }
   CDialogToolTips& GetTips() { return m_tips; }
+  afx_msg void OnSysCommand(UINT nID, LPARAM lParam) {
+    if (!m_tips.HandleSysCommand(nID, lParam, this->m_nIDHelp)) this->Default();
+  }
+  afx_msg BOOL OnHelpInfo(HELPINFO* pHelpInfo) {
+    return m_tips.HandleHelpInfo(pHelpInfo, this->m_nIDHelp) ? TRUE : TBase::OnHelpInfo(pHelpInfo);
+  }
 
  protected:
-  afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
-  afx_msg BOOL OnHelpInfo(HELPINFO* pHelpInfo);
   CDialogToolTips m_tips;
   DECLARE_MESSAGE_MAP()
 };
 
-class CTipsPropertyPage : public CPropertyPage {
+BEGIN_TEMPLATE_MESSAGE_MAP(CTipsHostT, TBase, TBase)
+ON_WM_SYSCOMMAND()
+ON_WM_HELPINFO()
+END_MESSAGE_MAP()
+
+class CTipsDialog : public CTipsHostT<CDialog> {
+ public:
+  explicit CTipsDialog(UINT nIDTemplate, CWnd* pParent = NULL)
+      : CTipsHostT<CDialog>(nIDTemplate, pParent) {}
+};
+
+class CTipsPropertyPage : public CTipsHostT<CPropertyPage> {
   DECLARE_DYNCREATE(CTipsPropertyPage)
  public:
-  CTipsPropertyPage();
-  explicit CTipsPropertyPage(UINT nIDTemplate, UINT nIDCaption = 0);
-  BOOL OnInitDialog() override;
-  BOOL AddTool(int controlId, LPCSTR text) { return m_tips.AddTool(controlId, text); }
-  CDialogToolTips& GetTips() { return m_tips; }
-  afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
-  afx_msg BOOL OnHelpInfo(HELPINFO* pHelpInfo);
-
- protected:
-  CDialogToolTips m_tips;
-  DECLARE_MESSAGE_MAP()
+  CTipsPropertyPage() = default;
+  explicit CTipsPropertyPage(UINT nIDTemplate, UINT nIDCaption = 0)
+      : CTipsHostT<CPropertyPage>(nIDTemplate, nIDCaption) {}
 };
 
 class CTipsPropertySheet : public CPropertySheet {

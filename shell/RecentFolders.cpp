@@ -1,6 +1,6 @@
 #include "shell/RecentFolders.h"
 
-#include <cstring>
+#include <string>
 
 #include "framework/win/cmdui.h"
 #include "framework/win/docmanager.h"
@@ -17,7 +17,7 @@ void CMruFileList::UpdateMenu(CCmdUI* ui) {
   // An update through a pull-down item works on that pull-down for this call.
   CMenu* saved = ui->m_pMenu;
   if (ui->m_pSubMenu) ui->m_pMenu = ui->m_pSubMenu;
-  UpdateMenuItems(ui);
+  CRecentFileList::UpdateMenu(ui);
   ui->m_pMenu = saved;
 }
 
@@ -30,34 +30,6 @@ BOOL CMruFileList::GetDisplayName(CString& name, int index, LPCSTR curDir, int, 
   }
   name = shown;
   return TRUE;
-}
-
-void CMruFileList::UpdateMenuItems(CCmdUI* ui) {
-  if (m_strOriginal.IsEmpty() && ui->m_pMenu)
-    ui->m_pMenu->GetMenuString(ui->m_nID, m_strOriginal, MF_BYCOMMAND);
-  if ((*this)[0].IsEmpty()) {
-    if (!m_strOriginal.IsEmpty()) ui->SetText(m_strOriginal);
-    ui->Enable(FALSE);
-    return;
-  }
-  if (!ui->m_pMenu) return;
-  for (int i = 0; i < m_nSize; ++i) ui->m_pMenu->DeleteMenu(ui->m_nID + i, MF_BYCOMMAND);
-  char dir[MAX_PATH + 2] = "";
-  DWORD n = ::GetCurrentDirectoryA(MAX_PATH, dir);
-  if (n == 0 || n >= MAX_PATH)
-    dir[0] = '\0';
-  else if (dir[n - 1] != '\\')
-    dir[n] = '\\', dir[n + 1] = '\0';
-  for (int i = 0; i < m_nSize; ++i) {
-    CString name;
-    if (!GetDisplayName(name, i, dir, static_cast<int>(std::strlen(dir)))) break;
-    std::string text = recentfolders::ItemText(static_cast<int>(m_nStart), i,
-                                               recentfolders::DoubleAmpersands(name.str()));
-    ui->m_pMenu->InsertMenu(ui->m_nIndex++, MF_STRING | MF_BYPOSITION, ui->m_nID++, text.c_str());
-  }
-  ui->m_nIndex--;
-  ui->m_nIndexMax = static_cast<UINT>(ui->m_pMenu->GetMenuItemCount());
-  ui->m_bEnableChanged = TRUE;
 }
 
 // ---- CMruFileManager ------------------------------------------------------------------------

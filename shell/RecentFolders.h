@@ -17,8 +17,6 @@ class CMruFileList : public CRecentFileList {
 
   void UpdateMenu(CCmdUI* ui) override;
   virtual BOOL IsAcceptable(LPCSTR path) const { return m_pfnAccept && m_pfnAccept(path); }
-  // Replaces the items from the update's id on with the numbered entries.
-  virtual void UpdateMenuItems(CCmdUI* ui);
   // A folder entry always shows its path; a file of the current folder its name.
   BOOL GetDisplayName(CString& name, int index, LPCSTR curDir, int curDirLen,
                       BOOL atLeastName = TRUE) const override;

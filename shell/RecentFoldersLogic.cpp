@@ -34,17 +34,4 @@ bool DisplayName(const std::string& entry, const std::string& refFolder, int max
   return true;
 }
 
-std::string DoubleAmpersands(const std::string& s) {
-  std::string out;
-  for (char c : s) {
-    out.push_back(c);
-    if (c == '&') out.push_back('&');
-  }
-  return out;
-}
-
-std::string ItemText(int start, int index, const std::string& name) {
-  return "&" + std::to_string((start + index + 1) % 10) + " " + name;
-}
-
 }  // namespace recentfolders

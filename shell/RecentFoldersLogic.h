@@ -11,12 +11,6 @@ namespace recentfolders {
 bool DisplayName(const std::string& entry, const std::string& refFolder, int maxDisplayLength,
                  std::string& name);
 
-// Doubles every '&' so that the menu shows it once.
-std::string DoubleAmpersands(const std::string& s);
-
-// "&<digit> name" for the entry at index (numbered from start + 1, mod 10).
-std::string ItemText(int start, int index, const std::string& name);
-
 // The folder of a full path, up to and including its last backslash.
 std::string FolderOf(const std::string& fullPath);
 

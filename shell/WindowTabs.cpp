@@ -1,6 +1,11 @@
 #include "shell/WindowTabs.h"
 
+#include "core/registry/registrykey.h"
 #include "framework/win/menu.h"
+
+namespace {
+const char kSwitchName[] = "MDI_Tabs_On";
+}  // namespace
 
 IMPLEMENT_DYNAMIC(CMDITabBar, CTabCtrl)
 
@@ -197,26 +202,13 @@ void CMDITabBar::OnContextMenu(CWnd*, CPoint pt) {
 // ---- the switch and the manager ------------------------------------------------------------
 
 BOOL CTabSwitchStore::Read(const CString& key, int& value) {
-  HKEY h;
-  if (::RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_READ, &h) != ERROR_SUCCESS) return FALSE;
-  int v = 0;
-  DWORD size = sizeof v, type = 0;
-  LONG r = ::RegQueryValueExA(h, "MDI_Tabs_On", nullptr, &type, reinterpret_cast<BYTE*>(&v), &size);
-  ::RegCloseKey(h);
-  if (r != ERROR_SUCCESS || size != sizeof v) return FALSE;
-  value = v;
-  return TRUE;
+  CRegistryKey reg;
+  return reg.SetKey(key, FALSE, KEY_READ) && reg.ReadBinary(kSwitchName, &value, sizeof value);
 }
 
 BOOL CTabSwitchStore::Write(const CString& key, int value) {
-  HKEY h;
-  if (::RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_WRITE, nullptr, &h, nullptr) !=
-      ERROR_SUCCESS)
-    return FALSE;
-  LONG r = ::RegSetValueExA(h, "MDI_Tabs_On", 0, REG_BINARY, reinterpret_cast<const BYTE*>(&value),
-                            sizeof value);
-  ::RegCloseKey(h);
-  return r == ERROR_SUCCESS;
+  CRegistryKey reg;
+  return reg.SetKey(key, TRUE, KEY_WRITE) && reg.WriteInt(kSwitchName, value);
 }
 
 CMDITabManager::~CMDITabManager() {

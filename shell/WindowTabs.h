@@ -42,8 +42,8 @@ class CMDITabBar : public CTabCtrl {
   DECLARE_MESSAGE_MAP()
 };
 
-// Where the on/off switch "MDI_Tabs_On" is kept (a 4-byte number, as the program's other
-// settings); tests give their own.
+// Where the on/off switch "MDI_Tabs_On" is kept: an integer of the program's settings
+// (CRegistryKey); tests may give their own.
 class CTabSwitchStore {
  public:
   virtual ~CTabSwitchStore() = default;

@@ -53,9 +53,3 @@ void AfxUpdateMenuItems(CMenu* popup, CCmdTarget* target, BOOL autoDisable);
 
 // The radio-mark test the owner-drawn menus use.
 BOOL AfxIsMenuItemRadio(HMENU menu, UINT position);
-
-// BOOL fn(UINT id) for a range of commands: FALSE lets routing go on.
-#ifndef ON_COMMAND_EX_RANGE
-#define ON_COMMAND_EX_RANGE(id, idLast, memberFxn) \
-  QX_CMD_ENTRY(0, id, idLast, { return (pThis->*(memberFxn))(call.nID); })
-#endif

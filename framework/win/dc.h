@@ -12,6 +12,22 @@
 
 class CWnd;
 
+namespace qxdc {
+// Calls one of the platform's "...Ex" setters and gives the value it hands back.
+template <class T, class Fn>
+T Previous(Fn fn, HDC dc, int a, int b) {
+  T old = {};
+  fn(dc, a, b, &old);
+  return old;
+}
+template <class T, class Fn>
+T Query(Fn fn, HDC dc) {
+  T value = {};
+  fn(dc, &value);
+  return value;
+}
+}  // namespace qxdc
+
 class CDC : public CObject {
   DECLARE_DYNAMIC(CDC)
  public:
@@ -99,48 +115,26 @@ class CDC : public CObject {
   // ---- mapping ----
   int SetMapMode(int mode) { return ::SetMapMode(m_hDC, mode); }
   int GetMapMode() const { return ::GetMapMode(m_hAttribDC); }
-  CPoint SetWindowOrg(int x, int y) {
-    POINT p;
-    ::SetWindowOrgEx(m_hDC, x, y, &p);
-    return p;
-  }
+  CPoint SetWindowOrg(int x, int y) { return qxdc::Previous<POINT>(::SetWindowOrgEx, m_hDC, x, y); }
   CPoint SetWindowOrg(POINT p) { return SetWindowOrg(p.x, p.y); }
   CPoint OffsetWindowOrg(int dx, int dy) {
-    POINT p;
-    ::OffsetWindowOrgEx(m_hDC, dx, dy, &p);
-    return p;
+    return qxdc::Previous<POINT>(::OffsetWindowOrgEx, m_hDC, dx, dy);
   }
-  CPoint GetWindowOrg() const {
-    POINT p;
-    ::GetWindowOrgEx(m_hAttribDC, &p);
-    return p;
-  }
+  CPoint GetWindowOrg() const { return qxdc::Query<POINT>(::GetWindowOrgEx, m_hAttribDC); }
   CPoint SetViewportOrg(int x, int y) {
-    POINT p;
-    ::SetViewportOrgEx(m_hDC, x, y, &p);
-    return p;
+    return qxdc::Previous<POINT>(::SetViewportOrgEx, m_hDC, x, y);
   }
   CPoint SetViewportOrg(POINT p) { return SetViewportOrg(p.x, p.y); }
   CPoint OffsetViewportOrg(int dx, int dy) {
-    POINT p;
-    ::OffsetViewportOrgEx(m_hDC, dx, dy, &p);
-    return p;
+    return qxdc::Previous<POINT>(::OffsetViewportOrgEx, m_hDC, dx, dy);
   }
-  CPoint GetViewportOrg() const {
-    POINT p;
-    ::GetViewportOrgEx(m_hAttribDC, &p);
-    return p;
-  }
+  CPoint GetViewportOrg() const { return qxdc::Query<POINT>(::GetViewportOrgEx, m_hAttribDC); }
   CSize SetWindowExt(int cx, int cy) {
-    SIZE s;
-    ::SetWindowExtEx(m_hDC, cx, cy, &s);
-    return s;
+    return qxdc::Previous<SIZE>(::SetWindowExtEx, m_hDC, cx, cy);
   }
   CSize SetWindowExt(SIZE s) { return SetWindowExt(s.cx, s.cy); }
   CSize SetViewportExt(int cx, int cy) {
-    SIZE s;
-    ::SetViewportExtEx(m_hDC, cx, cy, &s);
-    return s;
+    return qxdc::Previous<SIZE>(::SetViewportExtEx, m_hDC, cx, cy);
   }
   CSize SetViewportExt(SIZE s) { return SetViewportExt(s.cx, s.cy); }
   void DPtoLP(LPPOINT p, int n = 1) const { ::DPtoLP(m_hAttribDC, p, n); }

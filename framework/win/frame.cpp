@@ -101,11 +101,15 @@ BOOL CFrameWnd::Create(LPCSTR className, LPCSTR title, DWORD style, const RECT& 
   return TRUE;
 }
 
-BOOL CFrameWnd::LoadFrame(UINT idResource, DWORD style, CWnd* parent, CCreateContext* context) {
+HICON CFrameWnd::LoadFrameBasics(UINT idResource) {
   m_nIDHelp = idResource;
   m_strTitle = AfxExtractLine(AfxLoadString(idResource), 0);
+  return ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(idResource));
+}
+
+BOOL CFrameWnd::LoadFrame(UINT idResource, DWORD style, CWnd* parent, CCreateContext* context) {
+  HICON icon = LoadFrameBasics(idResource);
   HINSTANCE inst = AfxGetResourceHandle();
-  HICON icon = ::LoadIconA(inst, MAKEINTRESOURCEA(idResource));
   LPCSTR cls = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
                                    reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), icon);
   LPCSTR menuName = ::FindResourceA(inst, MAKEINTRESOURCEA(idResource), RT_MENU)

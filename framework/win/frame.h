@@ -122,6 +122,8 @@ class CFrameWnd : public CWnd {
 
  protected:
   virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* context);
+  // Help id and title (first line of string idResource); the icon of idResource.
+  HICON LoadFrameBasics(UINT idResource);
   int OnCreateHelper(LPCREATESTRUCT lpcs, CCreateContext* context);
   // Updates the items of a pull-down through the command routing (CCmdUI pull).
   void UpdatePopupItems(CMenu* popup, BOOL sysMenu);

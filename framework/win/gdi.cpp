@@ -93,27 +93,19 @@ BOOL CGdiObject::DeleteObject() {
   return ::DeleteObject(h);  // stock objects ignore this
 }
 
-CGdiObject* CGdiObject::FromHandle(HGDIOBJ h) {
-  return TempGdi<CGdiObject>(h);
-}
-CPen* CPen::FromHandle(HPEN h) {
-  return TempGdi<CPen>(h);
-}
-CBrush* CBrush::FromHandle(HBRUSH h) {
-  return TempGdi<CBrush>(h);
-}
-CFont* CFont::FromHandle(HFONT h) {
-  return TempGdi<CFont>(h);
-}
-CBitmap* CBitmap::FromHandle(HBITMAP h) {
-  return TempGdi<CBitmap>(h);
-}
-CRgn* CRgn::FromHandle(HRGN h) {
-  return TempGdi<CRgn>(h);
-}
-CPalette* CPalette::FromHandle(HPALETTE h) {
-  return TempGdi<CPalette>(h);
-}
+// Each wrapper class's FromHandle gives a temporary of its own kind.
+#define QX_GDI_FROM_HANDLE(Class, Handle) \
+  Class* Class::FromHandle(Handle h) {    \
+    return TempGdi<Class>(h);             \
+  }
+QX_GDI_FROM_HANDLE(CGdiObject, HGDIOBJ)
+QX_GDI_FROM_HANDLE(CPen, HPEN)
+QX_GDI_FROM_HANDLE(CBrush, HBRUSH)
+QX_GDI_FROM_HANDLE(CFont, HFONT)
+QX_GDI_FROM_HANDLE(CBitmap, HBITMAP)
+QX_GDI_FROM_HANDLE(CRgn, HRGN)
+QX_GDI_FROM_HANDLE(CPalette, HPALETTE)
+#undef QX_GDI_FROM_HANDLE
 
 BOOL CFont::CreatePointFont(int nPointSize, LPCSTR face, CDC* pDC) {
   LOGFONTA lf = {};

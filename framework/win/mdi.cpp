@@ -255,10 +255,7 @@ BOOL CMDIChildWnd::Create(LPCSTR className, LPCSTR title, DWORD style, const REC
 }
 
 BOOL CMDIChildWnd::LoadFrame(UINT idResource, DWORD style, CWnd* parent, CCreateContext* context) {
-  m_nIDHelp = idResource;
-  m_strTitle = AfxExtractLine(AfxLoadString(idResource), 0);
-  HINSTANCE inst = AfxGetResourceHandle();
-  HICON icon = ::LoadIconA(inst, MAKEINTRESOURCEA(idResource));
+  HICON icon = LoadFrameBasics(idResource);
   WNDCLASSA wc = {};
   char name[64];
   wsprintfA(name, "QxMDIChild:%p", static_cast<void*>(icon));

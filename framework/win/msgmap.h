@@ -80,14 +80,30 @@ struct AFX_MSGMAP {
                                                     \
  private:
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)        \
-  const AFX_MSGMAP* theClass::GetMessageMap() const { \
-    return GetThisMessageMap();                       \
-  }                                                   \
-  const AFX_MSGMAP* theClass::GetThisMessageMap() {   \
-    typedef theClass ThisClass;                       \
-    typedef baseClass TheBaseClass;                   \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                \
+  const AFX_MSGMAP* theClass::GetMessageMap() const {         \
+    return GetThisMessageMap();                               \
+  }                                                           \
+  const AFX_MSGMAP* theClass::GetThisMessageMap() {           \
+    typedef theClass ThisClass;                               \
+    typedef baseClass TheBaseClass;                           \
+    static_assert(sizeof(ThisClass) > 0, "a complete class"); \
     static const AFX_MSGMAP_ENTRY _messageEntries[] = {
+
+// The map of a class template with one type parameter: BEGIN_TEMPLATE_MESSAGE_MAP(CHost, TBase,
+// TBase) for template <class TBase> class CHost : public TBase.
+#define BEGIN_TEMPLATE_MESSAGE_MAP(theClass, typeName, baseClass) \
+  template <class typeName>                                       \
+  const AFX_MSGMAP* theClass<typeName>::GetMessageMap() const {   \
+    return GetThisMessageMap();                                   \
+  }                                                               \
+  template <class typeName>                                       \
+  const AFX_MSGMAP* theClass<typeName>::GetThisMessageMap() {     \
+    typedef theClass<typeName> ThisClass;                         \
+    typedef baseClass TheBaseClass;                               \
+    static_assert(sizeof(ThisClass) > 0, "a complete class");     \
+    static const AFX_MSGMAP_ENTRY _messageEntries[] = {
+
 #define END_MESSAGE_MAP()                                                                       \
   { AfxEntryEnd, 0, 0, 0, 0, nullptr, nullptr }                                                 \
   }                                                                                             \
@@ -150,6 +166,9 @@ struct AFX_MSGMAP {
     (pThis->*(memberFxn))(call.nID);            \
     return TRUE;                                \
   })
+// BOOL fn(UINT id) for a range of commands: FALSE lets routing go on.
+#define ON_COMMAND_EX_RANGE(id, idLast, memberFxn) \
+  QX_CMD_ENTRY(0, id, idLast, { return (pThis->*(memberFxn))(call.nID); })
 // void fn(CCmdUI*)
 #define ON_UPDATE_COMMAND_UI(id, memberFxn)                   \
   QX_CMD_ENTRY(CN_UPDATE_COMMAND_UI, id, id, {                \

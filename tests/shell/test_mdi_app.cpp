@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "core/registry/registrykey.h"
 #include "framework/win/seams.h"
 #include "tests/shell/mdiapp/mdiapp.h"
 #include "tests/support/screenshot.h"
@@ -230,6 +231,10 @@ TEST_F(MdiApp, TabsFollowTheDocumentWindows) {
   int stored = -1;
   EXPECT_TRUE(CTabSwitchStore().Read(kTabsKey, stored));
   EXPECT_EQ(stored, 0);
+  CRegistryKey reg;  // the program's integer form
+  ASSERT_TRUE(reg.SetKey(kTabsKey, FALSE, KEY_READ));
+  EXPECT_EQ(reg.GetValueType("MDI_Tabs_On"), static_cast<DWORD>(REG_BINARY));
+  EXPECT_EQ(reg.ReadInt("MDI_Tabs_On", -1), 0);
   app->NewDocument();
   Pump();
   frame->m_tabs.Show(TRUE);

@@ -114,9 +114,6 @@ TEST(RecentFoldersLogic, DisplayNamesNeverEmptyForFolders) {
   ASSERT_TRUE(recentfolders::DisplayName("C:\\Work\\Sub\\", cur, -1, name));
   EXPECT_EQ(name, "C:\\Work\\Sub\\");
 
-  EXPECT_EQ(recentfolders::DoubleAmpersands("R&D & Co"), "R&&D && Co");
-  EXPECT_EQ(recentfolders::ItemText(0, 0, "x"), "&1 x");
-  EXPECT_EQ(recentfolders::ItemText(0, 9, "x"), "&0 x");
   EXPECT_EQ(recentfolders::FolderOf("C:\\a\\b.kel"), "C:\\a\\");
   EXPECT_EQ(recentfolders::FolderOf("b.kel"), "");
 }
