@@ -15,6 +15,8 @@
 #include "framework/base/cstring.h"
 #include "framework/base/file.h"
 
+struct CriterionSection;
+
 class CStrengthFile : public CStdioFile {
  public:
   // Files larger than this are refused before they are read.
@@ -54,54 +56,40 @@ class CStrengthFile : public CStdioFile {
  protected:
   // Writing: each appends to the text being built ("\n" becomes CR LF).
   void WriteLine(const char* format, ...) QX_PRINTF_FORMAT(2, 3);
-  void WriteSectionTitle(const char* name, BOOL blankLine);
+  void WriteSectionTitle(int section);  // a ProjectSection, after an empty line
   void WriteKey(const char* key, double value);
   void WriteKey(const char* key, int value);
   void WriteHeader(const char* versionText);
   void WriteProjectSettings();
-  void WriteHoekBrownSettings();
-  void WriteMohrCoulombSettings();
-  void WriteBartonBandisSettings();
-  void WritePowerCurveSettings();
-  void WriteDataSection(const char* name, int count, const std::vector<double>& x,
-                        const std::vector<double>& y, int test);
-  void WriteLabData();
-  void WriteRockMassData();
+  void WriteCriterionSection(int section);
+  void WriteDataSection(int section);
 
   // Reading of project files.
   BOOL ReadSections();
   BOOL ReadHeader();
-  BOOL ReadProjectSettings();
-  BOOL ReadHoekBrownSettings();
-  BOOL ReadMohrCoulombSettings();
-  BOOL ReadBartonBandisSettings();
-  BOOL ReadPowerCurveSettings();
-  BOOL ReadLabData();
-  BOOL ReadRockMassData();
+  void ReadProjectSettings();
+  void ReadCriterionSection(const CriterionSection& section);
+  BOOL ReadDataSection(int section);
   BOOL ReadPointRows(int count, std::vector<double>& x, std::vector<double>& y);
 
   // Reads lines until one whose text up to its first ':' equals one of
   // keys (ignoring case) and returns that key's index; -1 at the end of the
   // text or at the terminator (an empty terminator: an empty line).
   int FindKey(const char* const* keys, int keyCount, std::string& line, const char* terminator);
-  // The trimmed text after the first "key:" (exact case) in line, or the
-  // default when that is empty.
-  static CString GetValueText(const std::string& line, const char* key,
-                              const char* defaultText = nullptr);
-  static double GetDoubleValue(const std::string& line, const char* key, double defaultValue);
-  static int GetIntValue(const std::string& line, const char* key, int defaultValue);
-  static BOOL GetBoolValue(const std::string& line, const char* key, BOOL defaultValue);
-  CString ReadTextValue(const char* key);
-  double ReadDoubleValue(const char* key, double defaultValue);
-  int ReadIntValue(const char* key, int defaultValue);
+  // The next line, or "" at the end of the text.
+  std::string NextLine();
 
   // Sibling product's files and the older plain layout.
   BOOL ReadLorvaneFile();
   BOOL ReadLegacyFile();
+  // The next line's text after its first ':' (all of it without one),
+  // trimmed; the number versions fail unless that text starts with a number.
   BOOL ReadLineValue(std::string& value);
-  void SkipCommentLines();
-  void ConvertPointUnits(int fileUnits, std::vector<double>& x, std::vector<double>& y);
-  void ConvertValueUnits(int fileUnits, double& value);
+  BOOL ReadLineValue(double& value);
+  BOOL ReadLineValue(int& value);
+  // Fits the model to the plain layout's points and keeps the fit.
+  void FitLegacyHoekBrown(bool rockMass, double scale, double largest);
+  void FitLegacyBartonBandis(double largest);
 
   void SetDefaultError();
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/io/NumberScan.h"
+#include "core/io/ProjectSections.h"
 #include "core/io/SafeSave.h"
 #include "core/io/StrengthFile.h"
 #include "core/version/version.h"
@@ -23,12 +24,10 @@ std::string CStrengthFile::FormatProject(const char* versionText) {
   m_output.clear();
   WriteHeader(versionText);
   WriteProjectSettings();
-  WriteHoekBrownSettings();
-  WriteMohrCoulombSettings();
-  WriteBartonBandisSettings();
-  WritePowerCurveSettings();
-  WriteLabData();
-  WriteRockMassData();
+  for (int criterion = 0; criterion < 4; ++criterion)
+    WriteCriterionSection(SECTION_HOEK_BROWN + criterion);
+  WriteDataSection(SECTION_LAB_DATA);
+  WriteDataSection(SECTION_ROCK_MASS_DATA);
   std::string text;
   text.swap(m_output);
   return text;
@@ -47,9 +46,8 @@ void CStrengthFile::WriteLine(const char* format, ...) {
   }
 }
 
-void CStrengthFile::WriteSectionTitle(const char* name, BOOL blankLine) {
-  if (blankLine) WriteLine("\n");
-  WriteLine("%s:\n", name);
+void CStrengthFile::WriteSectionTitle(int section) {
+  WriteLine("\n%s:\n", kSectionTitles[section]);
 }
 
 void CStrengthFile::WriteKey(const char* key, double value) {
@@ -75,139 +73,42 @@ void CStrengthFile::WriteProjectSettings() {
   CString title = m_strTitle;
   title.Replace('\r', ' ');
   title.Replace('\n', ' ');
-  WriteSectionTitle("project settings", TRUE);
+  WriteSectionTitle(SECTION_PROJECT);
   WriteLine("  title: %s\n", title.GetString());
   WriteKey("units", m_pActiveCriterion->GetUnits());
   WriteKey("failure criterion", m_nCriterion);
 }
 
-void CStrengthFile::WriteHoekBrownSettings() {
-  const CHoekBrownCriterion& model = m_hoekBrown;
-  double sigci = 0.0, mi = 0.0, gsi = 0.0, d = 0.0;
-  model.GetParameters(&sigci, &mi, &gsi, &d);
-  int application = 0;
-  double sig3max = 0.0, gamma = 0.0, h = 0.0;
-  model.GetEnvelopeRange(&application, &sig3max, &gamma, &h);
-  BYTE fieldData = 0;
-  model.GetFieldDataFlag(&fieldData);
-
-  WriteSectionTitle("hoek-brown settings", TRUE);
-  WriteKey("sigci", sigci);
-  WriteKey("GSI", gsi);
-  WriteKey("mi", mi);
-  WriteKey("D", d);
-  WriteKey("fit", application);
-  WriteKey("sig3max", sig3max);
-  WriteKey("gamma", gamma);
-  WriteKey("H", h);
-  WriteKey("type of data (triaxial or direct shear)", model.GetDataType(nullptr));
-  WriteKey("field data flag (lab or rock mass data)", static_cast<int>(fieldData));
-  WriteKey("Residuals", model.GetResiduals());
-  WriteKey("BEST-FIT residuals", model.GetBestFitResiduals());
-  WriteKey("curve-fit method", model.GetCurveFitMethod(nullptr));
-  WriteKey("modulus method", model.GetModulusMethod());
-  WriteKey("intact modulus", model.GetIntactModulus());
+void CStrengthFile::WriteCriterionSection(int section) {
+  const CriterionSection& criterion = kCriterionSections[section - SECTION_HOEK_BROWN];
+  double values[kMaxSettingKeys];
+  const int omitted = criterion.get(*this, values);
+  WriteSectionTitle(section);
+  for (int i = 0; i < criterion.keyCount; ++i) {
+    const SettingKey& key = criterion.keys[i];
+    if (i == omitted) continue;
+    if (key.kind == SettingKind::Number)
+      WriteKey(key.name, values[i]);
+    else
+      WriteKey(key.name, static_cast<int>(values[i]));
+  }
 }
 
-void CStrengthFile::WriteMohrCoulombSettings() {
-  const CMohrCoulombCriterion& model = m_mohrCoulomb;
-  double c = 0.0, phi = 0.0, sigt = 0.0;
-  model.GetParameters(&c, &phi, &sigt);
-  int application = 0;
-  double range = 0.0, gamma = 0.0, h = 0.0;
-  model.GetEnvelopeRange(&application, &range, &gamma, &h);
-  const int dataType = model.GetDataType(nullptr);
-
-  WriteSectionTitle("mohr-coulomb settings", TRUE);
-  WriteKey("cohesion", c);
-  WriteKey("friction angle", phi);
-  WriteKey("tensile strength", sigt);
-  WriteKey("fit", application);
-  WriteKey("type of data (triaxial or direct shear)", dataType);
-  WriteKey("gamma", gamma);
-  WriteKey("H", h);
-  if (dataType == DATA_TRIAXIAL)
-    WriteKey("sig3max", model.GetSig3Max());
+void CStrengthFile::WriteDataSection(int section) {
+  const CStrengthCriterion& model = *m_pActiveCriterion;
+  const bool rockMass = section == SECTION_ROCK_MASS_DATA;
+  const int count = rockMass ? model.GetRockMassCount() : model.GetLabCount();
+  std::vector<double> x(count), y(count);
+  if (rockMass)
+    model.GetRockMassData(x.data(), y.data());
   else
-    WriteKey("signmax", model.GetSignMax());
-  WriteKey("Residuals", model.GetResiduals());
-  WriteKey("BEST-FIT residuals", model.GetBestFitResiduals());
-  WriteKey("curve-fit method", model.GetCurveFitMethod(nullptr));
-}
-
-void CStrengthFile::WriteBartonBandisSettings() {
-  const CBartonBandisCriterion& model = m_bartonBandis;
-  double phib = 0.0, jrc = 0.0, jcs = 0.0;
-  model.GetParameters(&phib, &jrc, &jcs);
-  int application = 0;
-  double signmax = 0.0, gamma = 0.0, h = 0.0;
-  model.GetEnvelopeRange(&application, &signmax, &gamma, &h);
-
-  WriteSectionTitle("barton-bandis settings", TRUE);
-  WriteKey("basic friction angle", phib);
-  WriteKey("joint roughness coefficient (JRC)", jrc);
-  WriteKey("joint compressive strength (JCS)", jcs);
-  WriteKey("fit", application);
-  WriteKey("signmax", model.GetSignMax());
-  WriteKey("gamma", gamma);
-  WriteKey("H", h);
-  WriteKey("type of data (triaxial or direct shear)", model.GetDataType(nullptr));
-  WriteKey("Residuals", model.GetResiduals());
-  WriteKey("BEST-FIT residuals", model.GetBestFitResiduals());
-  WriteKey("curve-fit method", model.GetCurveFitMethod(nullptr));
-}
-
-void CStrengthFile::WritePowerCurveSettings() {
-  const CPowerCurveCriterion& model = m_powerCurve;
-  double a = 0.0, d = 0.0, b = 0.0;
-  model.GetParameters(&a, &d, &b);
-  int application = 0;
-  double range = 0.0, gamma = 0.0, h = 0.0;
-  model.GetEnvelopeRange(&application, &range, &gamma, &h);
-  const int dataType = model.GetDataType(nullptr);
-
-  WriteSectionTitle("power curve settings", TRUE);
-  WriteKey("parameter a", a);
-  WriteKey("parameter d", d);
-  WriteKey("parameter b", b);
-  WriteKey("fit", application);
-  WriteKey("type of data (triaxial or direct shear)", dataType);
-  WriteKey("gamma", gamma);
-  WriteKey("H", h);
-  WriteKey("atmospheric pressure", model.GetAtmosphericPressure());
-  if (dataType == DATA_TRIAXIAL)
-    WriteKey("sig3max", model.GetSig3Max());
-  else
-    WriteKey("signmax", model.GetSignMax());
-  WriteKey("Residuals", model.GetResiduals());
-  WriteKey("BEST-FIT residuals", model.GetBestFitResiduals());
-  WriteKey("curve-fit method", model.GetCurveFitMethod(nullptr));
-}
-
-void CStrengthFile::WriteDataSection(const char* name, int count, const std::vector<double>& x,
-                                     const std::vector<double>& y, int test) {
-  WriteSectionTitle(name, TRUE);
-  WriteKey("test", test);
+    model.GetLabData(x.data(), y.data());
+  WriteSectionTitle(section);
+  WriteKey("test", rockMass ? model.GetRockMassTest() : model.GetLabTest());
   WriteKey("num", count);
   if (count <= 0) return;
   for (int i = 0; i < count; ++i)
     WriteLine("    %d %s %s\n", i + 1, FormatFileDouble(x[i]).c_str(),
               FormatFileDouble(y[i]).c_str());
-  WriteKey("residuals", m_pActiveCriterion->GetResiduals());
-}
-
-void CStrengthFile::WriteLabData() {
-  const CStrengthCriterion& model = *m_pActiveCriterion;
-  const int count = model.GetLabCount();
-  std::vector<double> x(count > 0 ? count : 0), y(count > 0 ? count : 0);
-  if (count > 0) model.GetLabData(x.data(), y.data());
-  WriteDataSection("lab data", count, x, y, model.GetLabTest());
-}
-
-void CStrengthFile::WriteRockMassData() {
-  const CStrengthCriterion& model = *m_pActiveCriterion;
-  const int count = model.GetRockMassCount();
-  std::vector<double> x(count > 0 ? count : 0), y(count > 0 ? count : 0);
-  if (count > 0) model.GetRockMassData(x.data(), y.data());
-  WriteDataSection("rock mass data", count, x, y, model.GetRockMassTest());
+  WriteKey("residuals", model.GetResiduals());
 }

@@ -45,6 +45,25 @@ size_t DecimalNumberPrefix(const char* text, size_t size, bool allowFraction) {
   return i;
 }
 
+std::string TrimmedText(const std::string& text) {
+  size_t first = 0, last = text.size();
+  while (first < last && IsSpace(static_cast<unsigned char>(text[first]))) ++first;
+  while (last > first && IsSpace(static_cast<unsigned char>(text[last - 1]))) --last;
+  return text.substr(first, last - first);
+}
+
+bool EqualsNoCase(const std::string& text, const char* other) {
+  const size_t length = std::strlen(other);
+  if (text.size() != length) return false;
+  for (size_t i = 0; i < length; ++i) {
+    char x = text[i], y = other[i];
+    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+    if (x != y) return false;
+  }
+  return true;
+}
+
 CTextCursor::CTextCursor() : m_data(""), m_size(0), m_pos(0) {}
 
 CTextCursor::CTextCursor(const char* data, size_t size)

@@ -59,3 +59,8 @@ class CTextCursor {
 // number (optional sign, digits with an optional fraction, optional exponent);
 // 0 when there is none. With allowFraction FALSE only a signed integer counts.
 size_t DecimalNumberPrefix(const char* text, size_t size, bool allowFraction);
+
+// text without its leading and trailing white space (as SkipSpace skips it).
+std::string TrimmedText(const std::string& text);
+// Whether text equals other, ignoring ASCII case; NUL bytes in text count.
+bool EqualsNoCase(const std::string& text, const char* other);

@@ -278,6 +278,13 @@ TEST(StrengthFile, CriterionSectionDefaults) {
   EXPECT_EQ(10.0, file.m_bartonBandis.GetSignMax());
   EXPECT_EQ(1, file.m_bartonBandis.GetDataType(nullptr));
 
+  // Hoek-Brown without the modulus keys keeps the model's own method and modulus.
+  CStrengthFile own;
+  own.m_hoekBrown.SetModulusMethod(MODULUS_HOEK_DIEDERICHS, 12345.0);
+  ASSERT_TRUE(ReadText(own, head + Lines({"hoek-brown settings:", "  sigci: 50"})));
+  EXPECT_EQ(MODULUS_HOEK_DIEDERICHS, own.m_hoekBrown.GetModulusMethod());
+  EXPECT_EQ(12345.0, own.m_hoekBrown.GetIntactModulus());
+
   // Field data flag accepts yes/no as well as numbers.
   ASSERT_TRUE(ReadText(file, head + Lines({"hoek-brown settings:",
                                            "  field data flag (lab or rock mass data): Yes"})));
