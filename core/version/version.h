@@ -23,27 +23,31 @@ constexpr bool SameText(const char* a, const char* b) {
   return *a == *b && (*a == '\0' || SameText(a + 1, b + 1));
 }
 
+constexpr bool OneDigit(int n) {
+  return n >= 0 && n <= 9;
+}
+
 constexpr char Digit(int n) {
   return static_cast<char>('0' + n);
 }
 
-// The text must be exactly "%u.%u%u%u" of the numbers (one-digit major here).
 constexpr char kExpectedText[] = {Digit(QUARVEX_VERSION_MAJOR), '.',
                                   Digit(QUARVEX_VERSION_MINOR), Digit(QUARVEX_VERSION_RELEASE),
                                   Digit(QUARVEX_VERSION_BUILD), '\0'};
+constexpr char kExpectedDotted[] = {
+    Digit(QUARVEX_VERSION_MAJOR),   '.', Digit(QUARVEX_VERSION_MINOR), '.',
+    Digit(QUARVEX_VERSION_RELEASE), '.', Digit(QUARVEX_VERSION_BUILD), '\0'};
 
 }  // namespace quarvex_version_check
 
 // "%u%u%u" reads back as a decimal fraction only while each part is one digit;
 // 3.0.10.0 would give "3.0100", which compares below "3.090".
-static_assert(QUARVEX_VERSION_MINOR >= 0 && QUARVEX_VERSION_MINOR <= 9,
-              "minor version must be one digit");
-static_assert(QUARVEX_VERSION_RELEASE >= 0 && QUARVEX_VERSION_RELEASE <= 9,
-              "release number must be one digit");
-static_assert(QUARVEX_VERSION_BUILD >= 0 && QUARVEX_VERSION_BUILD <= 9,
-              "build number must be one digit");
-static_assert(QUARVEX_VERSION_MAJOR >= 1 && QUARVEX_VERSION_MAJOR <= 9,
-              "major version must be one digit");
+static_assert(quarvex_version_check::OneDigit(QUARVEX_VERSION_MAJOR) &&
+                  QUARVEX_VERSION_MAJOR >= 1 &&
+                  quarvex_version_check::OneDigit(QUARVEX_VERSION_MINOR) &&
+                  quarvex_version_check::OneDigit(QUARVEX_VERSION_RELEASE) &&
+                  quarvex_version_check::OneDigit(QUARVEX_VERSION_BUILD),
+              "each version number must be one digit (the major one at least 1)");
 // Files written with a version text below 3.01 get their units remapped on reading.
 static_assert(
     QUARVEX_VERSION_MAJOR > 3 ||
@@ -53,6 +57,9 @@ static_assert(
 static_assert(quarvex_version_check::SameText(QUARVEX_VERSION_TEXT,
                                               quarvex_version_check::kExpectedText),
               "QUARVEX_VERSION_TEXT must match the version numbers");
+static_assert(quarvex_version_check::SameText(QUARVEX_VERSION_DOTTED,
+                                              quarvex_version_check::kExpectedDotted),
+              "QUARVEX_VERSION_DOTTED must match the version numbers");
 static_assert(QUARVEX_VERSION_PRERELEASE == 0 || QUARVEX_VERSION_PRERELEASE == 1,
               "QUARVEX_VERSION_PRERELEASE is 0 or 1");
 #endif

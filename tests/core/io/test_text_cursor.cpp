@@ -139,3 +139,12 @@ TEST(NumberScan, FileDoublesReadBackExactly) {
     EXPECT_LE(text.size(), 24u);
   }
 }
+
+TEST(TextCursor, TrimsAndComparesIgnoringCase) {
+  EXPECT_EQ("a b", TrimmedText(" \t\r\na b\v\f "));
+  EXPECT_EQ("", TrimmedText(" \r\n"));
+  EXPECT_TRUE(EqualsNoCase("Lab DATA", "lab data"));
+  EXPECT_FALSE(EqualsNoCase("lab data ", "lab data"));
+  // A NUL inside a line does not end the comparison early.
+  EXPECT_FALSE(EqualsNoCase(std::string("lab\0data", 8), "lab"));
+}
