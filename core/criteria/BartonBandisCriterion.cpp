@@ -22,8 +22,6 @@ const double kSlopeFactor = criteria::kPi / (180.0 * kLn10);
 // Unit defaults, indexed by UnitsType.
 const double kDefaultJcs[UNITS_COUNT] = {30, 30000, 3000, 3, 300, 4000, 600000, 300};
 const double kDefaultSignMax[UNITS_COUNT] = {10, 10000, 1000, 1, 200, 1000, 200000, 100};
-const double kDefaultGamma[UNITS_COUNT] = {0.026, 26, 2.65, 0.166, 0.166, 166, 166, 0.084};
-const double kDefaultH[UNITS_COUNT] = {50, 50, 50, 150, 150, 150, 150, 150};
 
 // Simplex start vertices (JRC, JCS by units).
 const double kStartJrc[3] = {10, 15, 5};
@@ -33,6 +31,15 @@ const double kStartJcs[3][UNITS_COUNT] = {{50, 50000, 5000, 5, 500, 7000, 1e6, 5
 
 double EffectiveJcs(double jcs) {
   return jcs > kMinJcs ? jcs : kMinJcs;
+}
+
+// The fits' outputs: JRC held in [0, 20], JCS positive (also when not a
+// number).
+double ClampJrc(double jrc) {
+  return std::min(20.0, std::max(0.0, jrc));
+}
+double ClampJcs(double jcs) {
+  return jcs > 0.0 ? jcs : kMinJcs;
 }
 
 // 10 raised to e, with e held where the result stays finite and normal.
@@ -59,18 +66,6 @@ void StartWithin(double* x1, double* x2, double lo, double hi) {
 double TauUncut(double phib, double jrc, double jcs, double sigN) {
   if (!(sigN > 0.0)) return 0.0;
   return sigN * std::tan(CBartonBandisCriterion::Theta(phib, jrc, jcs, sigN) * criteria::kDegToRad);
-}
-
-// Range rule: the sig3 the plotted envelope reaches for an application.
-bool RangeSig3For(int application, double load, double* sig3) {
-  const double v = load > 0.0 ? load : 0.0;
-  if (application == APPLICATION_TUNNELS)
-    *sig3 = 0.517 * std::pow(v, 0.94);
-  else if (application == APPLICATION_SLOPES)
-    *sig3 = 0.828 * std::pow(v, 0.91);
-  else
-    return false;
-  return true;
 }
 
 // Levenberg-Marquardt model: tau(sigN; JRC, JCS) with phib held. Points
@@ -148,17 +143,9 @@ class CBartonBandisObjective : public CSimplexObjective {
 
 // --- Construction ---------------------------------------------------------
 
-CBartonBandisCriterion::CBartonBandisCriterion()
-    : m_jrc(10.0),
-      m_phib(28.0),
-      m_jcs(30.0),
-      m_sig3max(0.0),
-      m_signmax(10.0),
-      m_application(APPLICATION_TUNNELS),
-      m_gamma(0.026),
-      m_H(50.0),
-      m_equivC(DBL_MAX),
-      m_equivPhi(DBL_MAX) {
+CBartonBandisCriterion::CBartonBandisCriterion() : m_jrc(10.0), m_phib(28.0), m_jcs(30.0) {
+  m_sig3max = 0.0;
+  m_signmax = 10.0;
   SetParameters(28.0, 10.0, 30.0);
   SetEnvelopeRange(APPLICATION_TUNNELS, 10.0, 0.026, 50.0);
   SetDataType(DATA_DIRECT_SHEAR);
@@ -383,19 +370,6 @@ double CBartonBandisCriterion::GetPrincipalSlopeAngle() const {
   return 0.0;
 }
 
-double CBartonBandisCriterion::GetSig3Max() const {
-  return m_sig3max;
-}
-void CBartonBandisCriterion::SetSig3Max(double sig3max) {
-  m_sig3max = sig3max;
-}
-double CBartonBandisCriterion::GetSignMax() const {
-  return m_signmax;
-}
-void CBartonBandisCriterion::SetSignMax(double signmax) {
-  m_signmax = signmax;
-}
-
 void CBartonBandisCriterion::GetParameters(double* phib, double* jrc, double* jcs) const {
   if (phib) *phib = m_phib;
   if (jrc) *jrc = m_jrc;
@@ -444,7 +418,7 @@ void CBartonBandisCriterion::CalcEquivalentMCIntegrals(double a, double b, doubl
 BOOL CBartonBandisCriterion::CalcEquivalentMC(double* c, double* phi) {
   const double a = GetMinSigN();
   const double b = GetSignMax();
-  m_equivC = m_equivPhi = DBL_MAX;
+  m_equiv.Clear();
   if (!(b > a) || !std::isfinite(a) || !std::isfinite(b)) return FALSE;
   double j1;
   double j2;
@@ -454,34 +428,22 @@ BOOL CBartonBandisCriterion::CalcEquivalentMC(double* c, double* phi) {
   const double cohesion = -(3.0 * j2 * (a + b) - 2.0 * j1 * (a * a + a * b + b * b)) / l3;
   const double tanPhi = -3.0 * ((a + b) * j1 - 2.0 * j2) / l3;
   if (!std::isfinite(cohesion) || !std::isfinite(tanPhi)) return FALSE;
-  m_equivC = cohesion;
-  m_equivPhi = std::atan(tanPhi);
-  if (c) *c = m_equivC;
-  if (phi) *phi = m_equivPhi * criteria::kRadToDeg;
+  m_equiv.c = cohesion;
+  m_equiv.phi = std::atan(tanPhi);
+  if (c) *c = m_equiv.c;
+  if (phi) *phi = m_equiv.phi * criteria::kRadToDeg;
   return TRUE;
 }
 
 double* CBartonBandisCriterion::GetEquivMCTau(double sigN, double* tau) const {
-  if (tau == nullptr) return nullptr;
-  if (m_equivC == DBL_MAX || m_equivPhi == DBL_MAX)
-    *tau = DBL_MAX;
-  else
-    *tau = m_equivC + sigN * std::tan(m_equivPhi);
-  return tau;
+  return m_equiv.Tau(sigN, tau);
 }
 
 double CBartonBandisCriterion::GetEquivMCSig1(double sig3) const {
-  if (m_equivC == DBL_MAX || m_equivPhi == DBL_MAX) return DBL_MAX;
-  const double s = std::sin(m_equivPhi);
-  if (!(1.0 - s > 0.0)) return DBL_MAX;
-  return sig3 * (1.0 + s) / (1.0 - s) + 2.0 * m_equivC * std::cos(m_equivPhi) / (1.0 - s);
+  return m_equiv.Sig1(sig3);
 }
 
 // --- Range and units --------------------------------------------------------
-
-double CBartonBandisCriterion::RangeSig3(double gamma, double H) const {
-  return criteria::RangeUnitFactor(GetUnits()) * gamma * H;
-}
 
 void CBartonBandisCriterion::SetEnvelopeRange(int application, double signmax, double gamma,
                                               double H) {
@@ -489,7 +451,7 @@ void CBartonBandisCriterion::SetEnvelopeRange(int application, double signmax, d
   m_H = H;
   m_application = application;
   double sig3 = 0.0;
-  if (RangeSig3For(application, RangeSig3(gamma, H), &sig3))
+  if (criteria::RangeSig3For(application, RangeLoad(), &sig3))
     m_signmax = GetSigNAtSig3(sig3);
   else if (application == APPLICATION_CUSTOM)
     m_signmax = signmax;
@@ -509,7 +471,7 @@ void CBartonBandisCriterion::SetApplication(int application) {
 
 void CBartonBandisCriterion::UpdateSig3Max() {
   double sig3 = 0.0;
-  if (!RangeSig3For(m_application, RangeSig3(m_gamma, m_H), &sig3)) return;
+  if (!criteria::RangeSig3For(m_application, RangeLoad(), &sig3)) return;
   m_sig3max = sig3;
   m_signmax = GetSigNAtSig3(sig3);
 }
@@ -520,8 +482,8 @@ BOOL CBartonBandisCriterion::SetUnits(int units) {
   if (hasPoints) return TRUE;
   m_jcs = kDefaultJcs[units];
   m_signmax = kDefaultSignMax[units];
-  m_gamma = kDefaultGamma[units];
-  m_H = kDefaultH[units];
+  m_gamma = criteria::kDefaultGamma[units];
+  m_H = criteria::kDefaultH[units];
   UpdateSig3Max();
   return TRUE;
 }
@@ -534,8 +496,7 @@ void CBartonBandisCriterion::CalcResiduals(int n, const double* x, const double*
 
 BOOL CBartonBandisCriterion::RunSimplex(double phib, const double* x, const double* y, int n,
                                         double* jrc, double* jcs) const {
-  int units = GetUnits();
-  if (units < 0 || units >= UNITS_COUNT) units = UNITS_MPA;
+  const int units = criteria::UnitsIndex(GetUnits());
   CBartonBandisObjective objective(phib, x, y, n);
   CSimplexState simplex(2);
   for (int i = 0; i < 3; i++) {
@@ -543,37 +504,42 @@ BOOL CBartonBandisCriterion::RunSimplex(double phib, const double* x, const doub
     simplex.SetVertex(i, vertex, objective);
   }
   const BOOL converged = simplex.Minimize(objective, 1e-20, 5000);
-  *jrc = std::min(20.0, std::max(0.0, simplex.p[0][0]));
-  *jcs = simplex.p[0][1] > 0.0 ? simplex.p[0][1] : kMinJcs;
+  *jrc = ClampJrc(simplex.p[0][0]);
+  *jcs = ClampJcs(simplex.p[0][1]);
   return converged;
+}
+
+BOOL CBartonBandisCriterion::StoreJointFit(double phib, double fitJrc, double fitJcs,
+                                           const std::vector<double>& x,
+                                           const std::vector<double>& y, double* jrc, double* jcs,
+                                           double* sumOfSquares) {
+  fitJrc = ClampJrc(fitJrc);
+  fitJcs = ClampJcs(fitJcs);
+  const double sum = SumOfSquares70(phib, fitJrc, fitJcs, (int)x.size(), x.data(), y.data());
+  if (!(sum >= 0.0)) return FALSE;  // no point obeys the 70-degree rule
+  return StoreFit({{jrc, fitJrc}, {jcs, fitJcs}}, sum, sumOfSquares);
 }
 
 BOOL CBartonBandisCriterion::FitShearDataSimplex(double phib, double* jrc, double* jcs,
                                                  double* sumOfSquares) {
-  const int n = GetLabCount();
-  if (n < 2 || jrc == nullptr || jcs == nullptr || sumOfSquares == nullptr) return FALSE;
-  std::vector<double> x(n);
-  std::vector<double> y(n);
-  GetLabData(x.data(), y.data());
+  if (jrc == nullptr || jcs == nullptr || sumOfSquares == nullptr) return FALSE;
+  std::vector<double> x;
+  std::vector<double> y;
+  if (!GetLabFitPoints(&x, &y)) return FALSE;
+  const int n = (int)x.size();
   double fitJrc;
   double fitJcs;
   if (!RunSimplex(phib, x.data(), y.data(), n, &fitJrc, &fitJcs)) return FALSE;
-  const double sum = SumOfSquares70(phib, fitJrc, fitJcs, n, x.data(), y.data());
-  if (!(sum >= 0.0) || !std::isfinite(sum)) return FALSE;
-  *jrc = fitJrc;
-  *jcs = fitJcs;
-  *sumOfSquares = sum;
-  SetBestFitResiduals(sum);
-  return TRUE;
+  return StoreJointFit(phib, fitJrc, fitJcs, x, y, jrc, jcs, sumOfSquares);
 }
 
 BOOL CBartonBandisCriterion::FitShearData(double phib, double* jrc, double* jcs,
                                           double* sumOfSquares) {
-  const int n = GetLabCount();
-  if (n < 2 || jrc == nullptr || jcs == nullptr || sumOfSquares == nullptr) return FALSE;
-  std::vector<double> x(n);
-  std::vector<double> y(n);
-  GetLabData(x.data(), y.data());
+  if (jrc == nullptr || jcs == nullptr || sumOfSquares == nullptr) return FALSE;
+  std::vector<double> x;
+  std::vector<double> y;
+  if (!GetLabFitPoints(&x, &y)) return FALSE;
+  const int n = (int)x.size();
 
   // The simplex's best vertex seeds the iteration whether or not it met
   // its own tolerance.
@@ -581,19 +547,7 @@ BOOL CBartonBandisCriterion::FitShearData(double phib, double* jrc, double* jcs,
   RunSimplex(phib, x.data(), y.data(), n, &a[0], &a[1]);
 
   CBartonBandisLmModel model(phib);
-  LmSettings settings;
-  settings.runLength = 10;
-  settings.iterationCap = 1000;
-  CLmFitState state(model, 2, x.data(), y.data(), n, settings);
+  CLmFitState state(model, 2, x.data(), y.data(), n, LmSettings(10, 1000));
   if (!state.Run(a)) return FALSE;
-
-  const double fitJrc = std::min(20.0, std::max(0.0, a[0]));
-  const double fitJcs = a[1] > 0.0 ? a[1] : kMinJcs;
-  const double sum = SumOfSquares70(phib, fitJrc, fitJcs, n, x.data(), y.data());
-  if (!(sum >= 0.0) || !std::isfinite(sum)) return FALSE;
-  *jrc = fitJrc;
-  *jcs = fitJcs;
-  *sumOfSquares = sum;
-  SetBestFitResiduals(sum);
-  return TRUE;
+  return StoreJointFit(phib, a[0], a[1], x, y, jrc, jcs, sumOfSquares);
 }

@@ -5,6 +5,9 @@
 // Mohr-Coulomb lines, the plotted range and the JRC/JCS fits (phib held).
 #pragma once
 
+#include <vector>
+
+#include "core/criteria/CriterionMath.h"
 #include "core/criteria/StrengthCriterion.h"
 
 class CBartonBandisCriterion : public CStrengthCriterion {
@@ -18,7 +21,6 @@ class CBartonBandisCriterion : public CStrengthCriterion {
   // and H to the unit defaults and recomputes the range.
   BOOL SetUnits(int units) override;
 
-  double GetSig3Max() const override;
   // sig1 of the failure circle whose sig3 is given (0.0 below 1e-5, where
   // the circle shrinks to a point at the origin).
   double GetSig1(double sig3) const override;
@@ -32,8 +34,6 @@ class CBartonBandisCriterion : public CStrengthCriterion {
   bool IsLinear() const override;
   // Points of the cached equivalent line; DBL_MAX while it is not computed.
   double* GetEquivMCTau(double sigN, double* tau) const override;
-  double GetSignMax() const override;
-  void SetSignMax(double signmax) override;
   double GetSig1FromShear(double sigN) const override;
   double GetSig3FromShear(double sigN) const override;
   // Shear strength with the 70-degree rule: 0.0 below sigNmin.
@@ -57,7 +57,7 @@ class CBartonBandisCriterion : public CStrengthCriterion {
   void SetApplication(int application);
   // Tunnels and Slopes: sig3max from gamma and H, signmax from sig3max.
   void UpdateSig3Max();
-  void SetSig3Max(double sig3max);
+  using CStrengthCriterion::SetSig3Max;
 
   // Tangent line of the envelope at sigN: phi in radians.
   void GetInstantaneousMC(double sigN, double* c, double* phi) const;
@@ -111,17 +111,14 @@ class CBartonBandisCriterion : public CStrengthCriterion {
   void CalcEquivalentMCIntegrals(double a, double b, double* j1, double* j2) const;
   BOOL RunSimplex(double phib, const double* x, const double* y, int n, double* jrc,
                   double* jcs) const;
-  double RangeSig3(double gamma, double H) const;
+  // Ends a fit: clamps JRC and JCS, measures them under the 70-degree rule
+  // and stores them (StoreFit); FALSE when no point obeys the rule.
+  BOOL StoreJointFit(double phib, double fitJrc, double fitJcs, const std::vector<double>& x,
+                     const std::vector<double>& y, double* jrc, double* jcs, double* sumOfSquares);
 
   double m_jrc;
   double m_phib;
   double m_jcs;
-  double m_sig3max;
-  double m_signmax;
-  int m_application;
-  double m_gamma;
-  double m_H;
-  double m_equivC;
-  double m_equivPhi;
+  criteria::EquivalentLine m_equiv;
   mutable TangentCache m_tangentCache;
 };

@@ -31,6 +31,8 @@ class CLmModel {
 
 // Tunables of the Levenberg-Marquardt driver.
 struct LmSettings {
+  LmSettings() = default;
+  LmSettings(int run, int cap) : runLength(run), iterationCap(cap) {}
   double startLambda = 0.001;
   double lambdaGrowth = 10.0;
   double lambdaShrink = 0.1;

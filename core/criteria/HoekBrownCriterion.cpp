@@ -22,8 +22,6 @@ const double kFromMPa[UNITS_COUNT] = {1.0,         1000.0,      101.9711014, 0.1
                                       20.88543427, 145.0377376, 20885.41634, 10.44271713};
 const double kDefaultSigci[UNITS_COUNT] = {30.0,  30000.0, 3000.0,   4.0,
                                            600.0, 4350.0,  600000.0, 300.0};
-const double kDefaultGamma[UNITS_COUNT] = {0.026, 26.0, 2.65, 0.166, 0.166, 166.0, 166.0, 0.084};
-const double kDefaultH[UNITS_COUNT] = {50.0, 50.0, 50.0, 150.0, 150.0, 150.0, 150.0, 150.0};
 const double kIntactModulus[UNITS_COUNT] = {15000.0,  1.5e7,   1.5e6, 2000.0,
                                             300000.0, 2.175e6, 3e8,   150000.0};
 
@@ -31,13 +29,6 @@ double UnitFactor(const double* table, int units) {
   return (units >= 0 && units < UNITS_COUNT) ? table[units] : 1.0;
 }
 
-// 0.47 sigcm (sigcm/(k gamma H))^-0.94 and its slope twin; a zero (or
-// meaningless negative) global strength gives 0.
-double RangeFormula(double factor, double exponent, double sigcm, double weight) {
-  if (!(sigcm > 0.0)) return 0.0;
-  const double v = factor * sigcm * std::pow(sigcm / weight, exponent);
-  return std::isfinite(v) ? v : 0.0;
-}
 }  // namespace
 
 CHoekBrownCriterion::CHoekBrownCriterion()
@@ -52,17 +43,14 @@ CHoekBrownCriterion::CHoekBrownCriterion()
       m_Em(0.0),
       m_sigc(0.0),
       m_sigcm(0.0),
-      m_application(APPLICATION_GENERAL),
-      m_sig3max(7.5),
-      m_gamma(0.026),
-      m_H(50.0),
-      m_signmax(DBL_MAX),
       m_phiEquiv(DBL_MAX),
       m_cEquiv(DBL_MAX),
       m_solvedSig3(0.0),
       m_fieldDataFlag(SOURCE_LAB),
       m_Ei(0.0),
       m_modulusMethod(MODULUS_SIMPLIFIED_HOEK_DIEDERICHS) {
+  m_sig3max = 7.5;
+  m_signmax = DBL_MAX;
   m_Ei = GetDefaultIntactModulus(GetUnits());
   SetParameters(30.0, 10.0, 50.0, 0.0);
   m_residuals = -1.0;
@@ -197,22 +185,22 @@ BOOL CHoekBrownCriterion::SetUnits(int units) {
   if (!CStrengthCriterion::SetUnits(units)) return FALSE;
   if (hasPoints) return TRUE;
   m_sigci = kDefaultSigci[units];
-  m_gamma = kDefaultGamma[units];
-  m_H = kDefaultH[units];
+  m_gamma = criteria::kDefaultGamma[units];
+  m_H = criteria::kDefaultH[units];
   Recalculate();
   UpdateSig3Max();
   return TRUE;
 }
 
 double CHoekBrownCriterion::RangeSig3Max(int application) const {
-  const double weight = criteria::RangeUnitFactor(GetUnits()) * m_gamma * m_H;
+  const double weight = RangeLoad();
   switch (application) {
     case APPLICATION_GENERAL:
       return m_sigci / 4.0;
     case APPLICATION_TUNNELS:
-      return RangeFormula(0.47, -0.94, m_sigcm, weight);
+      return criteria::RangeFormula(0.47, -0.94, m_sigcm, weight);
     case APPLICATION_SLOPES:
-      return RangeFormula(0.72, -0.91, m_sigcm, weight);
+      return criteria::RangeFormula(0.72, -0.91, m_sigcm, weight);
     default:
       return m_sig3max;
   }
@@ -244,20 +232,11 @@ void CHoekBrownCriterion::GetEnvelopeRange(int* application, double* sig3max, do
 
 // --- Envelope ------------------------------------------------------------
 
-double CHoekBrownCriterion::GetSig3Max() const {
-  return m_sig3max;
-}
 double CHoekBrownCriterion::GetMinSig3() const {
   return m_sigt;
 }
 bool CHoekBrownCriterion::IsLinear() const {
   return false;
-}
-double CHoekBrownCriterion::GetSignMax() const {
-  return m_signmax;
-}
-void CHoekBrownCriterion::SetSignMax(double signmax) {
-  m_signmax = signmax;
 }
 double CHoekBrownCriterion::GetSig1FromShear(double sigN) const {
   return sigN;

@@ -1,6 +1,8 @@
 // Generalised Hoek-Brown criterion for intact rock and rock masses.
 #pragma once
 
+#include <vector>
+
 #include "core/criteria/StrengthCriterion.h"
 
 class CHoekBrownCriterion : public CStrengthCriterion {
@@ -22,7 +24,6 @@ class CHoekBrownCriterion : public CStrengthCriterion {
   // neither point set has points. TRUE whenever the units changed.
   BOOL SetUnits(int units) override;
 
-  double GetSig3Max() const override;
   double GetSig1(double sig3) const override;
   // Secant solution whatever a is; DBL_MAX when it fails.
   double GetSig3AtSigN(double sigN) const override;
@@ -34,8 +35,6 @@ class CHoekBrownCriterion : public CStrengthCriterion {
   double GetMinSig3() const override;
   bool IsLinear() const override;
   double* GetEquivMCTau(double sigN, double* tau) const override;
-  double GetSignMax() const override;
-  void SetSignMax(double signmax) override;
   // Hoek-Brown's shear plot goes through CalcTauAtSigN: these three hand
   // back their argument.
   double GetSig1FromShear(double sigN) const override;
@@ -127,6 +126,14 @@ class CHoekBrownCriterion : public CStrengthCriterion {
   void RecalculateModulus();
   double RangeSig3Max(int application) const;
   BOOL EquivalentLine(double* c, double* phi) const;
+  // Ends a lab or rock-mass fit from its (unclamped) result: StoreFit with
+  // the fits' residual rule; a rock-mass fit also writes mb, s and a of the
+  // mi and GSI then in the outputs.
+  BOOL StoreLabFit(double miFit, double sigciFit, const std::vector<double>& x,
+                   const std::vector<double>& y, double* mi, double* sigci, double* residuals);
+  BOOL StoreRockMassFit(BOOL converged, const double* best, const std::vector<double>& x,
+                        const std::vector<double>& y, double sigci, double D, double* mi,
+                        double* GSI, double* mb, double* s, double* a, double* residuals);
   void CachedEquivalentLine(double* c, double* phi) const;
 
   double m_mi;
@@ -140,11 +147,6 @@ class CHoekBrownCriterion : public CStrengthCriterion {
   double m_Em;
   double m_sigc;
   double m_sigcm;
-  int m_application;
-  double m_sig3max;
-  double m_gamma;
-  double m_H;
-  double m_signmax;
   double m_phiEquiv;
   double m_cEquiv;
   mutable double m_solvedSig3;

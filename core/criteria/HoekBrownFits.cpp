@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "core/criteria/CriterionMath.h"
 #include "core/criteria/FitSolvers.h"
 #include "core/criteria/HoekBrownCriterion.h"
 #include "core/criteria/MohrCoulombCriterion.h"
@@ -250,44 +251,39 @@ double CHoekBrownCriterion::LabStartSigci() const {
   }
   if (used > 0 && std::isfinite(total / used) && total / used > 0.0) return total / used;
   const int units = GetUnits();
-  return kLinearStart[(units >= 0 && units < UNITS_COUNT) ? units : 0];
+  return kLinearStart[criteria::UnitsIndex(units)];
 }
 
 // --- Lab fits ----------------------------------------------------------------
 
+BOOL CHoekBrownCriterion::StoreLabFit(double miFit, double sigciFit, const std::vector<double>& x,
+                                      const std::vector<double>& y, double* mi, double* sigci,
+                                      double* residuals) {
+  const double p[2] = {miFit, sigciFit};
+  return StoreFit({{mi, miFit}, {sigci, sigciFit}},
+                  LabSimplexObjective(p, x.data(), y.data(), (int)x.size()), residuals);
+}
+
 BOOL CHoekBrownCriterion::FitLabDataLM(double* mi, double* sigci, double* residuals) {
-  const int n = GetLabCount();
-  if (n < 2) return FALSE;
-  std::vector<double> x((size_t)n);
-  std::vector<double> y((size_t)n);
-  GetLabData(x.data(), y.data());
+  std::vector<double> x;
+  std::vector<double> y;
+  if (!GetLabFitPoints(&x, &y)) return FALSE;
+  const int n = (int)x.size();
 
   double a[2] = {10.0, LabStartSigci()};
   CLabLmModel model;
-  LmSettings settings;
-  settings.runLength = 10;
-  settings.iterationCap = 10000;
-  CLmFitState state(model, 2, x.data(), y.data(), n, settings);
+  CLmFitState state(model, 2, x.data(), y.data(), n, LmSettings(10, 10000));
   if (!state.Run(a)) return FALSE;
 
   const double miFit = Clamp(a[0], kMiLow, kMiHigh);
   const double sigciFit = a[1] > 0.0 ? a[1] : kMinSigci;
-  const double p[2] = {miFit, sigciFit};
-  const double sum = LabSimplexObjective(p, x.data(), y.data(), n);
-  if (!std::isfinite(sum)) return FALSE;
-  *mi = miFit;
-  *sigci = sigciFit;
-  *residuals = sum;
-  SetBestFitResiduals(sum);
-  return TRUE;
+  return StoreLabFit(miFit, sigciFit, x, y, mi, sigci, residuals);
 }
 
 BOOL CHoekBrownCriterion::FitLabDataSimplex(double* mi, double* sigci, double* residuals) {
-  const int n = GetLabCount();
-  if (n < 2) return FALSE;
-  std::vector<double> x((size_t)n);
-  std::vector<double> y((size_t)n);
-  GetLabData(x.data(), y.data());
+  std::vector<double> x;
+  std::vector<double> y;
+  if (!GetLabFitPoints(&x, &y)) return FALSE;
 
   const double U = LabStartSigci();
   CLabObjective objective(x, y);
@@ -297,29 +293,21 @@ BOOL CHoekBrownCriterion::FitLabDataSimplex(double* mi, double* sigci, double* r
 
   const double miFit = Clamp(best[0], kMiLow, kMiHigh);
   const double sigciFit = best[1] > 0.0 ? best[1] : kMinSigci;  // also when not a number
-  const double p[2] = {miFit, sigciFit};
-  const double sum = LabSimplexObjective(p, x.data(), y.data(), n);
-  if (!std::isfinite(miFit) || !std::isfinite(sum)) return FALSE;
-  *mi = miFit;
-  *sigci = sigciFit;
-  *residuals = sum;
-  SetBestFitResiduals(sum);
-  return TRUE;
+  return StoreLabFit(miFit, sigciFit, x, y, mi, sigci, residuals);
 }
 
 BOOL CHoekBrownCriterion::FitLabDataLinear(double* mi, double* sigci, double* residuals) {
-  const int n = GetLabCount();
-  if (n < 2) return FALSE;
-  std::vector<double> x((size_t)n);
-  std::vector<double> y((size_t)n);
-  GetLabData(x.data(), y.data());
+  std::vector<double> x;
+  std::vector<double> y;
+  if (!GetLabFitPoints(&x, &y)) return FALSE;
+  const int n = (int)x.size();
 
   // (sig1 - sig3)^2 = sigci^2 + mi sigci sig3: A = sigci^2, B = mi sigci.
   std::vector<double> b((size_t)n);
   for (int i = 0; i < n; i++)
     b[(size_t)i] = (y[(size_t)i] - x[(size_t)i]) * (y[(size_t)i] - x[(size_t)i]);
   const int units = GetUnits();
-  const double g = kLinearStart[(units >= 0 && units < UNITS_COUNT) ? units : 0];
+  const double g = kLinearStart[criteria::UnitsIndex(units)];
   double coef[2] = {g * g, 10.0 * g};
   if (!SvdFit(x.data(), b.data(), n, coef)) return FALSE;
 
@@ -329,76 +317,51 @@ BOOL CHoekBrownCriterion::FitLabDataLinear(double* mi, double* sigci, double* re
   if (A < (0.02 * B) * (0.02 * B)) A = (0.02 * B) * (0.02 * B);
   const double sigciFit = std::sqrt(A);
   const double miFit = Clamp(B / sigciFit, kMiLow, kMiHigh);
-  const double p[2] = {miFit, sigciFit};
-  const double sum = LabSimplexObjective(p, x.data(), y.data(), n);
-  if (!std::isfinite(sigciFit) || !std::isfinite(miFit) || !std::isfinite(sum)) return FALSE;
-  *mi = miFit;
-  *sigci = sigciFit;
-  *residuals = sum;
-  SetBestFitResiduals(sum);
-  return TRUE;
+  return StoreLabFit(miFit, sigciFit, x, y, mi, sigci, residuals);
 }
 
 // --- Rock-mass fits --------------------------------------------------------
 
-BOOL CHoekBrownCriterion::FitRockMassDataLM(double* mi, double* GSI, double* mb, double* s,
-                                            double* a, double* residuals, double sigci, double D) {
-  const int n = GetRockMassCount();
-  if (n < 2) return FALSE;
-  std::vector<double> x((size_t)n);
-  std::vector<double> y((size_t)n);
-  GetRockMassData(x.data(), y.data());
-
-  double p[2] = {10.0, 70.0};
-  CRockMassLmModel model(sigci, D);
-  LmSettings settings;
-  settings.runLength = 10;
-  settings.iterationCap = 10000;
-  CLmFitState state(model, 2, x.data(), y.data(), n, settings);
-  BOOL ok = state.Run(p);
-  double sum = 0.0;
-  if (ok) {
-    p[0] = Clamp(p[0], kMiLow, kMiHigh);
-    p[1] = Clamp(p[1], kGsiLow, kGsiHigh);
-    sum = RockMassSimplexObjective(p, x.data(), y.data(), n, sigci, D);
-    ok = std::isfinite(sum);
-  }
-  if (ok) {
-    *mi = p[0];
-    *GSI = p[1];
-    *residuals = sum;
-    SetBestFitResiduals(sum);
+BOOL CHoekBrownCriterion::StoreRockMassFit(BOOL converged, const double* best,
+                                           const std::vector<double>& x,
+                                           const std::vector<double>& y, double sigci, double D,
+                                           double* mi, double* GSI, double* mb, double* s,
+                                           double* a, double* residuals) {
+  BOOL ok = FALSE;
+  if (converged) {
+    const double p[2] = {Clamp(best[0], kMiLow, kMiHigh), Clamp(best[1], kGsiLow, kGsiHigh)};
+    const double sum = RockMassSimplexObjective(p, x.data(), y.data(), (int)x.size(), sigci, D);
+    ok = StoreFit({{mi, p[0]}, {GSI, p[1]}}, sum, residuals);
   }
   // mb, s and a always belong to the mi and GSI now in the outputs.
   RockMassConstants(*mi, *GSI, D, mb, s, a);
   return ok;
 }
 
+BOOL CHoekBrownCriterion::FitRockMassDataLM(double* mi, double* GSI, double* mb, double* s,
+                                            double* a, double* residuals, double sigci, double D) {
+  std::vector<double> x;
+  std::vector<double> y;
+  if (!GetRockMassFitPoints(&x, &y)) return FALSE;
+  const int n = (int)x.size();
+
+  double p[2] = {10.0, 70.0};
+  CRockMassLmModel model(sigci, D);
+  CLmFitState state(model, 2, x.data(), y.data(), n, LmSettings(10, 10000));
+  const BOOL converged = state.Run(p);
+  return StoreRockMassFit(converged, p, x, y, sigci, D, mi, GSI, mb, s, a, residuals);
+}
+
 BOOL CHoekBrownCriterion::FitRockMassDataSimplex(double* mi, double* GSI, double* mb, double* s,
                                                  double* a, double* residuals, double sigci,
                                                  double D) {
-  const int n = GetRockMassCount();
-  if (n < 2) return FALSE;
-  std::vector<double> x((size_t)n);
-  std::vector<double> y((size_t)n);
-  GetRockMassData(x.data(), y.data());
+  std::vector<double> x;
+  std::vector<double> y;
+  if (!GetRockMassFitPoints(&x, &y)) return FALSE;
 
   CRockMassObjective objective(x, y, sigci, D);
   const double start[3][2] = {{10.0, 70.0}, {5.0, 30.0}, {15.0, 40.0}};
   double best[2];
-  BOOL ok = RunSimplexWithRestarts(objective, start, best);
-  double p[2] = {Clamp(best[0], kMiLow, kMiHigh), Clamp(best[1], kGsiLow, kGsiHigh)};
-  double sum = 0.0;
-  if (ok) {
-    sum = RockMassSimplexObjective(p, x.data(), y.data(), n, sigci, D);
-    ok = std::isfinite(sum);
-  }
-  if (ok) {
-    *mi = p[0];
-    *GSI = p[1];
-    *residuals = sum;
-    SetBestFitResiduals(sum);
-  }
-  RockMassConstants(*mi, *GSI, D, mb, s, a);
-  return ok;
+  const BOOL converged = RunSimplexWithRestarts(objective, start, best);
+  return StoreRockMassFit(converged, best, x, y, sigci, D, mi, GSI, mb, s, a, residuals);
 }

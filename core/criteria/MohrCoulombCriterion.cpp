@@ -15,23 +15,11 @@ const double kDefaultC[UNITS_COUNT] = {1.0, 100.0, 100.0, 0.1, 20.0, 15.0, 2000.
 const double kDefaultSigt[UNITS_COUNT] = {-0.5, -50.0, -50.0, -0.05, -10.0, -10.0, -1000.0, -5.0};
 const double kDefaultRange[UNITS_COUNT] = {10.0, 100.0, 100.0, 1.0, 200.0, 15.0, 2000.0, 10.0};
 
-double RangeFormula(double factor, double exponent, double sigcm, double weight) {
-  // Zero cohesion has no range: 0, not 0 * infinity.
-  if (!(sigcm > 0.0)) return 0.0;
-  const double v = factor * sigcm * std::pow(sigcm / weight, exponent);
-  return std::isfinite(v) ? v : 0.0;
-}
 }  // namespace
 
-CMohrCoulombCriterion::CMohrCoulombCriterion()
-    : m_c(1.0),
-      m_phi(35.0),
-      m_sigt(-0.5),
-      m_sig3max(10.0),
-      m_signmax(10.0),
-      m_gamma(0.026),
-      m_H(50.0),
-      m_application(APPLICATION_TUNNELS) {
+CMohrCoulombCriterion::CMohrCoulombCriterion() : m_c(1.0), m_phi(35.0), m_sigt(-0.5) {
+  m_sig3max = 10.0;
+  m_signmax = 10.0;
   m_residuals = -1.0;
   m_bestFitResiduals = -2.0;
   m_bestFitFlag = 0;
@@ -60,10 +48,6 @@ void CMohrCoulombCriterion::GetParameters(double* c, double* phi, double* sigt) 
   if (c) *c = m_c;
   if (phi) *phi = m_phi;
   if (sigt) *sigt = m_sigt;
-}
-
-void CMohrCoulombCriterion::SetSig3Max(double sig3max) {
-  m_sig3max = sig3max;
 }
 
 int CMohrCoulombCriterion::GetDataType(int* out) const {
@@ -95,15 +79,6 @@ double CMohrCoulombCriterion::GetPrincipalSlopeAngle() const {
 
 // --- Envelope --------------------------------------------------------------
 
-double CMohrCoulombCriterion::GetSig3Max() const {
-  return m_sig3max;
-}
-double CMohrCoulombCriterion::GetSignMax() const {
-  return m_signmax;
-}
-void CMohrCoulombCriterion::SetSignMax(double signmax) {
-  m_signmax = signmax;
-}
 bool CMohrCoulombCriterion::IsLinear() const {
   return true;
 }
@@ -182,10 +157,10 @@ double CMohrCoulombCriterion::GetEquivMCSig1(double sig3) const {
 // --- Range and units -------------------------------------------------------
 
 double CMohrCoulombCriterion::RangeSig3(int application) const {
-  const double weight = criteria::RangeUnitFactor(GetUnits()) * m_gamma * m_H;
+  const double weight = RangeLoad();
   if (application == APPLICATION_TUNNELS)
-    return RangeFormula(0.47, -0.94, GlobalStrength(), weight);
-  return RangeFormula(0.72, -0.91, GlobalStrength(), weight);
+    return criteria::RangeFormula(0.47, -0.94, GlobalStrength(), weight);
+  return criteria::RangeFormula(0.72, -0.91, GlobalStrength(), weight);
 }
 
 void CMohrCoulombCriterion::SetEnvelopeRange(int application, double range, double gamma,

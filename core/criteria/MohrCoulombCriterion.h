@@ -19,7 +19,6 @@ class CMohrCoulombCriterion : public CStrengthCriterion {
   BOOL SetUnits(int units) override;
   int GetDataType(int* out) const override;
 
-  double GetSig3Max() const override;
   double GetSig1(double sig3) const override;
   double GetSig3AtSigN(double sigN) const override;
   double GetSigNAtSig3(double sig3) const override;
@@ -29,8 +28,6 @@ class CMohrCoulombCriterion : public CStrengthCriterion {
   bool IsLinear() const override;
   // Hands back its input: writes sigN through tau.
   double* GetEquivMCTau(double sigN, double* tau) const override;
-  double GetSignMax() const override;
-  void SetSignMax(double signmax) override;
   double GetSig1FromShear(double sigN) const override;
   double GetSig3FromShear(double sigN) const override;
   double GetTau(double sigN) const override;
@@ -48,7 +45,7 @@ class CMohrCoulombCriterion : public CStrengthCriterion {
 
   void SetParameters(double c, double phi, double sigt);
   void SetCohesionFriction(double c, double phi);
-  void SetSig3Max(double sig3max);
+  using CStrengthCriterion::SetSig3Max;
 
   // Triaxial data: Tunnels/Slopes compute sig3max from the global strength,
   // other values take range; only sig3max changes. Direct shear: signmax =
@@ -89,9 +86,4 @@ class CMohrCoulombCriterion : public CStrengthCriterion {
   double m_c;
   double m_phi;
   double m_sigt;
-  double m_sig3max;
-  double m_signmax;
-  double m_gamma;
-  double m_H;
-  int m_application;
 };

@@ -73,20 +73,16 @@ BOOL CMohrCoulombCriterion::ShearModelDerivs(double sigN, const double* a, doubl
 
 BOOL CMohrCoulombCriterion::FitLM(BOOL shear, double* c, double* phi, double* sigt,
                                   double* sumOfSquares) {
-  const int n = GetLabCount();
-  if (n < 2) return FALSE;
-  std::vector<double> x((size_t)n);
-  std::vector<double> y((size_t)n);
-  GetLabData(x.data(), y.data());
+  std::vector<double> x;
+  std::vector<double> y;
+  if (!GetLabFitPoints(&x, &y)) return FALSE;
+  const int n = (int)x.size();
   const double fittedSigt = FittedTensileStrength(x);
 
   const int units = GetUnits();
-  double a[2] = {kStartC[(units >= 0 && units < UNITS_COUNT) ? units : 0], kStartPhi};
+  double a[2] = {kStartC[criteria::UnitsIndex(units)], kStartPhi};
   CMohrCoulombLmModel model(shear);
-  LmSettings settings;
-  settings.runLength = 10;
-  settings.iterationCap = 10000;
-  CLmFitState state(model, 2, x.data(), y.data(), n, settings);
+  CLmFitState state(model, 2, x.data(), y.data(), n, LmSettings(10, 10000));
   if (!state.Run(a)) return FALSE;
 
   const double cFit = a[0] < 0.0 ? 0.0 : a[0];
@@ -95,23 +91,16 @@ BOOL CMohrCoulombCriterion::FitLM(BOOL shear, double* c, double* phi, double* si
     phiFit = 1e-8;
   else if (phiFit > kMaxFitPhi)
     phiFit = kMaxFitPhi;
-  const double sum = SumOfSquares(shear, cFit, phiFit, x.data(), y.data(), n);
-  if (!std::isfinite(sum)) return FALSE;
-  *c = cFit;
-  *phi = phiFit * criteria::kRadToDeg;
-  *sigt = fittedSigt;
-  *sumOfSquares = sum;
-  SetBestFitResiduals(sum);
-  return TRUE;
+  return StoreFit({{c, cFit}, {phi, phiFit * criteria::kRadToDeg}, {sigt, fittedSigt}},
+                  SumOfSquares(shear, cFit, phiFit, x.data(), y.data(), n), sumOfSquares);
 }
 
 BOOL CMohrCoulombCriterion::FitLinear(BOOL shear, double* c, double* phi, double* sigt,
                                       double* sumOfSquares) {
-  const int n = GetLabCount();
-  if (n < 2) return FALSE;
-  std::vector<double> x((size_t)n);
-  std::vector<double> y((size_t)n);
-  GetLabData(x.data(), y.data());
+  std::vector<double> x;
+  std::vector<double> y;
+  if (!GetLabFitPoints(&x, &y)) return FALSE;
+  const int n = (int)x.size();
   const double fittedSigt = FittedTensileStrength(x);
 
   double coef[2];
@@ -133,14 +122,8 @@ BOOL CMohrCoulombCriterion::FitLinear(BOOL shear, double* c, double* phi, double
   }
   if (cFit < 0.0) cFit = 0.0;
   if (phiFit <= 0.0) phiFit = 1e-8;
-  const double sum = SumOfSquares(shear, cFit, phiFit, x.data(), y.data(), n);
-  if (!std::isfinite(cFit) || !std::isfinite(phiFit) || !std::isfinite(sum)) return FALSE;
-  *c = cFit;
-  *phi = phiFit * criteria::kRadToDeg;
-  *sigt = fittedSigt;
-  *sumOfSquares = sum;
-  SetBestFitResiduals(sum);
-  return TRUE;
+  return StoreFit({{c, cFit}, {phi, phiFit * criteria::kRadToDeg}, {sigt, fittedSigt}},
+                  SumOfSquares(shear, cFit, phiFit, x.data(), y.data(), n), sumOfSquares);
 }
 
 BOOL CMohrCoulombCriterion::FitTriaxialDataLM(double* c, double* phi, double* sigt,

@@ -24,8 +24,6 @@ const double kTangentTolerance = 1e-15;
 // Unit defaults, indexed by UnitsType.
 const double kDefaultRange[UNITS_COUNT] = {10, 100, 100, 1, 200, 15, 2000, 10};
 const double kDefaultPa[UNITS_COUNT] = {0.101, 101.3, 10.33, 0.0147, 2.116, 14.7, 2115.7, 1.058};
-const double kDefaultGamma[UNITS_COUNT] = {0.026, 26, 2.65, 0.166, 0.166, 166, 166, 0.084};
-const double kDefaultH[UNITS_COUNT] = {50, 50, 50, 150, 150, 150, 150, 150};
 
 // Levenberg-Marquardt start d by units (a = 1, b = 0.7).
 const double kLmStartD[UNITS_COUNT] = {0.5, 5.0, 5.0, 0.05, 5.0, 0.5, 20.0, 1.0};
@@ -37,10 +35,6 @@ const double kStartD[4][UNITS_COUNT] = {{1.0, 1000, 100, 0.1, 20, 100, 20000, 10
                                         {0.1, 100, 10, 0.01, 2, 10, 2000, 1.0},
                                         {1.0, 1000, 100, 0.1, 20, 100, 20000, 10},
                                         {0.75, 750, 75, 0.1, 15, 100, 15000, 10}};
-
-int UnitsIndex(int units) {
-  return (units >= 0 && units < UNITS_COUNT) ? units : UNITS_MPA;
-}
 
 // m + sqrt(1 + m^2) without cancellation for negative m.
 double UpFactor(double m) {
@@ -93,18 +87,6 @@ double TangentPointSearch(double a, double d, double b, double x, double tol) {
   if (!(x2 > x1)) x2 = x1 + 1.0;
   auto f = [=](double t) { return Sig3At(a, d, b, t) - x; };
   return SearchAbove(f, x1, x2, lo, b, tol);
-}
-
-// Range rule: the sig3 the plotted envelope reaches for an application.
-bool RangeSig3For(int application, double load, double* sig3) {
-  const double v = load > 0.0 ? load : 0.0;
-  if (application == APPLICATION_TUNNELS)
-    *sig3 = 0.517 * std::pow(v, 0.94);
-  else if (application == APPLICATION_SLOPES)
-    *sig3 = 0.828 * std::pow(v, 0.91);
-  else
-    return false;
-  return true;
 }
 
 // Direct-shear fit model: the curve continued as an odd function below its
@@ -367,18 +349,9 @@ class CPowerCurveObjective : public CSimplexObjective {
 
 // --- Construction ---------------------------------------------------------
 
-CPowerCurveCriterion::CPowerCurveCriterion()
-    : m_d(0.0),
-      m_a(1.0),
-      m_b(0.7),
-      m_sig3max(10.0),
-      m_signmax(10.0),
-      m_pa(0.101),
-      m_application(APPLICATION_TUNNELS),
-      m_gamma(0.026),
-      m_H(50.0),
-      m_equivC(DBL_MAX),
-      m_equivPhi(DBL_MAX) {
+CPowerCurveCriterion::CPowerCurveCriterion() : m_d(0.0), m_a(1.0), m_b(0.7), m_pa(0.101) {
+  m_sig3max = 10.0;
+  m_signmax = 10.0;
   SetDataType(DATA_TRIAXIAL);
   SetParameters(1.0, 0.0, 0.7);
   SetEnvelopeRange(APPLICATION_TUNNELS, 10.0, 0.026, 50.0);
@@ -522,18 +495,6 @@ double CPowerCurveCriterion::GetPrincipalSlopeAngle() const {
   return 0.0;
 }
 
-double CPowerCurveCriterion::GetSig3Max() const {
-  return m_sig3max;
-}
-void CPowerCurveCriterion::SetSig3Max(double sig3max) {
-  m_sig3max = sig3max;
-}
-double CPowerCurveCriterion::GetSignMax() const {
-  return m_signmax;
-}
-void CPowerCurveCriterion::SetSignMax(double signmax) {
-  m_signmax = signmax;
-}
 double CPowerCurveCriterion::GetAtmosphericPressure() const {
   return m_pa;
 }
@@ -566,7 +527,7 @@ BOOL CPowerCurveCriterion::CalcEquivalentMC(double* c, double* phiDegrees) {
   const double x0 = 0.0 - m_d;
   const double x1 =
       GetDataType(nullptr) == DATA_TRIAXIAL ? GetSigNAtSig3(GetSig3Max()) : GetSignMax();
-  m_equivC = m_equivPhi = DBL_MAX;
+  m_equiv.Clear();
   const double l = x1 - x0;
   if (!(l > 0.0) || !std::isfinite(l)) return FALSE;
   // Closed-form integrals of tau and sigN tau over [x0, x1].
@@ -578,41 +539,29 @@ BOOL CPowerCurveCriterion::CalcEquivalentMC(double* c, double* phiDegrees) {
   const double tanPhi = (12.0 * f1 - 6.0 * (x1 + x0) * f0) / l3;
   const double cohesion = (4.0 * (x1 * x1 + x1 * x0 + x0 * x0) * f0 - 6.0 * (x1 + x0) * f1) / l3;
   if (!std::isfinite(tanPhi) || !std::isfinite(cohesion)) return FALSE;
-  m_equivC = cohesion;
-  m_equivPhi = std::atan(tanPhi);
-  if (c) *c = m_equivC;
-  if (phiDegrees) *phiDegrees = m_equivPhi * 180.0 / criteria::kPi;
+  m_equiv.c = cohesion;
+  m_equiv.phi = std::atan(tanPhi);
+  if (c) *c = m_equiv.c;
+  if (phiDegrees) *phiDegrees = m_equiv.phi * 180.0 / criteria::kPi;
   return TRUE;
 }
 
 double* CPowerCurveCriterion::GetEquivMCTau(double sigN, double* tau) const {
-  if (tau == nullptr) return nullptr;
-  if (m_equivC == DBL_MAX || m_equivPhi == DBL_MAX)
-    *tau = DBL_MAX;
-  else
-    *tau = m_equivC + sigN * std::tan(m_equivPhi);
-  return tau;
+  return m_equiv.Tau(sigN, tau);
 }
 
 double CPowerCurveCriterion::GetEquivMCSig1(double sig3) const {
-  if (m_equivC == DBL_MAX || m_equivPhi == DBL_MAX) return DBL_MAX;
-  const double s = std::sin(m_equivPhi);
-  if (!(1.0 - s > 0.0)) return DBL_MAX;
-  return 2.0 * m_equivC * std::cos(m_equivPhi) / (1.0 - s) + sig3 * (1.0 + s) / (1.0 - s);
+  return m_equiv.Sig1(sig3);
 }
 
 // --- Range and units --------------------------------------------------------
-
-double CPowerCurveCriterion::RangeLoad() const {
-  return criteria::RangeUnitFactor(GetUnits()) * m_gamma * m_H;
-}
 
 void CPowerCurveCriterion::SetEnvelopeRange(int application, double range, double gamma, double H) {
   m_gamma = gamma;
   m_H = H;
   m_application = application;
   double sig3 = 0.0;
-  const bool computed = RangeSig3For(application, RangeLoad(), &sig3);
+  const bool computed = criteria::RangeSig3For(application, RangeLoad(), &sig3);
   if (!computed && application != APPLICATION_CUSTOM) return;
   if (GetDataType(nullptr) == DATA_TRIAXIAL)
     m_sig3max = computed ? sig3 : range;
@@ -630,7 +579,7 @@ void CPowerCurveCriterion::GetEnvelopeRange(int* application, double* range, dou
 
 void CPowerCurveCriterion::UpdateSig3Max() {
   double sig3 = 0.0;
-  if (!RangeSig3For(m_application, RangeLoad(), &sig3)) return;
+  if (!criteria::RangeSig3For(m_application, RangeLoad(), &sig3)) return;
   m_sig3max = sig3;
   m_signmax = GetSigNAtSig3(sig3);
 }
@@ -642,8 +591,8 @@ BOOL CPowerCurveCriterion::SetUnits(int units) {
   if (hasPoints) return TRUE;
   m_d = 0.0;
   m_sig3max = m_signmax = kDefaultRange[units];
-  m_gamma = kDefaultGamma[units];
-  m_H = kDefaultH[units];
+  m_gamma = criteria::kDefaultGamma[units];
+  m_H = criteria::kDefaultH[units];
   UpdateSig3Max();
   return TRUE;
 }
@@ -675,47 +624,32 @@ void CPowerCurveCriterion::CalcResiduals(int n, const double* x, const double* y
 
 BOOL CPowerCurveCriterion::FitLM(bool triaxial, double* a, double* d, double* b,
                                  double* sumOfSquares) {
-  const int n = GetLabCount();
-  if (n < 2 || !a || !d || !b || !sumOfSquares) return FALSE;
-  std::vector<double> x(n);
-  std::vector<double> y(n);
-  GetLabData(x.data(), y.data());
+  if (!a || !d || !b || !sumOfSquares) return FALSE;
+  std::vector<double> x;
+  std::vector<double> y;
+  if (!GetLabFitPoints(&x, &y)) return FALSE;
+  const int n = (int)x.size();
 
   CPowerCurveShearLmModel shear;
   CPowerCurveTriaxialLmModel triax(n);
-  LmSettings settings;
-  settings.runLength = triaxial ? 20 : 200;
-  settings.iterationCap = 10000;
   CLmFitState state(triaxial ? (const CLmModel&)triax : (const CLmModel&)shear, 3, x.data(),
-                    y.data(), n, settings);
-  double p[3] = {1.0, kLmStartD[UnitsIndex(GetUnits())], 0.7};
+                    y.data(), n, LmSettings(triaxial ? 20 : 200, 10000));
+  double p[3] = {1.0, kLmStartD[criteria::UnitsIndex(GetUnits())], 0.7};
   if (!state.Run(p)) return FALSE;
-
-  const double fa = p[0] <= 0.0 ? 1e-8 : p[0];
-  const double fd = p[1] <= 0.0 ? 0.0 : p[1];
-  double fb = p[2] > 1.0 ? 0.999999 : p[2];
-  if (triaxial && fb < 0.5) fb = 0.5;
-  const double sum = FitSumOfSquares(triaxial ? DATA_TRIAXIAL : DATA_DIRECT_SHEAR, fa, fd, fb, n,
-                                     x.data(), y.data());
-  if (!std::isfinite(sum)) return FALSE;
-  *a = fa;
-  *d = fd;
-  *b = fb;
-  *sumOfSquares = sum;
-  SetBestFitResiduals(sum);
-  return TRUE;
+  // The shear iteration may end with b below 0.5 and keeps it.
+  return StoreCurveFit(triaxial, p, triaxial, x, y, a, d, b, sumOfSquares);
 }
 
 BOOL CPowerCurveCriterion::FitSimplex(bool triaxial, double* a, double* d, double* b,
                                       double* sumOfSquares) {
-  const int n = GetLabCount();
-  if (n < 2 || !a || !d || !b || !sumOfSquares) return FALSE;
-  std::vector<double> x(n);
-  std::vector<double> y(n);
-  GetLabData(x.data(), y.data());
+  if (!a || !d || !b || !sumOfSquares) return FALSE;
+  std::vector<double> x;
+  std::vector<double> y;
+  if (!GetLabFitPoints(&x, &y)) return FALSE;
+  const int n = (int)x.size();
 
   const int dataType = triaxial ? DATA_TRIAXIAL : DATA_DIRECT_SHEAR;
-  const int units = UnitsIndex(GetUnits());
+  const int units = criteria::UnitsIndex(GetUnits());
   CPowerCurveObjective objective(dataType, x.data(), y.data(), n);
   CSimplexState simplex(3);
   for (int i = 0; i < 4; i++) {
@@ -723,23 +657,19 @@ BOOL CPowerCurveCriterion::FitSimplex(bool triaxial, double* a, double* d, doubl
     simplex.SetVertex(i, vertex, objective);
   }
   if (!simplex.Minimize(objective, 1e-20, 5000)) return FALSE;
+  return StoreCurveFit(triaxial, simplex.p[0], true, x, y, a, d, b, sumOfSquares);
+}
 
-  const double fa = simplex.p[0][0] <= 0.0 ? 1e-8 : simplex.p[0][0];
-  const double fd = simplex.p[0][1] <= 0.0 ? 0.0 : simplex.p[0][1];
-  double fb = simplex.p[0][2];
-  if (fb < 0.5)
-    fb = 0.5;
-  else if (fb > 1.0)
-    fb = 0.999999;
-  const double sum = FitSumOfSquares(dataType, fa, fd, fb, n, x.data(), y.data());
-  if (!std::isfinite(sum) || !std::isfinite(fa) || !std::isfinite(fd) || !std::isfinite(fb))
-    return FALSE;
-  *a = fa;
-  *d = fd;
-  *b = fb;
-  *sumOfSquares = sum;
-  SetBestFitResiduals(sum);
-  return TRUE;
+BOOL CPowerCurveCriterion::StoreCurveFit(bool triaxial, const double* p, bool floorB,
+                                         const std::vector<double>& x, const std::vector<double>& y,
+                                         double* a, double* d, double* b, double* sumOfSquares) {
+  const double fa = p[0] <= 0.0 ? 1e-8 : p[0];
+  const double fd = p[1] <= 0.0 ? 0.0 : p[1];
+  double fb = p[2] > 1.0 ? 0.999999 : p[2];
+  if (floorB && fb < 0.5) fb = 0.5;
+  const double sum = FitSumOfSquares(triaxial ? DATA_TRIAXIAL : DATA_DIRECT_SHEAR, fa, fd, fb,
+                                     (int)x.size(), x.data(), y.data());
+  return StoreFit({{a, fa}, {d, fd}, {b, fb}}, sum, sumOfSquares);
 }
 
 BOOL CPowerCurveCriterion::FitTriaxialDataLM(double* a, double* d, double* b,

@@ -4,6 +4,9 @@
 // four fits of (a, d, b).
 #pragma once
 
+#include <vector>
+
+#include "core/criteria/CriterionMath.h"
 #include "core/criteria/StrengthCriterion.h"
 
 class CPowerCurveCriterion : public CStrengthCriterion {
@@ -17,7 +20,6 @@ class CPowerCurveCriterion : public CStrengthCriterion {
   // also resets d to 0 and the range inputs to the unit defaults.
   BOOL SetUnits(int units) override;
 
-  double GetSig3Max() const override;
   // sig1 at failure; -d when sig3 + d <= 1e-4.
   double GetSig1(double sig3) const override;
   // sig3 of the tangent circle at sigN; sigN itself where tau is 0.
@@ -32,8 +34,6 @@ class CPowerCurveCriterion : public CStrengthCriterion {
   bool IsLinear() const override;
   // Points of the cached equivalent line; DBL_MAX while it is not computed.
   double* GetEquivMCTau(double sigN, double* tau) const override;
-  double GetSignMax() const override;
-  void SetSignMax(double signmax) override;
   double GetSig1FromShear(double sigN) const override;
   double GetSig3FromShear(double sigN) const override;
   double GetTau(double sigN) const override;
@@ -46,7 +46,7 @@ class CPowerCurveCriterion : public CStrengthCriterion {
   virtual double GetPrincipalSlopeAngle() const;
 
   void SetParameters(double a, double d, double b);
-  void SetSig3Max(double sig3max);
+  using CStrengthCriterion::SetSig3Max;
   double GetAtmosphericPressure() const;
   void SetAtmosphericPressure(double pa);
   // Tunnels and Slopes compute the range of the data type (sig3max, or
@@ -100,18 +100,16 @@ class CPowerCurveCriterion : public CStrengthCriterion {
   double Sig1AtTangent(double t) const;
   BOOL FitLM(bool triaxial, double* a, double* d, double* b, double* sumOfSquares);
   BOOL FitSimplex(bool triaxial, double* a, double* d, double* b, double* sumOfSquares);
-  double RangeLoad() const;
+  // Ends a fit from the iteration's (a, d, b): a > 0, d >= 0, b below 1
+  // (and at least 0.5 with floorB), then StoreFit with FitSumOfSquares.
+  BOOL StoreCurveFit(bool triaxial, const double* p, bool floorB, const std::vector<double>& x,
+                     const std::vector<double>& y, double* a, double* d, double* b,
+                     double* sumOfSquares);
 
   double m_d;
   double m_a;
   double m_b;
-  double m_sig3max;
-  double m_signmax;
   double m_pa;
-  int m_application;
-  double m_gamma;
-  double m_H;
-  double m_equivC;
-  double m_equivPhi;
+  criteria::EquivalentLine m_equiv;
   mutable TangentCache m_tangentCache;
 };

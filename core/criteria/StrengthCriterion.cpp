@@ -30,6 +30,11 @@ double RowValue(int i, int n, double lower, double upper) {
 CStrengthCriterion::CStrengthCriterion()
     : m_units(UNITS_MPA),
       m_stateFlag(1),
+      m_application(0),
+      m_sig3max(0.0),
+      m_signmax(0.0),
+      m_gamma(0.026),
+      m_H(50.0),
       m_residuals(-1.0),
       m_bestFitResiduals(-2.0),
       m_bestFitFlag(0),
@@ -133,6 +138,60 @@ BYTE CStrengthCriterion::GetStateFlag() const {
 }
 
 void CStrengthCriterion::GetParameters(double*, double*, double*) const {}
+
+// --- Range ------------------------------------------------------------------
+
+double CStrengthCriterion::GetSig3Max() const {
+  return m_sig3max;
+}
+void CStrengthCriterion::SetSig3Max(double sig3max) {
+  m_sig3max = sig3max;
+}
+double CStrengthCriterion::RangeLoad() const {
+  return criteria::RangeUnitFactor(GetUnits()) * m_gamma * m_H;
+}
+double CStrengthCriterion::GetSignMax() const {
+  return m_signmax;
+}
+void CStrengthCriterion::SetSignMax(double signmax) {
+  m_signmax = signmax;
+}
+
+// --- Fit bookkeeping --------------------------------------------------------
+
+namespace {
+BOOL FitPoints(int n, const CStrengthCriterion& model, bool lab, std::vector<double>* x,
+               std::vector<double>* y) {
+  if (n < 2) return FALSE;
+  x->assign((size_t)n, 0.0);
+  y->assign((size_t)n, 0.0);
+  if (lab)
+    model.GetLabData(x->data(), y->data());
+  else
+    model.GetRockMassData(x->data(), y->data());
+  return TRUE;
+}
+}  // namespace
+
+BOOL CStrengthCriterion::GetLabFitPoints(std::vector<double>* x, std::vector<double>* y) const {
+  return FitPoints(GetLabCount(), *this, true, x, y);
+}
+
+BOOL CStrengthCriterion::GetRockMassFitPoints(std::vector<double>* x,
+                                              std::vector<double>* y) const {
+  return FitPoints(GetRockMassCount(), *this, false, x, y);
+}
+
+BOOL CStrengthCriterion::StoreFit(std::initializer_list<std::pair<double*, double>> outputs,
+                                  double sum, double* sumOfSquares) {
+  if (!std::isfinite(sum)) return FALSE;
+  for (const auto& out : outputs)
+    if (!std::isfinite(out.second)) return FALSE;
+  for (const auto& out : outputs) *out.first = out.second;
+  *sumOfSquares = sum;
+  SetBestFitResiduals(sum);
+  return TRUE;
+}
 
 // --- Point sets ----------------------------------------------------------
 

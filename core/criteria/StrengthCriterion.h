@@ -2,6 +2,8 @@
 // the state flag, the envelope table and the fit bookkeeping they share.
 #pragma once
 
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "framework/base/cstring.h"
@@ -101,7 +103,8 @@ class CStrengthCriterion {
   virtual int GetDataType(int* out) const;
 
   // Envelope evaluation.
-  virtual double GetSig3Max() const = 0;
+  // Upper ends of the principal (sig3) and shear (sigN) tables.
+  virtual double GetSig3Max() const;
   virtual double GetSig1(double sig3) const = 0;
   // sig3 of the failure circle touching the envelope at sigN; DBL_MAX when
   // there is none.
@@ -114,8 +117,8 @@ class CStrengthCriterion {
   virtual double GetMinSig3() const = 0;
   virtual bool IsLinear() const = 0;
   virtual double* GetEquivMCTau(double sigN, double* tau) const = 0;
-  virtual double GetSignMax() const = 0;
-  virtual void SetSignMax(double signmax) = 0;
+  virtual double GetSignMax() const;
+  virtual void SetSignMax(double signmax);
   virtual double GetSig1FromShear(double sigN) const = 0;
   virtual double GetSig3FromShear(double sigN) const = 0;
   virtual double GetTau(double sigN) const = 0;
@@ -212,6 +215,20 @@ class CStrengthCriterion {
   static void LineBasisFunctions(double x, double* p, int m);
 
  protected:
+  // Public in the models whose range can be set directly.
+  void SetSig3Max(double sig3max);
+  // The load k gamma H of the range rules (k = 1/144 for ksi and psi).
+  double RangeLoad() const;
+
+  // The lab (or rock-mass) points of a fit; FALSE for fewer than two.
+  BOOL GetLabFitPoints(std::vector<double>* x, std::vector<double>* y) const;
+  BOOL GetRockMassFitPoints(std::vector<double>* x, std::vector<double>* y) const;
+  // Ends a fit: FALSE (nothing written) unless sum and every value are
+  // finite; else writes each value through its output, sum through
+  // sumOfSquares, keeps sum as the BEST-FIT residuals and returns TRUE.
+  BOOL StoreFit(std::initializer_list<std::pair<double*, double>> outputs, double sum,
+                double* sumOfSquares);
+
   static void SetSetData(TestDataSet& set, int n, const double* x, const double* y);
   static void SetSetCount(TestDataSet& set, int n);
   static int GetSetData(const TestDataSet& set, double* x, double* y);
@@ -224,6 +241,14 @@ class CStrengthCriterion {
   TestDataSet m_labData;
   TestDataSet m_rockMassData;
   std::vector<EnvelopePoint> m_envelope;
+
+  // Envelope range and the inputs of the range rule (application, unit
+  // weight gamma, depth H); CopyFrom leaves them to the models.
+  int m_application;
+  double m_sig3max;
+  double m_signmax;
+  double m_gamma;
+  double m_H;
 
   double m_residuals;
   double m_bestFitResiduals;
