@@ -9,29 +9,16 @@ const char* const kSectionTitles[SECTION_COUNT] = {
     "barton-bandis settings", "power curve settings", "lab data",
     "rock mass data"};
 
+int InRange(int value, int first, int last, int fallback) {
+  return value >= first && value <= last ? value : fallback;
+}
+
 namespace {
 
 // A value the model cannot use gives way to the model's current one.
 double Usable(double value, bool valid, double current) {
   return valid && std::isfinite(value) ? value : current;
 }
-
-}  // namespace
-
-int InRange(int value, int first, int last, int fallback) {
-  return value >= first && value <= last ? value : fallback;
-}
-
-void SetUsableHoekBrownParameters(CHoekBrownCriterion& model, double sigci, double mi, double gsi,
-                                  double d) {
-  double curSigci = 0.0, curMi = 0.0, curGsi = 0.0, curD = 0.0;
-  model.GetParameters(&curSigci, &curMi, &curGsi, &curD);
-  model.SetParameters(Usable(sigci, sigci > 0.0, curSigci), Usable(mi, mi > 0.0, curMi),
-                      Usable(gsi, gsi >= 0.0 && gsi <= 100.0, curGsi),
-                      Usable(d, d >= 0.0 && d <= 1.0, curD));
-}
-
-namespace {
 
 const char kDataTypeKey[] = "type of data (triaxial or direct shear)";
 
@@ -312,6 +299,15 @@ static_assert(HB_KEY_COUNT <= kMaxSettingKeys && MC_KEY_COUNT <= kMaxSettingKeys
               "kMaxSettingKeys");
 
 }  // namespace
+
+void SetUsableHoekBrownParameters(CHoekBrownCriterion& model, double sigci, double mi, double gsi,
+                                  double d) {
+  double curSigci = 0.0, curMi = 0.0, curGsi = 0.0, curD = 0.0;
+  model.GetParameters(&curSigci, &curMi, &curGsi, &curD);
+  model.SetParameters(Usable(sigci, sigci > 0.0, curSigci), Usable(mi, mi > 0.0, curMi),
+                      Usable(gsi, gsi >= 0.0 && gsi <= 100.0, curGsi),
+                      Usable(d, d >= 0.0 && d <= 1.0, curD));
+}
 
 const CriterionSection kCriterionSections[4] = {
     {kHoekBrownKeys, HB_KEY_COUNT, GetHoekBrown, SetHoekBrown},
