@@ -41,6 +41,17 @@ void ExpectSameBase(const CStrengthCriterion& a, const CStrengthCriterion& b, co
   EXPECT_EQ(a3, b3);
 }
 
+// The envelope range: application, range, unit weight and height.
+template <class Model>
+void ExpectSameRange(const Model& a, const Model& b) {
+  int appA = 0, appB = 0;
+  double rA[3], rB[3];
+  a.GetEnvelopeRange(&appA, &rA[0], &rA[1], &rA[2]);
+  b.GetEnvelopeRange(&appB, &rB[0], &rB[1], &rB[2]);
+  EXPECT_EQ(appA, appB);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(rA[i], rB[i]) << i;
+}
+
 }  // namespace
 
 std::string Lines(std::initializer_list<const char*> lines) {
@@ -117,12 +128,7 @@ void ExpectSameProject(const CStrengthFile& expected, const CStrengthFile& actua
   hb1.GetParameters(&p1[0], &p1[1], &p1[2], &p1[3]);
   hb2.GetParameters(&p2[0], &p2[1], &p2[2], &p2[3]);
   for (int i = 0; i < 4; ++i) EXPECT_EQ(p1[i], p2[i]) << i;
-  int app1 = 0, app2 = 0;
-  double r1[3], r2[3];
-  hb1.GetEnvelopeRange(&app1, &r1[0], &r1[1], &r1[2]);
-  hb2.GetEnvelopeRange(&app2, &r2[0], &r2[1], &r2[2]);
-  EXPECT_EQ(app1, app2);
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(r1[i], r2[i]) << i;
+  ExpectSameRange(hb1, hb2);
   BYTE f1 = 0, f2 = 0;
   hb1.GetFieldDataFlag(&f1);
   hb2.GetFieldDataFlag(&f2);
@@ -131,22 +137,11 @@ void ExpectSameProject(const CStrengthFile& expected, const CStrengthFile& actua
   EXPECT_EQ(hb1.GetIntactModulus(), hb2.GetIntactModulus());
 
   ExpectSameBase(expected.m_mohrCoulomb, actual.m_mohrCoulomb, "mohr-coulomb");
-  expected.m_mohrCoulomb.GetEnvelopeRange(&app1, &r1[0], &r1[1], &r1[2]);
-  actual.m_mohrCoulomb.GetEnvelopeRange(&app2, &r2[0], &r2[1], &r2[2]);
-  EXPECT_EQ(app1, app2);
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(r1[i], r2[i]) << i;
-
+  ExpectSameRange(expected.m_mohrCoulomb, actual.m_mohrCoulomb);
   ExpectSameBase(expected.m_bartonBandis, actual.m_bartonBandis, "barton-bandis");
-  expected.m_bartonBandis.GetEnvelopeRange(&app1, &r1[0], &r1[1], &r1[2]);
-  actual.m_bartonBandis.GetEnvelopeRange(&app2, &r2[0], &r2[1], &r2[2]);
-  EXPECT_EQ(app1, app2);
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(r1[i], r2[i]) << i;
-
+  ExpectSameRange(expected.m_bartonBandis, actual.m_bartonBandis);
   ExpectSameBase(expected.m_powerCurve, actual.m_powerCurve, "power curve");
-  expected.m_powerCurve.GetEnvelopeRange(&app1, &r1[0], &r1[1], &r1[2]);
-  actual.m_powerCurve.GetEnvelopeRange(&app2, &r2[0], &r2[1], &r2[2]);
-  EXPECT_EQ(app1, app2);
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(r1[i], r2[i]) << i;
+  ExpectSameRange(expected.m_powerCurve, actual.m_powerCurve);
   EXPECT_EQ(expected.m_powerCurve.GetAtmosphericPressure(),
             actual.m_powerCurve.GetAtmosphericPressure());
 }
