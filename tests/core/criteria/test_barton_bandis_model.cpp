@@ -383,3 +383,29 @@ TEST(BartonBandisModel, ResidualsFollowTheSeventyDegreeRule) {
   EXPECT_EQ(44.0, jcs);
   EXPECT_EQ(-1.0, copy.GetResiduals());
 }
+
+TEST(BartonBandisModel, PrincipalValuesDoNotDependOnWhatWasAskedBefore) {
+  // GetSig1, GetSigNAtSig3 and GetTauAtSig3 share one tangent-point search
+  // per sig3; the answers are those of a fresh model whatever came before,
+  // and follow the parameters.
+  auto fresh = [](double phib, double jrc, double jcs) {
+    CBartonBandisCriterion f;
+    f.SetParameters(phib, jrc, jcs);
+    return f;
+  };
+  CBartonBandisCriterion m;
+  for (double s : {0.001, 0.05, 1.0, 7.0, 0.05}) {
+    m.GetSig1(s * 3.0);
+    EXPECT_EQ(fresh(28, 10, 30).GetSigNAtSig3(s), m.GetSigNAtSig3(s)) << s;
+    EXPECT_EQ(fresh(28, 10, 30).GetSig1(s), m.GetSig1(s)) << s;
+    EXPECT_EQ(fresh(28, 10, 30).GetTauAtSig3(s), m.GetTauAtSig3(s)) << s;
+  }
+  const double before = m.GetSig1(2.0);
+  m.SetParameters(28.0, 12.0, 30.0);
+  EXPECT_EQ(fresh(28, 12, 30).GetSig1(2.0), m.GetSig1(2.0));
+  EXPECT_NE(before, m.GetSig1(2.0));
+  // Above sigNmin the cut envelope's tangent point is the uncut one.
+  const double sigN = m.GetSigNAtSig3(2.0);
+  EXPECT_NEAR(2.0, m.GetSig3FromShear(sigN), 1e-12);
+  EXPECT_NEAR(m.GetSig1(2.0), m.GetSig1FromShear(sigN), 1e-12);
+}

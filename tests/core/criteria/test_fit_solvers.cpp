@@ -97,6 +97,36 @@ TEST(FitSolvers, LevenbergMarquardtRecoversExactParameters) {
   EXPECT_NEAR(-1.0, b[2], 1e-6);
 }
 
+TEST(FitSolvers, LevenbergMarquardtPassesEachPointItsIndex) {
+  // A model that keeps something per point sees each point under its own
+  // index; one that does not is evaluated through Evaluate.
+  class CIndexedLine : public CLineModel {
+   public:
+    explicit CIndexedLine(const double* x) : m_x(x) {}
+    BOOL EvaluatePoint(int i, double x, const double* a, double* yfit,
+                       double* dyda) const override {
+      if (m_x[i] != x) ++mismatches;
+      ++calls;
+      return Evaluate(x, a, yfit, dyda);
+    }
+    mutable int calls = 0;
+    mutable int mismatches = 0;
+
+   private:
+    const double* m_x;
+  };
+  const double x[4] = {0.5, -1.0, 3.0, 2.0};
+  double y[4];
+  for (int i = 0; i < 4; i++) y[i] = 1.0 + 2.0 * x[i];
+  CIndexedLine model(x);
+  CLmFitState state(model, 2, x, y, 4);
+  double a[2] = {0.0, 0.0};
+  ASSERT_TRUE(state.Run(a));
+  EXPECT_NEAR(2.0, a[1], 1e-9);
+  EXPECT_GT(model.calls, 0);
+  EXPECT_EQ(0, model.mismatches);
+}
+
 TEST(FitSolvers, LevenbergMarquardtFailuresKeepTheStart) {
   const double x[3] = {0, 1, 2};
   const double y[3] = {1, 2, 3};
@@ -352,4 +382,52 @@ TEST(FitSolvers, RootSearchesAndQuadrature) {
   // Exact for polynomials up to degree 19 (to the rule's 10 digits).
   auto p = [](double x) { return 3 * x * x * x * x - x + 2; };
   EXPECT_NEAR(3.0 / 5 * (32 + 1) - (4 - 1) / 2.0 + 2 * 3, GaussLegendre10(p, -1.0, 2.0), 1e-8);
+}
+
+TEST(FitSolvers, BracketedSearchesOfTheModels) {
+  int calls = 0;
+  auto f = [&calls](double x) {
+    ++calls;
+    return x * x * x - 2.0;
+  };
+  const double root = std::cbrt(2.0);
+  // Widening moves the end with the smaller |f|, through the domain rule.
+  double x1 = 0.0, x2 = 0.5, f1 = 0, f2 = 0;
+  WidenBracket(
+      f, &x1, &x2, [](double, double to) { return std::min(to, 1.5); }, &f1, &f2);
+  EXPECT_TRUE(OppositeSigns(f1, f2));
+  EXPECT_EQ(f(x1), f1);
+  EXPECT_EQ(f(x2), f2);
+  EXPECT_LE(x2, 1.5);
+
+  // Brent and bisection end within the tolerance of the one root; Brent in
+  // far fewer evaluations.
+  for (double tol : {1e-5, 1e-15}) {
+    calls = 0;
+    const double b = BrentBracket(f, 0.0, 3.0, f(0.0), f(3.0), tol);
+    const int brentCalls = calls;
+    calls = 0;
+    const double s = BisectBracket(f, 0.0, 3.0, f(0.0), f(3.0), tol);
+    const int bisectCalls = calls;
+    EXPECT_NEAR(root, b, 1e-15 + tol) << tol;
+    EXPECT_NEAR(root, s, 1e-15 + tol) << tol;
+    EXPECT_LT(brentCalls, bisectCalls) << tol;
+    // Either order of the ends.
+    EXPECT_NEAR(root, BrentBracket(f, 3.0, 0.0, f(3.0), f(0.0), tol), 1e-15 + tol);
+  }
+  EXPECT_LE(std::fabs(BrentBracket(f, 0.0, 3.0, f(0.0), f(3.0), 1e-15) - root), 4e-16 * root);
+
+  // Without a sign change both give the end with the smaller |f|, an end
+  // where f is 0 is the root, and a value that is not a number never loops.
+  auto positive = [](double x) { return x * x + 1.0; };
+  EXPECT_EQ(-0.5, BrentBracket(positive, -0.5, 2.0, positive(-0.5), positive(2.0), 1e-10));
+  EXPECT_EQ(-0.5, BisectBracket(positive, -0.5, 2.0, positive(-0.5), positive(2.0), 1e-10));
+  EXPECT_EQ(2.0, BrentBracket(f, 2.0, 7.0, 0.0, 5.0, 1e-10));
+  EXPECT_EQ(7.0, BisectBracket(f, 2.0, 7.0, 5.0, 0.0, 1e-10));
+  auto bad = [](double x) { return x > 1.0 ? std::nan("") : x - 2.0; };
+  EXPECT_TRUE(std::isfinite(BrentBracket(bad, 0.0, 3.0, -2.0, 1.0, 1e-12)));
+  // Above magnitude 1 the tolerance is absolute: a large root is found to
+  // a few units in its last place.
+  auto far = [](double x) { return x - 1e12 - 0.25; };
+  EXPECT_NEAR(1e12 + 0.25, BrentBracket(far, 0.0, 4e12, far(0.0), far(4e12), 1e-15), 1e-3);
 }

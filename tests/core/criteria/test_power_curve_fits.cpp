@@ -126,3 +126,40 @@ TEST(PowerCurveFits, ShearPointsLeftOfTheVertexCountInTheFit) {
   m.CalcResiduals(2, x, y);
   EXPECT_NEAR(std::pow(1.2 * std::pow(2.3, 0.75), 2.0), m.GetResiduals(), 1e-12);
 }
+
+TEST(PowerCurveFits, TriaxialMethodsAgreeOnScatteredData) {
+  // The iterations carry tangent points from one evaluation to the next:
+  // on scattered data they must still reach the minimum of the sum of
+  // squares that FitSumOfSquares measures from scratch, the simplex in any
+  // units (kPa: stresses x 1000, the sum x 1e6).
+  double mpaSum = 0.0;
+  for (double k : {1.0, 1000.0}) {
+    CPowerCurveCriterion m;
+    if (k != 1.0) m.SetUnits(UNITS_KPA);
+    std::vector<double> x, y;
+    for (int i = 0; i < 20; i++) {
+      double sig1, sig3;
+      const double t = k * (0.2 + 9.8 * i / 19.0);
+      CPowerCurveCriterion::TangentCircle(1.2 * std::pow(k, 0.25), 0.3 * k, 0.75, t, &sig1, &sig3);
+      x.push_back(sig3);
+      y.push_back(sig1 * (1.0 + 0.01 * ((i % 3) - 1)));
+    }
+    m.SetLabData(20, x.data(), y.data());
+    double a2, d2, b2, s2;
+    ASSERT_TRUE(m.FitTriaxialDataSimplex(&a2, &d2, &b2, &s2)) << k;
+    EXPECT_EQ(s2, CPowerCurveCriterion::FitSumOfSquares(DATA_TRIAXIAL, a2, d2, b2, 20, x.data(),
+                                                        y.data()));
+    if (k == 1.0) {
+      mpaSum = s2;
+      double a1, d1, b1, s1;
+      ASSERT_TRUE(m.FitTriaxialDataLM(&a1, &d1, &b1, &s1));
+      EXPECT_NEAR(s1, s2, 1e-9 * s1);
+      EXPECT_NEAR(a1, a2, 1e-6 * a1);
+      EXPECT_NEAR(d1, d2, 1e-6 * d1);
+      EXPECT_NEAR(b1, b2, 1e-6);
+    } else {
+      EXPECT_NEAR(mpaSum * k * k, s2, 1e-8 * s2);
+      EXPECT_NEAR(0.75, b2, 1e-2);
+    }
+  }
+}

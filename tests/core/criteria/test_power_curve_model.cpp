@@ -340,3 +340,25 @@ TEST(PowerCurveModel, ResidualsOfTheCurrentParameters) {
   EXPECT_EQ(0.75, b);
   EXPECT_EQ(-0.3, CPowerCurveCriterion::ClosestCurvePoint(1.2, 0.3, 0.75, -0.4));
 }
+
+TEST(PowerCurveModel, PrincipalValuesDoNotDependOnWhatWasAskedBefore) {
+  // GetSig1, GetSigNAtSig3 and GetTauAtSig3 share one tangent-point search
+  // per sig3; the answers are those of a fresh model whatever came before,
+  // and follow the parameters.
+  CPowerCurveCriterion m = Model(1.2, 0.3, 0.75);
+  const double sig3s[] = {-0.1, 0.0, 0.4, 2.0, 0.4};
+  for (double s : sig3s) {
+    CPowerCurveCriterion fresh = Model(1.2, 0.3, 0.75);
+    m.GetSig1(s + 1.0);
+    EXPECT_EQ(fresh.GetSigNAtSig3(s), m.GetSigNAtSig3(s)) << s;
+    EXPECT_EQ(Model(1.2, 0.3, 0.75).GetSig1(s), m.GetSig1(s)) << s;
+    EXPECT_EQ(Model(1.2, 0.3, 0.75).GetTauAtSig3(s), m.GetTauAtSig3(s)) << s;
+  }
+  const double before = m.GetSig1(2.0);
+  m.SetParameters(1.0, 0.3, 0.75);
+  EXPECT_EQ(Model(1.0, 0.3, 0.75).GetSig1(2.0), m.GetSig1(2.0));
+  EXPECT_NE(before, m.GetSig1(2.0));
+  m.SetUnits(UNITS_KPA);  // resets d to 0
+  CPowerCurveCriterion k = Model(1.0, 0.0, 0.75);
+  EXPECT_EQ(k.GetSigNAtSig3(2.0), m.GetSigNAtSig3(2.0));
+}
