@@ -1,7 +1,9 @@
 #include "shell/WindowTabs.h"
 
 #include "core/registry/registrykey.h"
+#include "framework/win/dc.h"
 #include "framework/win/menu.h"
+#include "shell/WindowTabsPaint.h"
 
 namespace {
 const char kSwitchName[] = "MDI_Tabs_On";
@@ -14,6 +16,9 @@ ON_NOTIFY_REFLECT(TCN_SELCHANGE, &CMDITabBar::OnSelChange)
 ON_WM_CONTEXTMENU()
 ON_WM_LBUTTONDBLCLK()
 ON_MESSAGE(WM_SIZEPARENT, &CMDITabBar::OnSizeParent)
+ON_WM_PAINT()
+ON_WM_NCPAINT()
+ON_MESSAGE(WM_NCCALCSIZE, &CMDITabBar::OnNcCalcSize)
 END_MESSAGE_MAP()
 
 CMDITabBar::~CMDITabBar() {
@@ -165,6 +170,40 @@ LRESULT CMDITabBar::OnSizeParent(WPARAM, LPARAM lParam) {
         ::DeferWindowPos(layout->hDWP, m_hWnd, nullptr, l.strip.left, l.strip.top, m_nWidth,
                          m_nHeight, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   return 0;
+}
+
+wintabs::StripSize CMDITabBar::PaintSize() const {
+  wintabs::StripSize size;
+  size.top = m_bTop != 0;
+  size.icons = m_bIcons != 0;
+  size.width = m_nWidth;
+  size.height = m_nHeight;
+  return size;
+}
+
+void CMDITabBar::OnPaint() {
+  if (GetItemCount() == 0) {
+    Default();
+    return;
+  }
+  CPaintDC dc(this);
+  RECT sel = {};
+  int cur = GetCurSel();
+  bool selectedAtLeft = cur >= 0 && GetItemRect(cur, &sel) && sel.left == 2;
+  wintabs::PaintStripClient(dc.m_hDC, PaintSize(), selectedAtLeft, [this](HDC hdc) {
+    DefWindowProc(WM_PAINT, reinterpret_cast<WPARAM>(hdc), 0);
+  });
+}
+
+LRESULT CMDITabBar::OnNcCalcSize(WPARAM wParam, LPARAM lParam) {
+  // The system's own rule, which keeps the client edge's border outside the client area
+  // (some tab controls give the whole window to the client, leaving the frame no room).
+  return ::DefWindowProcA(m_hWnd, WM_NCCALCSIZE, wParam, lParam);
+}
+
+void CMDITabBar::OnNcPaint() {
+  CWindowDC dc(this);
+  wintabs::PaintStripFrame(dc.m_hDC, PaintSize());
 }
 
 void CMDITabBar::OnSelChange(NMHDR*, LRESULT* result) {

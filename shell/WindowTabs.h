@@ -7,6 +7,7 @@
 #include "framework/win/bartabctrl.h"
 #include "framework/win/frame.h"
 #include "shell/WindowTabsLogic.h"
+#include "shell/WindowTabsPaint.h"
 
 class CMDITabBar : public CTabCtrl {
   DECLARE_DYNAMIC(CMDITabBar)
@@ -36,6 +37,10 @@ class CMDITabBar : public CTabCtrl {
   afx_msg void OnContextMenu(CWnd* wnd, CPoint pt);
   afx_msg void OnLButtonDblClk(UINT flags, CPoint pt);
   afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
+  afx_msg void OnPaint();
+  afx_msg void OnNcPaint();
+  afx_msg LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
+  wintabs::StripSize PaintSize() const;
 
   HIMAGELIST m_imageList = nullptr;
   wintabs::Flags m_flags;

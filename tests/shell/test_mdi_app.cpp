@@ -169,6 +169,18 @@ TEST_F(MdiApp, TabsFollowTheDocumentWindows) {
   EXPECT_LE(strip.bottom, status.top + 2);  // right above the status bar
   EXPECT_EQ(tabs->GetCurSel(), 1);
 
+  // The strip paints its own frame (open towards the documents) and corner pixels.
+  tabs->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+  HDC wdc = ::GetWindowDC(tabs->m_hWnd);
+  EXPECT_EQ(::GetPixel(wdc, 10, 0), ::GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(::GetPixel(wdc, 10, 1), ::GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(::GetPixel(wdc, 0, 10), ::GetSysColor(COLOR_BTNSHADOW));
+  ::ReleaseDC(tabs->m_hWnd, wdc);
+  HDC cdc = ::GetDC(tabs->m_hWnd);
+  EXPECT_EQ(::GetPixel(cdc, tabs->m_nWidth - 5, 2), ::GetSysColor(COLOR_3DSHADOW));
+  EXPECT_EQ(::GetPixel(cdc, tabs->m_nWidth - 5, 3), ::GetSysColor(COLOR_3DDKSHADOW));
+  ::ReleaseDC(tabs->m_hWnd, cdc);
+
   // Choosing the first tab activates its window: menus and title follow.
   tabs->SetCurSel(0);
   NMHDR hdr = {tabs->m_hWnd, 42, static_cast<UINT>(TCN_SELCHANGE)};
