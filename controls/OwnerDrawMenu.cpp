@@ -395,7 +395,7 @@ BOOL COwnerDrawMenu::LoadToolbars(const UINT* ids, int count) {
 
 // ---- lookups --------------------------------------------------------------------------------
 
-CMenu* COwnerDrawMenu::GetSubMenu(LPCSTR text) {
+CMenu* COwnerDrawMenu::GetSubMenu(LPCSTR text) const {
   if (!text) return nullptr;
   for (size_t i = 0; i < m_items.size(); ++i) {
     COwnerDrawItem* r = m_items[i];

@@ -42,7 +42,7 @@ class COwnerDrawMenu : public CMenu {
   void DrawItem(LPDRAWITEMSTRUCT dis) override;
   void MeasureItem(LPMEASUREITEMSTRUCT mis) override;
   // The pull-down whose item text is exactly text, else NULL.
-  CMenu* GetSubMenu(LPCSTR text);
+  CMenu* GetSubMenu(LPCSTR text) const;
   using CMenu::GetSubMenu;
   // Destroys the menu handle once (with its pull-downs); records stay as long as a handle
   // that was handed on (detached) still uses them.

@@ -112,7 +112,7 @@ void DrawClassic(HDC dc, const RECT& rc, const ItemText& text, State s) {
     else if (HasWin95Shell() && s.selected)
       Frame3D(dc, box, ::GetSysColor(COLOR_BTNHIGHLIGHT), ::GetSysColor(COLOR_BTNSHADOW));
     if (s.disabled)
-      OdDrawDisabled(dc, s.picture, rc.left + 2, rc.top + d + 2);
+      OdDrawDisabled(dc, s.picture, rc.left + 2, rc.top + d + 2, ::GetSysColor(COLOR_BTNFACE));
     else
       DrawPicture(dc, s.picture, rc.left + 2, rc.top + d + 2);
   } else if (s.checked) {
@@ -171,19 +171,20 @@ void DrawXP(HDC dc, const RECT& rc, const ItemText& text, State s) {
   bool variants = s.picture >= 0 && OdPictures().HasVariants(s.picture);
   if (s.picture >= 0) {
     if (s.checked) {
-      Fill(dc, box, Lighten(highlight, s.selected ? 0.55 : 0.85));
+      COLORREF fill = Lighten(highlight, s.selected ? 0.55 : 0.85);
+      Fill(dc, box, fill);
       Frame(dc, box, highlight);
       if (s.disabled && variants)
         DrawPicture(dc, s.picture + 3, p.x - 1, p.y - 1);
       else if (s.disabled)
-        OdDrawDisabled(dc, s.picture, p.x - 1, p.y - 1);
+        OdDrawDisabled(dc, s.picture, p.x - 1, p.y - 1, fill);
       else
         DrawPicture(dc, s.picture, p.x - 1, p.y - 1);
     } else if (s.disabled) {
       if (variants)
         DrawPicture(dc, s.picture + 3, p.x, p.y);
       else
-        OdDrawDisabled(dc, s.picture, p.x, p.y);
+        OdDrawDisabled(dc, s.picture, p.x, p.y, column);
     } else if (s.selected) {
       Fill(dc, box, selFill);
       if (variants) {
@@ -261,13 +262,30 @@ void COwnerDrawMenu::DrawItem(LPDRAWITEMSTRUCT dis) {
   s.separator = (r->flags & MF_SEPARATOR) != 0;
   s.radio = s.checked && IsRadio(reinterpret_cast<HMENU>(dis->hwndItem), dis);
   s.picture = r->ownImage < 0 ? r->sharedImage : -1;
+  bool xp = GetMenuLook() == 1 && !(::GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE);
+  const RECT& rc = dis->rcItem;
+  if (xp && s.disabled && !s.separator) {
+    // Drawn whole off screen, then copied in one piece.
+    int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
+    HDC mem = ::CreateCompatibleDC(dc);
+    HBITMAP bmp = ::CreateCompatibleBitmap(dc, std::max(cx, 1), std::max(cy, 1));
+    HGDIOBJ oldBmp = ::SelectObject(mem, bmp);
+    HGDIOBJ oldFont = ::SelectObject(mem, OdMenuFont());
+    ::SetBkMode(mem, TRANSPARENT);
+    DrawXP(mem, {0, 0, cx, cy}, text, s);
+    ::BitBlt(dc, rc.left, rc.top, cx, cy, mem, 0, 0, SRCCOPY);
+    ::SelectObject(mem, oldFont);
+    ::SelectObject(mem, oldBmp);
+    ::DeleteObject(bmp);
+    ::DeleteDC(mem);
+    return;
+  }
   int saved = ::SaveDC(dc);
   ::SetBkMode(dc, TRANSPARENT);
   ::SelectObject(dc, OdMenuFont());
-  bool xp = GetMenuLook() == 1 && !(::GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE);
   if (xp)
-    DrawXP(dc, dis->rcItem, text, s);
+    DrawXP(dc, rc, text, s);
   else
-    DrawClassic(dc, dis->rcItem, text, s);
+    DrawClassic(dc, rc, text, s);
   ::RestoreDC(dc, saved);
 }

@@ -41,6 +41,15 @@ struct Canvas {
   }
 };
 
+// The disabled look of a picture: every pixel that differs from the face colour becomes the
+// shadow colour lightened by the pixel's grey level.
+COLORREF DisabledShade(COLORREF px, COLORREF shadow) {
+  int gray = (GetRValue(px) + GetGValue(px) + GetBValue(px)) / 3;
+  return odmenu::Lighten(shadow, gray / 255.0);
+}
+
+bool g_shadeDisabled = false;  // a bitmap of pictures with other than 16 colours was loaded
+
 }  // namespace
 
 COdPictureList& OdPictures() {
@@ -94,8 +103,7 @@ int COdPictureList::Add(UINT command, HIMAGELIST source, int index) {
         } else if (v == 2) {
           out = xp ? shadow : odmenu::Lighten(shadow, 0.49);  // shadow
         } else {
-          int gray = (GetRValue(px) + GetGValue(px) + GetBValue(px)) / 3;
-          out = odmenu::Lighten(shadow, gray / 255.0);  // disabled
+          out = DisabledShade(px, shadow);
         }
         c.bits[i] = Canvas::Pack(out);
       }
@@ -132,6 +140,9 @@ HIMAGELIST OdLoadBitmapList(UINT id, COLORREF background) {
   HBITMAP bmp = static_cast<HBITMAP>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id),
                                                   IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   if (!bmp) return nullptr;
+  DIBSECTION dib = {};
+  if (::GetObjectA(bmp, sizeof dib, &dib) == sizeof dib)
+    OdNoteBitmapColours(odmenu::BitmapColourCount(dib.dsBmih.biBitCount, dib.dsBmih.biClrUsed));
   HIMAGELIST list = ImageList_Create(kCx, kCy, ILC_COLORDDB | ILC_MASK, 0, 1);
   if (list && ImageList_AddMasked(list, bmp, background) < 0) {
     ImageList_Destroy(list);
@@ -141,10 +152,61 @@ HIMAGELIST OdLoadBitmapList(UINT id, COLORREF background) {
   return list;
 }
 
-void OdDrawDisabled(HDC dc, int index, int x, int y) {
+void OdNoteBitmapColours(int colours) {
+  if (colours != 16) g_shadeDisabled = true;
+}
+
+bool OdShadesDisabledPictures() {
+  return g_shadeDisabled;
+}
+
+void OdSetShadesDisabledPictures(bool shade) {
+  g_shadeDisabled = shade;
+}
+
+void OdDrawDisabled(HDC dc, int index, int x, int y, COLORREF background) {
   HICON icon = ImageList_GetIcon(OdPictures().Handle(), index, ILD_NORMAL);
   if (!icon) return;
-  ::DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, x, y, kCx, kCy,
-               DST_ICON | DSS_DISABLED);
+  const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+  const COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW);
+  const COLORREF light = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+  Canvas c;
+  c.Fill(face);
+  ::DrawIconEx(c.dc, 0, 0, icon, kCx, kCy, 0, nullptr, DI_NORMAL);
   ::DestroyIcon(icon);
+  ::GdiFlush();
+  if (g_shadeDisabled) {
+    // Shaded in grey and copied, background included.
+    const DWORD facePx = Canvas::Pack(face);
+    for (int i = 0; i < kCx * kCy; ++i)
+      c.bits[i] = Canvas::Pack(
+          c.bits[i] == facePx ? background : DisabledShade(Canvas::Unpack(c.bits[i]), shadow));
+    ::BitBlt(dc, x, y, kCx, kCy, c.dc, 0, 0, SRCCOPY);
+    return;
+  }
+  // Embossed through a monochrome mask (face and highlight pixels are background): in the
+  // highlight colour one pixel right and down, then in the shadow colour in place.
+  HDC maskDC = ::CreateCompatibleDC(nullptr);
+  HBITMAP mask = ::CreateBitmap(kCx, kCy, 1, 1, nullptr);
+  HGDIOBJ oldMask = ::SelectObject(maskDC, mask);
+  ::SetBkColor(c.dc, face);
+  ::BitBlt(maskDC, 0, 0, kCx, kCy, c.dc, 0, 0, SRCCOPY);
+  ::SetBkColor(c.dc, light);
+  ::BitBlt(maskDC, 0, 0, kCx, kCy, c.dc, 0, 0, SRCPAINT);
+  const DWORD kPatternWhereBlack = 0xB8074A;  // dest where the mask is white, else the brush
+  COLORREF oldText = ::SetTextColor(dc, RGB(0, 0, 0));
+  COLORREF oldBk = ::SetBkColor(dc, RGB(255, 255, 255));
+  for (int pass = 0; pass < 2; ++pass) {
+    HBRUSH brush = ::CreateSolidBrush(pass == 0 ? light : shadow);
+    HGDIOBJ oldBrush = ::SelectObject(dc, brush);
+    int d = pass == 0 ? 1 : 0;
+    ::BitBlt(dc, x + d, y + d, kCx, kCy, maskDC, 0, 0, kPatternWhereBlack);
+    ::SelectObject(dc, oldBrush);
+    ::DeleteObject(brush);
+  }
+  ::SetTextColor(dc, oldText);
+  ::SetBkColor(dc, oldBk);
+  ::SelectObject(maskDC, oldMask);
+  ::DeleteObject(mask);
+  ::DeleteDC(maskDC);
 }

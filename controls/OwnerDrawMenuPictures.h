@@ -29,5 +29,11 @@ bool OdAlignShortcuts();
 BOOL OdLoadToolbar(UINT id, COLORREF background, odmenu::ToolbarResource& tb, HIMAGELIST& list);
 // A bitmap resource as a 16 x 15 list, or NULL.
 HIMAGELIST OdLoadBitmapList(UINT id, COLORREF background);
-// Draws picture index of the shared list greyed (embossed) at x, y.
-void OdDrawDisabled(HDC dc, int index, int x, int y);
+// Records the colour count of a loaded bitmap of pictures: once one with other than 16
+// colours has been loaded, disabled pictures are shaded rather than embossed.
+void OdNoteBitmapColours(int colours);
+bool OdShadesDisabledPictures();
+void OdSetShadesDisabledPictures(bool shade);  // for tests
+// Draws picture index of the shared list disabled at x, y: shaded in grey on background, or
+// embossed in the highlight and shadow colours over what the DC holds.
+void OdDrawDisabled(HDC dc, int index, int x, int y, COLORREF background);

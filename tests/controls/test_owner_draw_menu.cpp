@@ -225,3 +225,106 @@ TEST(OwnerDrawMenu, DrawsShortcutsTicksAndDisabledItems) {
   s.Draw(menu, file, ItemData(file, 2), 102, ODS_SELECTED, rc);
   EXPECT_EQ(::GetPixel(s.dc, 150, 2), ::GetNearestColor(s.dc, selFill));
 }
+
+namespace {
+// A picture with a blue 4 x 4 square at (4, 4) on the bitmap background, for command id.
+int AddSquarePicture(UINT id) {
+  HDC screen = ::GetDC(nullptr);
+  HDC dc = ::CreateCompatibleDC(screen);
+  HBITMAP bmp = ::CreateCompatibleBitmap(screen, 16, 15);
+  ::ReleaseDC(nullptr, screen);
+  HGDIOBJ old = ::SelectObject(dc, bmp);
+  RECT all = {0, 0, 16, 15}, square = {4, 4, 8, 8};
+  HBRUSH grey = ::CreateSolidBrush(RGB(192, 192, 192)), blue = ::CreateSolidBrush(RGB(0, 0, 255));
+  ::FillRect(dc, &all, grey);
+  ::FillRect(dc, &square, blue);
+  ::SelectObject(dc, old);
+  ::DeleteObject(grey);
+  ::DeleteObject(blue);
+  ::DeleteDC(dc);
+  HIMAGELIST list = ImageList_Create(16, 15, ILC_COLOR32 | ILC_MASK, 1, 1);
+  ImageList_AddMasked(list, bmp, RGB(192, 192, 192));
+  ::DeleteObject(bmp);
+  int index = OdPictures().Add(id, list, 0);
+  ImageList_Destroy(list);
+  return index;
+}
+
+std::vector<BYTE> PictureMenu() {
+  TemplateBuilder b;
+  b.Popup(L"Tools", true);
+  b.Item(300, L"&Square", true);
+  return b.bytes;
+}
+}  // namespace
+
+TEST(OwnerDrawMenu, DisabledPicturesEmbossedOrShaded) {
+  COwnerDrawMenu::SetMenuLook(0);  // one picture, no variants
+  ASSERT_GE(AddSquarePicture(300), 0);
+  std::vector<BYTE> t = PictureMenu();
+  COwnerDrawMenu menu;
+  ASSERT_TRUE(menu.LoadMenuTemplate(t.data(), t.size()));
+  HMENU tools = ::GetSubMenu(menu.m_hMenu, 0);
+  ULONG_PTR square = ItemData(tools, 0);
+  ASSERT_GE(reinterpret_cast<const COwnerDrawItem*>(square)->sharedImage, 0);
+  const RECT rc = {0, 0, 200, 22};
+  Surface s(200, 22);
+  auto sysColour = [&s](int index) { return ::GetNearestColor(s.dc, ::GetSysColor(index)); };
+  const COLORREF shadow = sysColour(COLOR_BTNSHADOW), light = sysColour(COLOR_BTNHIGHLIGHT);
+
+  // Classic look, 16-colour pictures: the mask in the highlight colour one pixel right and
+  // down, then in the shadow colour. The picture sits at (left + 2, top + d + 2), d = 1.
+  bool shaded = OdShadesDisabledPictures();
+  OdSetShadesDisabledPictures(false);
+  s.Draw(menu, tools, square, 300, ODS_GRAYED, rc);
+  const int px = 2 + 4, py = 3 + 4;  // the square's top-left on the surface
+  EXPECT_EQ(::GetPixel(s.dc, px, py), shadow);
+  EXPECT_EQ(::GetPixel(s.dc, px + 3, py + 3), shadow);
+  EXPECT_EQ(::GetPixel(s.dc, px + 4, py + 4), light);  // the highlight shows below right
+  EXPECT_EQ(::GetPixel(s.dc, px + 4, py + 1), light);
+  EXPECT_NE(::GetPixel(s.dc, px + 4, py), light);
+  COLORREF box = ::GetPixel(s.dc, 3, 4);  // the box around the picture is left as it was
+  EXPECT_NE(box, shadow);
+  EXPECT_NE(box, light);
+
+  // Other pictures: every picture pixel shaded by its grey level, background copied.
+  OdSetShadesDisabledPictures(true);
+  s.Draw(menu, tools, square, 300, ODS_GRAYED, rc);
+  COLORREF grey = ::GetNearestColor(
+      s.dc, odmenu::Lighten(::GetSysColor(COLOR_BTNSHADOW), ((0 + 0 + 255) / 3) / 255.0));
+  EXPECT_EQ(::GetPixel(s.dc, px, py), grey);
+  EXPECT_EQ(::GetPixel(s.dc, px + 4, py + 4), sysColour(COLOR_BTNFACE));
+  EXPECT_EQ(::GetPixel(s.dc, 2, 3), sysColour(COLOR_BTNFACE));
+
+  // XP look without picture variants: embossed in the picture column, drawn off screen and
+  // copied to the item's place; the caller's DC keeps its state.
+  OdSetShadesDisabledPictures(false);
+  COwnerDrawMenu::SetMenuLook(1);
+  Surface x(200, 60);
+  HFONT font = static_cast<HFONT>(::GetStockObject(ANSI_FIXED_FONT));
+  HGDIOBJ before = ::SelectObject(x.dc, font);
+  ::SetTextColor(x.dc, RGB(1, 2, 3));
+  const RECT lower = {0, 30, 200, 52};
+  x.Draw(menu, tools, square, 300, ODS_GRAYED | ODS_SELECTED, lower);
+  const int xx = 4 + 4, xy = 30 + 4 + 4;  // p = (left + 4, top + 4)
+  EXPECT_EQ(::GetPixel(x.dc, xx, xy), shadow);
+  EXPECT_EQ(::GetPixel(x.dc, xx + 4, xy + 4), light);
+  COLORREF column = ::GetNearestColor(x.dc, ::GetSysColor(COLOR_BTNFACE));
+  if (!IsXPLookActive())
+    column = ::GetNearestColor(x.dc, odmenu::Lighten(::GetSysColor(COLOR_BTNFACE), 0.25));
+  EXPECT_EQ(::GetPixel(x.dc, 2, 31), column);
+  COLORREF bg = ::GetNearestColor(x.dc, odmenu::Darken(::GetSysColor(COLOR_WINDOW), 0.02));
+  EXPECT_EQ(::GetPixel(x.dc, 150, 31), bg);                        // never drawn selected
+  EXPECT_EQ(::GetPixel(x.dc, 150, 29), ::GetPixel(x.dc, 150, 0));  // nothing outside the item
+  int greyText = 0;
+  COLORREF gray = ::GetNearestColor(x.dc, ::GetSysColor(COLOR_GRAYTEXT));
+  if (!IsXPLookActive())
+    gray = ::GetNearestColor(x.dc, odmenu::Lighten(::GetSysColor(COLOR_GRAYTEXT), 0.4));
+  for (int y = 30; y < 52; ++y)
+    for (int xc = 30; xc < 120; ++xc) greyText += ::GetPixel(x.dc, xc, y) == gray;
+  EXPECT_GT(greyText, 10);
+  EXPECT_EQ(::GetCurrentObject(x.dc, OBJ_FONT), font);
+  EXPECT_EQ(::GetTextColor(x.dc), RGB(1, 2, 3));
+  ::SelectObject(x.dc, before);
+  OdSetShadesDisabledPictures(shaded);
+}
