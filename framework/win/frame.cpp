@@ -54,6 +54,8 @@ ON_WM_ERASEBKGND()
 ON_WM_SETFOCUS()
 ON_WM_INITMENUPOPUP()
 ON_WM_MENUSELECT()
+ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFFFFFF, &CFrameWnd::OnToolTipText)
+ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFFFFFF, &CFrameWnd::OnToolTipText)
 ON_WM_MEASUREITEM()
 ON_WM_DRAWITEM()
 ON_WM_DROPFILES()
@@ -378,6 +380,30 @@ void CFrameWnd::OnMenuSelect(UINT itemId, UINT flags, HMENU menu) {
   }
   m_nIDTracking = itemId;
   SetMessageText(itemId);
+}
+
+BOOL CFrameWnd::OnToolTipText(UINT, NMHDR* hdr, LRESULT* result) {
+  // A tool-bar button's tip is the second line of its command's string.
+  UINT_PTR id = hdr->idFrom;
+  bool isWindow = hdr->code == TTN_NEEDTEXTA
+                      ? (reinterpret_cast<NMTTDISPINFOA*>(hdr)->uFlags & TTF_IDISHWND) != 0
+                      : (reinterpret_cast<NMTTDISPINFOW*>(hdr)->uFlags & TTF_IDISHWND) != 0;
+  if (isWindow) id = static_cast<UINT_PTR>(::GetDlgCtrlID(reinterpret_cast<HWND>(id)));
+  if (id == 0 || id > 0xFFFF) return FALSE;
+  CString tip = AfxExtractLine(AfxLoadString(static_cast<UINT>(id)), 1);
+  if (hdr->code == TTN_NEEDTEXTA) {
+    NMTTDISPINFOA* info = reinterpret_cast<NMTTDISPINFOA*>(hdr);
+    lstrcpynA(info->szText, tip, static_cast<int>(sizeof info->szText));
+    info->lpszText = info->szText;
+  } else {
+    NMTTDISPINFOW* info = reinterpret_cast<NMTTDISPINFOW*>(hdr);
+    int n = ::MultiByteToWideChar(CP_ACP, 0, tip, -1, info->szText,
+                                  static_cast<int>(sizeof info->szText / sizeof(WCHAR)));
+    if (n == 0) info->szText[sizeof info->szText / sizeof(WCHAR) - 1] = 0;
+    info->lpszText = info->szText;
+  }
+  *result = 0;
+  return TRUE;
 }
 
 LRESULT CFrameWnd::OnExitMenuLoop(WPARAM, LPARAM) {

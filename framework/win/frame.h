@@ -137,6 +137,8 @@ class CFrameWnd : public CWnd {
   afx_msg void OnSetFocus(CWnd* old);
   afx_msg void OnInitMenuPopup(CMenu* popup, UINT index, BOOL sysMenu);
   afx_msg void OnMenuSelect(UINT itemId, UINT flags, HMENU menu);
+  // The tip of a tool-bar button (or any tool asking its owner): TRUE when one was found.
+  afx_msg BOOL OnToolTipText(UINT id, NMHDR* hdr, LRESULT* result);
   afx_msg void OnMeasureItem(int idCtl, LPMEASUREITEMSTRUCT mis);
   afx_msg void OnDrawItem(int idCtl, LPDRAWITEMSTRUCT dis);
   afx_msg void OnActivate(UINT state, CWnd* other, BOOL minimized);

@@ -304,4 +304,36 @@ TEST_F(MdiApp, ToolBarButtonsAndStatusPromptsFollowTheRouting) {
   EXPECT_EQ(frame->m_wndStatusBar.GetPaneText(0), CString("Creates a new document"));
   frame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
   EXPECT_EQ(frame->m_wndStatusBar.GetPaneText(0), CString("Ready"));
+
+  // A button's tip is the second line of its command's string, asked of the frame through
+  // the bar's own tooltip control.
+  HWND tips = reinterpret_cast<HWND>(frame->m_wndToolBar.SendMessage(TB_GETTOOLTIPS));
+  ASSERT_NE(tips, nullptr);
+  auto tipOf = [&](UINT id) {
+    char text[128] = "?";
+    TOOLINFOA ti = {};
+    ti.cbSize = sizeof ti;
+    ti.hwnd = frame->m_wndToolBar.m_hWnd;
+    ti.uId = id;
+    ti.lpszText = text;
+    ::SendMessageA(tips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&ti));
+    return std::string(ti.lpszText ? ti.lpszText : "");
+  };
+  EXPECT_EQ(tipOf(ID_FILE_OPEN), "Open");
+  EXPECT_EQ(tipOf(ID_TEST_ROUTE), "Route");
+  EXPECT_EQ(tipOf(ID_FILE_SAVE), "");  // no string: no tip
+  // The wide form too, and a tool that names a window asks for its control id's string.
+  NMTTDISPINFOW wide = {};
+  wide.hdr = {tips, ID_FILE_NEW, static_cast<UINT>(TTN_NEEDTEXTW)};
+  frame->SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&wide));
+  EXPECT_STREQ(wide.lpszText, L"New");
+  NMTTDISPINFOA byWindow = {};
+  HWND button = ::CreateWindowA("BUTTON", "", WS_CHILD, 0, 0, 1, 1, frame->m_hWnd,
+                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(ID_FILE_OPEN)),
+                                nullptr, nullptr);
+  byWindow.hdr = {tips, reinterpret_cast<UINT_PTR>(button), static_cast<UINT>(TTN_NEEDTEXTA)};
+  byWindow.uFlags = TTF_IDISHWND;
+  frame->SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&byWindow));
+  EXPECT_STREQ(byWindow.lpszText, "Open");
+  ::DestroyWindow(button);
 }
