@@ -47,17 +47,17 @@ SRC
   apt_update
 }
 
-fetch_source() { # package -> prints the unpacked folder
-  local pkg=$1 dir
-  dir=$(ls -d "$deps/src/$pkg"-*/ 2>/dev/null | head -n 1 || true)
-  if [ -z "$dir" ]; then
+fetch_source() { # package -> sets srcdir to the unpacked folder
+  local pkg=$1
+  srcdir=$(ls -d "$deps/src/$pkg"-*/ 2>/dev/null | head -n 1 || true)
+  if [ -z "$srcdir" ]; then
     ensure_deb_src
     mkdir -p "$deps/src"
     (cd "$deps/src" && apt-get source -qq "$pkg" >>"$log" 2>&1) \
       || { echo "setup: apt-get source $pkg failed, see $log" >&2; exit 1; }
-    dir=$(ls -d "$deps/src/$pkg"-*/ | head -n 1)
+    srcdir=$(ls -d "$deps/src/$pkg"-*/ | head -n 1)
   fi
-  echo "${dir%/}"
+  srcdir=${srcdir%/}
 }
 
 toolchain=$root/cmake/mingw-w64.cmake
@@ -65,9 +65,9 @@ prefix=$deps/mingw
 
 if [ ! -f "$prefix/lib/libjpeg.a" ]; then
   say "building libjpeg-turbo for mingw"
-  src=$(fetch_source libjpeg-turbo)
+  fetch_source libjpeg-turbo
   rm -rf "$deps/build-jpeg"
-  cmake -S "$src" -B "$deps/build-jpeg" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+  cmake -S "$srcdir" -B "$deps/build-jpeg" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DENABLE_SHARED=OFF \
     -DENABLE_STATIC=ON -DWITH_SIMD=OFF -DWITH_TURBOJPEG=OFF -DWITH_JPEG8=OFF -DWITH_JPEG7=OFF \
     -DCMAKE_CROSSCOMPILING_EMULATOR= >>"$log" 2>&1
@@ -77,9 +77,9 @@ fi
 
 if [ ! -f "$prefix/lib/libxlsxwriter.a" ]; then
   say "building libxlsxwriter for mingw"
-  src=$(fetch_source libxlsxwriter)
+  fetch_source libxlsxwriter
   rm -rf "$deps/build-xlsx"
-  cmake -S "$src" -B "$deps/build-xlsx" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+  cmake -S "$srcdir" -B "$deps/build-xlsx" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=OFF \
     -DUSE_STANDARD_TMPFILE=ON -DCMAKE_CROSSCOMPILING_EMULATOR= >>"$log" 2>&1
   cmake --build "$deps/build-xlsx" --target install >>"$log" 2>&1 \
