@@ -15,6 +15,7 @@
 #include "framework/win/gdi.h"
 #include "framework/win/geometry.h"
 #include "framework/win/imagelist.h"
+#include "framework/win/menu.h"
 #include "framework/win/msgmap.h"
 #include "framework/win/propsheet.h"
 #include "framework/win/seams.h"

@@ -56,8 +56,6 @@ ON_WM_INITMENUPOPUP()
 ON_WM_MENUSELECT()
 ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFFFFFF, &CFrameWnd::OnToolTipText)
 ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFFFFFF, &CFrameWnd::OnToolTipText)
-ON_WM_MEASUREITEM()
-ON_WM_DRAWITEM()
 ON_WM_DROPFILES()
 ON_WM_QUERYENDSESSION()
 ON_MESSAGE(WM_SETMESSAGESTRING, &CFrameWnd::OnSetMessageString)
@@ -420,41 +418,6 @@ void CFrameWnd::UpdatePopupItems(CMenu* popup, BOOL) {
 void CFrameWnd::OnInitMenuPopup(CMenu* popup, UINT, BOOL sysMenu) {
   if (sysMenu) return;
   UpdatePopupItems(popup, sysMenu);
-}
-
-BOOL CFrameWnd::HandleMenuOwnerDraw(UINT message, LPARAM lParam) {
-  if (message == WM_DRAWITEM) {
-    LPDRAWITEMSTRUCT dis = reinterpret_cast<LPDRAWITEMSTRUCT>(lParam);
-    if (dis->CtlType != ODT_MENU) return FALSE;
-    CMenu* menu = CMenu::FromHandlePermanent(reinterpret_cast<HMENU>(dis->hwndItem));
-    if (!menu) return FALSE;
-    menu->DrawItem(dis);
-    return TRUE;
-  }
-  LPMEASUREITEMSTRUCT mis = reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam);
-  if (mis->CtlType != ODT_MENU) return FALSE;
-  // The owning menu: the menu being tracked, else this frame's menu bar.
-  HMENU roots[2] = {CMenu::GetTrackingMenu(), ::GetMenu(GetTopLevelFrame()->m_hWnd)};
-  for (HMENU root : roots) {
-    if (!root) continue;
-    CMenu* owner = CMenu::FindPopupMenuFromID(CMenu::FromHandle(root), mis->itemID);
-    CMenu* menu = owner ? CMenu::FromHandlePermanent(owner->m_hMenu) : nullptr;
-    if (menu) {
-      menu->MeasureItem(mis);
-      return TRUE;
-    }
-  }
-  return FALSE;
-}
-
-void CFrameWnd::OnMeasureItem(int idCtl, LPMEASUREITEMSTRUCT mis) {
-  if (!HandleMenuOwnerDraw(WM_MEASUREITEM, reinterpret_cast<LPARAM>(mis)))
-    CWnd::OnMeasureItem(idCtl, mis);
-}
-
-void CFrameWnd::OnDrawItem(int idCtl, LPDRAWITEMSTRUCT dis) {
-  if (!HandleMenuOwnerDraw(WM_DRAWITEM, reinterpret_cast<LPARAM>(dis)))
-    CWnd::OnDrawItem(idCtl, dis);
 }
 
 // ---- commands -------------------------------------------------------------------------------

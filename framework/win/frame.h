@@ -127,7 +127,6 @@ class CFrameWnd : public CWnd {
   int OnCreateHelper(LPCREATESTRUCT lpcs, CCreateContext* context);
   // Updates the items of a pull-down through the command routing (CCmdUI pull).
   void UpdatePopupItems(CMenu* popup, BOOL sysMenu);
-  BOOL HandleMenuOwnerDraw(UINT message, LPARAM lParam);
 
   afx_msg int OnCreate(LPCREATESTRUCT lpcs);
   afx_msg void OnDestroy();
@@ -139,8 +138,6 @@ class CFrameWnd : public CWnd {
   afx_msg void OnMenuSelect(UINT itemId, UINT flags, HMENU menu);
   // The tip of a tool-bar button (or any tool asking its owner): TRUE when one was found.
   afx_msg BOOL OnToolTipText(UINT id, NMHDR* hdr, LRESULT* result);
-  afx_msg void OnMeasureItem(int idCtl, LPMEASUREITEMSTRUCT mis);
-  afx_msg void OnDrawItem(int idCtl, LPDRAWITEMSTRUCT dis);
   afx_msg void OnActivate(UINT state, CWnd* other, BOOL minimized);
   afx_msg void OnDropFiles(HDROP drop);
   afx_msg BOOL OnQueryEndSession();

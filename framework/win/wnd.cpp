@@ -14,7 +14,18 @@
 
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 
+// Owner-drawn menu items go to their menu's object; everything else to the default processing.
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
+QX_MSG_ENTRY(WM_MEASUREITEM, {
+  if (!pThis->MeasureMenuItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(call.lParam))) return FALSE;
+  call.lResult = TRUE;
+  return TRUE;
+})
+QX_MSG_ENTRY(WM_DRAWITEM, {
+  if (!pThis->DrawMenuItem(reinterpret_cast<LPDRAWITEMSTRUCT>(call.lParam))) return FALSE;
+  call.lResult = TRUE;
+  return TRUE;
+})
 END_MESSAGE_MAP()
 
 namespace {

@@ -337,6 +337,10 @@ class CWnd : public CCmdTarget {
   DECLARE_MESSAGE_MAP()
 
  public:
+  // An owner-drawn menu item's measuring and drawing, given to its menu's object (the tracked
+  // menu first); FALSE for anything else.
+  BOOL MeasureMenuItem(LPMEASUREITEMSTRUCT mis);
+  BOOL DrawMenuItem(LPDRAWITEMSTRUCT dis);
   // Internal: links hWnd to this object and routes its messages here.
   BOOL AttachAndSubclass(HWND hWnd);
   // Internal: unlinks after WM_NCDESTROY and calls PostNcDestroy.

@@ -1,5 +1,6 @@
 // CWnd's default message handlers: each passes the current message to the default processing.
 #include "framework/win/dc.h"
+#include "framework/win/menu.h"
 #include "framework/win/wnd.h"
 
 int CWnd::OnCreate(LPCREATESTRUCT) {
@@ -164,11 +165,36 @@ void CWnd::OnActivateApp(BOOL, DWORD) {
 void CWnd::OnCancelMode() {
   Default();
 }
-void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT) {
-  Default();
+void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT mis) {
+  if (!MeasureMenuItem(mis)) Default();
 }
-void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT) {
-  Default();
+void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT dis) {
+  if (!DrawMenuItem(dis)) Default();
+}
+
+BOOL CWnd::MeasureMenuItem(LPMEASUREITEMSTRUCT mis) {
+  if (!mis || mis->CtlType != ODT_MENU) return FALSE;
+  // No menu handle comes with the message: the owning menu is found from the menu being
+  // tracked, else from the menu bar of this window's top-level window.
+  HMENU roots[2] = {CMenu::GetTrackingMenu(), ::GetMenu(::GetAncestor(m_hWnd, GA_ROOT))};
+  for (HMENU root : roots) {
+    if (!root) continue;
+    CMenu* owner = CMenu::FindPopupMenuFromID(CMenu::FromHandle(root), mis->itemID);
+    CMenu* menu = owner ? CMenu::FromHandlePermanent(owner->m_hMenu) : nullptr;
+    if (menu) {
+      menu->MeasureItem(mis);
+      return TRUE;
+    }
+  }
+  return FALSE;
+}
+
+BOOL CWnd::DrawMenuItem(LPDRAWITEMSTRUCT dis) {
+  if (!dis || dis->CtlType != ODT_MENU) return FALSE;
+  CMenu* menu = CMenu::FromHandlePermanent(reinterpret_cast<HMENU>(dis->hwndItem));
+  if (!menu) return FALSE;
+  menu->DrawItem(dis);
+  return TRUE;
 }
 LRESULT CWnd::OnMenuChar(UINT, UINT, CMenu*) {
   return Default();

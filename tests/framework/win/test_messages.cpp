@@ -251,3 +251,47 @@ TEST_F(MessagesTest, MessageBoxesGoThroughTheSeam) {
 }
 
 }  // namespace
+
+namespace {
+class CRecordingMenu : public CMenu {
+ public:
+  int measured = 0, drawn = 0;
+  void MeasureItem(LPMEASUREITEMSTRUCT mis) override {
+    ++measured;
+    mis->itemHeight = 33;
+  }
+  void DrawItem(LPDRAWITEMSTRUCT) override { ++drawn; }
+};
+
+UINT g_measuredHeight = 0;
+// While the menu is "open", the system asks its owner to measure and draw item 501.
+BOOL MeasureAndDrawWhileTracking(HMENU menu, UINT, int, int, HWND owner, LPTPMPARAMS) {
+  MEASUREITEMSTRUCT mis = {ODT_MENU, 0, 501, 0, 0, 0};
+  ::SendMessageA(owner, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&mis));
+  g_measuredHeight = mis.itemHeight;
+  DRAWITEMSTRUCT dis = {};
+  dis.CtlType = ODT_MENU;
+  dis.itemID = 501;
+  dis.hwndItem = reinterpret_cast<HWND>(menu);
+  ::SendMessageA(owner, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&dis));
+  return TRUE;
+}
+}  // namespace
+
+TEST_F(MessagesTest, AnyWindowMeasuresTheOwnerDrawnMenuItTracks) {
+  CRecordingMenu popup;
+  ASSERT_TRUE(popup.CreatePopupMenu());
+  popup.AppendMenu(MF_OWNERDRAW, 501);
+  CSeamOverride<AfxTrackMenuSeam> track(AfxSetTrackMenuSeam, &MeasureAndDrawWhileTracking);
+  g_measuredHeight = 0;
+  popup.TrackPopupMenu(TPM_RETURNCMD, 0, 0, &m_child);  // a plain child window, not a frame
+  EXPECT_EQ(popup.measured, 1);
+  EXPECT_EQ(g_measuredHeight, 33u);
+  EXPECT_EQ(popup.drawn, 1);
+
+  // Once the menu is closed, an item no known menu holds gets the default processing.
+  MEASUREITEMSTRUCT stray = {ODT_MENU, 0, 501, 0, 0, 0};
+  m_child.SendMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&stray));
+  EXPECT_EQ(popup.measured, 1);
+  EXPECT_EQ(stray.itemHeight, 0u);
+}
