@@ -45,6 +45,7 @@ CWinApp::CWinApp(LPCSTR appName) {
 }
 
 CWinApp::~CWinApp() {
+  DisableShellOpen();
   delete m_pDocManager;
   m_pDocManager = nullptr;
   delete m_pRecentFileList;

@@ -80,7 +80,12 @@ class CWinApp : public CCmdTarget {
   // Command line.
   void ParseCommandLine(CCommandLineInfo& info);
   BOOL ProcessShellCommand(CCommandLineInfo& info);
-  void EnableShellOpen() {}
+  // The main frame answers the shell's DDE open (application name = program name, topic
+  // "system") from now on, until the application ends.
+  void EnableShellOpen();
+  void DisableShellOpen();
+  ATOM m_atomApp = 0;
+  ATOM m_atomSystemTopic = 0;
   virtual BOOL OnDDECommand(LPCSTR command);
   void Enable3dControls() {}
   void AfxEnableControlContainer() {}

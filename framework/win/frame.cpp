@@ -1,5 +1,7 @@
 #include "framework/win/frame.h"
 
+#include <dde.h>
+
 #include <algorithm>
 #include <set>
 
@@ -62,6 +64,9 @@ ON_MESSAGE(WM_SETMESSAGESTRING, &CFrameWnd::OnSetMessageString)
 ON_MESSAGE(WM_IDLEUPDATECMDUI, &CFrameWnd::OnIdleUpdateCmdUIMessage)
 ON_MESSAGE(WM_QX_RECALCLAYOUT, &CFrameWnd::OnRecalcLayoutMessage)
 ON_MESSAGE(WM_EXITMENULOOP, &CFrameWnd::OnExitMenuLoop)
+ON_MESSAGE(WM_DDE_INITIATE, &CFrameWnd::OnDDEInitiate)
+ON_MESSAGE(WM_DDE_EXECUTE, &CFrameWnd::OnDDEExecute)
+ON_MESSAGE(WM_DDE_TERMINATE, &CFrameWnd::OnDDETerminate)
 END_MESSAGE_MAP()
 
 CFrameWnd::CFrameWnd() {

@@ -145,6 +145,10 @@ class CFrameWnd : public CWnd {
   afx_msg LRESULT OnIdleUpdateCmdUIMessage(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnRecalcLayoutMessage(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnExitMenuLoop(WPARAM wParam, LPARAM lParam);
+  // The shell's DDE open (see ddeserver.h); only the application's main frame answers.
+  afx_msg LRESULT OnDDEInitiate(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnDDEExecute(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnDDETerminate(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnEnterIdleMessage(WPARAM wParam, LPARAM lParam);
 
   CView* m_pViewActive = nullptr;

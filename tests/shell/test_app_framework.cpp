@@ -2,6 +2,9 @@
 // MDI activation and titles, and the document prompts through the message-box seam.
 #include <gtest/gtest.h>
 
+#include <dde.h>
+
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -313,6 +316,122 @@ TEST_F(AppFixture, AFileOfAnotherTypeOpensWithoutAPathSoSaveAsksForOne) {
   EXPECT_EQ(g_proposed, "fw2 other.tst");  // with the document type's extension
   EXPECT_EQ(doc->saves, 0);                // nothing was written over the other file
   ::DeleteFileA(path.c_str());
+}
+
+namespace {
+// A DDE client as the shell is one: it starts a conversation, sends commands and ends it.
+struct DdeClient {
+  HWND hwnd = nullptr;
+  bool initiating = false;
+  std::vector<HWND> servers;   // who answered the initiate
+  std::vector<UINT_PTR> acks;  // status of each execute's acknowledgement
+  int terminates = 0;
+
+  static LRESULT CALLBACK Proc(HWND h, UINT m, WPARAM w, LPARAM l) {
+    DdeClient* self = reinterpret_cast<DdeClient*>(::GetWindowLongPtrA(h, GWLP_USERDATA));
+    if (self && m == WM_DDE_ACK && self->initiating) {
+      self->servers.push_back(reinterpret_cast<HWND>(w));
+      ::GlobalDeleteAtom(LOWORD(l));
+      ::GlobalDeleteAtom(HIWORD(l));
+      return 0;
+    }
+    if (self && m == WM_DDE_ACK) {
+      UINT_PTR status = 0, data = 0;
+      ::UnpackDDElParam(WM_DDE_ACK, l, &status, &data);
+      ::FreeDDElParam(WM_DDE_ACK, l);
+      ::GlobalFree(reinterpret_cast<HGLOBAL>(data));
+      self->acks.push_back(status);
+      return 0;
+    }
+    if (self && m == WM_DDE_TERMINATE) {
+      ++self->terminates;
+      return 0;
+    }
+    return ::DefWindowProcA(h, m, w, l);
+  }
+  DdeClient() {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = &Proc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "QxTestDdeClient";
+    ::RegisterClassA(&wc);
+    hwnd = ::CreateWindowA("QxTestDdeClient", "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                           wc.hInstance, nullptr);
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  }
+  ~DdeClient() { ::DestroyWindow(hwnd); }
+  size_t Initiate(HWND server, LPCSTR appName, LPCSTR topic) {
+    ATOM a = ::GlobalAddAtomA(appName), t = ::GlobalAddAtomA(topic);
+    servers.clear();
+    initiating = true;
+    ::SendMessageA(server, WM_DDE_INITIATE, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(a, t));
+    initiating = false;
+    ::GlobalDeleteAtom(a);
+    ::GlobalDeleteAtom(t);
+    return servers.size();
+  }
+  void Execute(HWND server, const void* text, size_t bytes) {
+    HGLOBAL mem = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, bytes);
+    memcpy(::GlobalLock(mem), text, bytes);
+    ::GlobalUnlock(mem);
+    ::PostMessageA(server, WM_DDE_EXECUTE, reinterpret_cast<WPARAM>(hwnd),
+                   ::PackDDElParam(WM_DDE_EXECUTE, 0, reinterpret_cast<UINT_PTR>(mem)));
+  }
+};
+
+std::string TempFile(const char* name) {
+  char dir[MAX_PATH];
+  ::GetTempPathA(MAX_PATH, dir);
+  std::string path = std::string(dir) + name;
+  HANDLE h = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  ::WriteFile(h, "test", 4, &written, nullptr);
+  ::CloseHandle(h);
+  return path;
+}
+}  // namespace
+
+TEST_F(AppFixture, TheShellsDdeOpenReachesTheApplication) {
+  DdeClient client;
+  ASSERT_NE(client.hwnd, nullptr);
+  EXPECT_EQ(client.Initiate(main->m_hWnd, app->m_pszExeName, "System"), 0u);  // not enabled yet
+  app->EnableShellOpen();
+  EXPECT_EQ(client.Initiate(main->m_hWnd, "SomeOtherProgram", "System"), 0u);
+  EXPECT_EQ(client.Initiate(main->m_hWnd, app->m_pszExeName, "Documents"), 0u);
+  ASSERT_EQ(client.Initiate(main->m_hWnd, app->m_pszExeName, "system"), 1u);
+  EXPECT_EQ(client.servers[0], main->m_hWnd);
+
+  // The shell's open command, as ANSI and as wide text: each is acknowledged and opens.
+  std::string first = TempFile("fw3 dde one.tst"), second = TempFile("fw3 dde two.tst");
+  std::string ansi = "[open(\"" + first + "\")]";
+  client.Execute(main->m_hWnd, ansi.c_str(), ansi.size() + 1);
+  app->PumpPendingMessages();
+  ASSERT_EQ(client.acks.size(), 1u);
+  EXPECT_EQ(client.acks[0], 0x8000u);
+  EXPECT_EQ(app->GetOpenDocumentCount(), 1);
+  std::wstring wide = L"[open(\"" + std::wstring(second.begin(), second.end()) + L"\")]";
+  client.Execute(main->m_hWnd, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+  app->PumpPendingMessages();
+  ASSERT_EQ(client.acks.size(), 2u);
+  EXPECT_EQ(client.acks[1], 0x8000u);
+  ASSERT_EQ(app->GetOpenDocumentCount(), 2);
+  CDocument* doc = main->GetActiveDocument();
+  ASSERT_NE(doc, nullptr);
+  EXPECT_EQ(doc->GetPathName().CompareNoCase(second.c_str()), 0);
+
+  // While a modal dialog has the main window disabled nothing runs; the answer says so.
+  main->EnableWindow(FALSE);
+  client.Execute(main->m_hWnd, ansi.c_str(), ansi.size() + 1);
+  app->PumpPendingMessages();
+  main->EnableWindow(TRUE);
+  ASSERT_EQ(client.acks.size(), 3u);
+  EXPECT_EQ(client.acks[2], 0u);
+
+  ::PostMessageA(main->m_hWnd, WM_DDE_TERMINATE, reinterpret_cast<WPARAM>(client.hwnd), 0);
+  app->PumpPendingMessages();
+  EXPECT_EQ(client.terminates, 1);
+  ::DeleteFileA(first.c_str());
+  ::DeleteFileA(second.c_str());
 }
 
 namespace {
