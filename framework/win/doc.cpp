@@ -53,17 +53,11 @@ void CDocument::RemoveView(CView* view) {
 }
 
 POSITION CDocument::GetFirstViewPosition() const {
-  return m_viewList.empty() ? nullptr : AfxPositionFromIndex(0);
+  return AfxFirstPosition(m_viewList);
 }
 
 CView* CDocument::GetNextView(POSITION& pos) const {
-  size_t i = AfxIndexFromPosition(pos);
-  if (!pos || i >= m_viewList.size()) {
-    pos = nullptr;
-    return nullptr;
-  }
-  pos = i + 1 < m_viewList.size() ? AfxPositionFromIndex(i + 1) : nullptr;
-  return m_viewList[i];
+  return AfxNextAt(m_viewList, pos);
 }
 
 void CDocument::UpdateAllViews(CView* sender, LPARAM hint, CObject* hintObject) {

@@ -47,17 +47,11 @@ void CDocManager::AddDocTemplate(CDocTemplate* docTemplate) {
 }
 
 POSITION CDocManager::GetFirstDocTemplatePosition() const {
-  return m_templateList.empty() ? nullptr : AfxPositionFromIndex(0);
+  return AfxFirstPosition(m_templateList);
 }
 
 CDocTemplate* CDocManager::GetNextDocTemplate(POSITION& pos) const {
-  size_t i = AfxIndexFromPosition(pos);
-  if (!pos || i >= m_templateList.size()) {
-    pos = nullptr;
-    return nullptr;
-  }
-  pos = i + 1 < m_templateList.size() ? AfxPositionFromIndex(i + 1) : nullptr;
-  return m_templateList[i];
+  return AfxNextAt(m_templateList, pos);
 }
 
 static void AppendFilter(CString& filter, CDocTemplate* t, CString* defExt) {

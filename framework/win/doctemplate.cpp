@@ -156,17 +156,11 @@ void CMultiDocTemplate::RemoveDocument(CDocument* doc) {
 }
 
 POSITION CMultiDocTemplate::GetFirstDocPosition() const {
-  return m_docList.empty() ? nullptr : AfxPositionFromIndex(0);
+  return AfxFirstPosition(m_docList);
 }
 
 CDocument* CMultiDocTemplate::GetNextDoc(POSITION& pos) const {
-  size_t i = AfxIndexFromPosition(pos);
-  if (!pos || i >= m_docList.size()) {
-    pos = nullptr;
-    return nullptr;
-  }
-  pos = i + 1 < m_docList.size() ? AfxPositionFromIndex(i + 1) : nullptr;
-  return m_docList[i];
+  return AfxNextAt(m_docList, pos);
 }
 
 void CMultiDocTemplate::SetDefaultTitle(CDocument* doc) {

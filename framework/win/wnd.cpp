@@ -586,26 +586,26 @@ CWnd* CWnd::GetTopLevelOwner() const {
   return FromHandle(hWnd);
 }
 
-BOOL CWnd::ModifyStyle(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
-  DWORD style = static_cast<DWORD>(::GetWindowLongPtrA(hWnd, GWL_STYLE));
+namespace {
+// Remove, then add bits of one style word; nothing at all when it stays the same.
+BOOL ModifyStyleWord(HWND hWnd, int index, DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
+  DWORD style = static_cast<DWORD>(::GetWindowLongPtrA(hWnd, index));
   DWORD newStyle = (style & ~dwRemove) | dwAdd;
   if (style == newStyle) return FALSE;
-  ::SetWindowLongPtrA(hWnd, GWL_STYLE, static_cast<LONG_PTR>(newStyle));
+  ::SetWindowLongPtrA(hWnd, index, static_cast<LONG_PTR>(newStyle));
   if (nFlags)
     ::SetWindowPos(hWnd, NULL, 0, 0, 0, 0,
                    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
   return TRUE;
 }
+}  // namespace
+
+BOOL CWnd::ModifyStyle(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
+  return ModifyStyleWord(hWnd, GWL_STYLE, dwRemove, dwAdd, nFlags);
+}
 
 BOOL CWnd::ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
-  DWORD style = static_cast<DWORD>(::GetWindowLongPtrA(hWnd, GWL_EXSTYLE));
-  DWORD newStyle = (style & ~dwRemove) | dwAdd;
-  if (style == newStyle) return FALSE;
-  ::SetWindowLongPtrA(hWnd, GWL_EXSTYLE, static_cast<LONG_PTR>(newStyle));
-  if (nFlags)
-    ::SetWindowPos(hWnd, NULL, 0, 0, 0, 0,
-                   SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
-  return TRUE;
+  return ModifyStyleWord(hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
 }
 
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
