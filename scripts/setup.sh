@@ -87,11 +87,11 @@ if [ ! -f "$prefix/lib/libxlsxwriter.a" ]; then
 fi
 
 # Two private prefixes: one for programs on a display, one for those that run without any.
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-for prefix in wineprefix wineprefix-headless; do
-  export WINEPREFIX=$root/build/$prefix
+source "$root/scripts/common.sh"
+for wp in "$wineprefix_display" "$wineprefix_headless"; do
+  export WINEPREFIX=$wp
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    say "creating the Wine prefix build/$prefix"
+    say "creating the Wine prefix $wp"
     (unset DISPLAY; wineboot -i >>"$log" 2>&1; wineserver -w) || true
     [ -f "$WINEPREFIX/system.reg" ] || { echo "setup: the Wine prefix could not be created, see $log" >&2; exit 1; }
   fi

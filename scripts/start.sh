@@ -12,20 +12,18 @@ fi
 cmake --build build/win -j "$(nproc)" --target quarvex >build/build-quarvex.log 2>&1 \
   || { tail -n 60 build/build-quarvex.log; exit 1; }
 exe=$root/build/win/shell/quarvex.exe
-export WINEPREFIX=$root/build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source scripts/common.sh
+export WINEPREFIX=$wineprefix_display
 
 if [ -n "${DISPLAY:-}" ]; then
   exec wine "$exe" "$@"
 fi
 
 shot=$root/build/quarvex-start.png
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>build/start.display 2>/dev/null &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 100); do [ -s build/start.display ] && break; sleep 0.1; done
-export DISPLAY=:$(cat build/start.display)
+start_xvfb build/start.display
+trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
 
-wine "$exe" "$@" &
+wine "$exe" "$@" 2>/dev/null &
 program=$!
 window=""
 for _ in $(seq 600); do

@@ -26,22 +26,19 @@ mkdir -p build/all
 } > build/all/CTestTestfile.cmake
 
 # One virtual display for the window tests, and a Wine server kept up for the whole run.
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source scripts/common.sh
 export QUARVEX_SCREENSHOTS=$root/build/screenshots
 mkdir -p "$QUARVEX_SCREENSHOTS"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>build/xvfb.display 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s build/xvfb.display ] && break; sleep 0.1; done
-export DISPLAY=:$(cat build/xvfb.display)
+start_xvfb build/xvfb.display
 # Wine's own background processes (desktop, services) are started here, with their output on
 # /dev/null: started by a test, they would keep its output pipe open and ctest would wait on it.
-prefixes=("$root/build/wineprefix" "$root/build/wineprefix-headless")
+prefixes=("$wineprefix_display" "$wineprefix_headless")
 for p in "${prefixes[@]}"; do WINEPREFIX=$p wineserver -p 2>/dev/null || true; done
 WINEPREFIX=${prefixes[0]} wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 (unset DISPLAY; WINEPREFIX=${prefixes[1]} wine cmd /c exit </dev/null >/dev/null 2>&1) || true
 cleanup() {
   for p in "${prefixes[@]}"; do WINEPREFIX=$p wineserver -k 2>/dev/null || true; done
-  kill "$xvfb" 2>/dev/null || true
+  kill "$xvfb_pid" 2>/dev/null || true
 }
 trap cleanup EXIT
 
