@@ -6,7 +6,7 @@
 #include <set>
 
 #include "controls/OwnerDrawMenuPictures.h"
-#include "framework/win/afxcore.h"
+#include "framework/win/AfxCore.h"
 
 IMPLEMENT_DYNAMIC(COwnerDrawMenu, CMenu)
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "controls/OwnerDrawMenuLogic.h"
-#include "framework/win/menu.h"
+#include "framework/win/Menu.h"
 
 // The record of one owner-drawn item (the item's data).
 struct COwnerDrawItem {

@@ -3,9 +3,9 @@
 
 #include "controls/OwnerDrawMenu.h"
 #include "controls/OwnerDrawMenuPictures.h"
-#include "framework/win/afxcore.h"
-#include "framework/win/cmdui.h"
-#include "framework/win/wnd.h"
+#include "framework/win/AfxCore.h"
+#include "framework/win/CmdUI.h"
+#include "framework/win/Wnd.h"
 
 using odmenu::Darken;
 using odmenu::Lighten;

@@ -1,7 +1,7 @@
 #include "controls/OwnerDrawMenuPictures.h"
 
 #include "controls/OwnerDrawMenu.h"
-#include "framework/win/afxcore.h"
+#include "framework/win/AfxCore.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/win/app.h"
+#include "framework/win/WinApp.h"
 
 using sizingbar::RowEntry;
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "controls/SizingControlBarLayout.h"
-#include "framework/win/bar.h"
+#include "framework/win/ControlBar.h"
 
 class CSizingControlBar : public CControlBar {
   DECLARE_DYNAMIC(CSizingControlBar)

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "framework/win/appids.h"
-#include "framework/win/doctemplate.h"
-#include "framework/win/seams.h"
+#include "framework/win/FrameworkIds.h"
+#include "framework/win/DocTemplate.h"
+#include "framework/win/TestSeams.h"
 #include "shell/DocManagerFilter.h"
 
 IMPLEMENT_DYNAMIC(CFileDialogEx, CFileDialog)

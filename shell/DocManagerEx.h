@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "framework/base/arrays.h"
-#include "framework/win/commondialogs.h"
-#include "framework/win/docmanager.h"
+#include "framework/base/Arrays.h"
+#include "framework/win/CommonDialogs.h"
+#include "framework/win/DocManager.h"
 
 // The file dialog of the program: the platform's own OPENFILENAME, a file buffer large
 // enough for any proposed name, and dialog errors reported rather than taken for Cancel.

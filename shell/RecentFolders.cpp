@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "framework/win/cmdui.h"
-#include "framework/win/docmanager.h"
-#include "framework/win/menu.h"
+#include "framework/win/CmdUI.h"
+#include "framework/win/DocManager.h"
+#include "framework/win/Menu.h"
 #include "shell/RecentFoldersLogic.h"
 
 CMruFileList::CMruFileList(UINT firstId, LPCSTR section, LPCSTR entryFormat, AcceptFn accept,

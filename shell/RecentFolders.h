@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "framework/win/app.h"
-#include "framework/win/apprecent.h"
-#include "framework/win/cmdtarget.h"
+#include "framework/win/WinApp.h"
+#include "framework/win/RecentFileList.h"
+#include "framework/win/CmdTarget.h"
 
 class CMruFileList : public CRecentFileList {
  public:

@@ -1,8 +1,8 @@
 #include "shell/WindowTabs.h"
 
-#include "core/registry/registrykey.h"
-#include "framework/win/dc.h"
-#include "framework/win/menu.h"
+#include "core/registry/RegistryKey.h"
+#include "framework/win/DeviceContext.h"
+#include "framework/win/Menu.h"
 #include "shell/WindowTabsPaint.h"
 
 namespace {

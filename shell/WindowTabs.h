@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "framework/win/bartabctrl.h"
-#include "framework/win/frame.h"
+#include "framework/win/TabCtrl.h"
+#include "framework/win/FrameWnd.h"
 #include "shell/WindowTabsLogic.h"
 #include "shell/WindowTabsPaint.h"
 

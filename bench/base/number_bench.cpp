@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "framework/base/numbertext.h"
+#include "framework/base/NumberText.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <cmath>
 #include <memory>
 
-#include "chart/core/chartdata.h"
-#include "chart/core/chartids.h"
-#include "chart/core/chartstyle.h"
+#include "chart/core/ChartData.h"
+#include "chart/core/ChartIds.h"
+#include "chart/core/ChartStyle.h"
 
 namespace qxchart {
 

@@ -2,8 +2,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/chart/bench_chart.h"
-#include "chart/core/chartmodel.h"
-#include "chart/core/chartscene.h"
+#include "chart/core/ChartModel.h"
+#include "chart/core/ChartScene.h"
 #include "tests/chart/core_fakeenv.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "bench/chart/bench_chart.h"
-#include "chart/chart.h"
-#include "chart/gdiobjects.h"
+#include "chart/Chart.h"
+#include "chart/ChartGdiObjects.h"
 
 namespace qxchart {
 namespace {

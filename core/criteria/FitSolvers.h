@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "framework/base/wintypes.h"
+#include "framework/base/WinTypes.h"
 
 // ---------------------------------------------------------------------------
 // Levenberg-Marquardt

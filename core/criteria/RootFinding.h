@@ -7,7 +7,7 @@
 #include <cfloat>
 #include <cmath>
 
-#include "framework/base/wintypes.h"
+#include "framework/base/WinTypes.h"
 
 // Widens [*x1, *x2] until f changes sign: up to 50 times the end with the
 // smaller |f| moves outward by 1.6 times the width. TRUE when a sign change

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "framework/base/cstring.h"
-#include "framework/base/wintypes.h"
+#include "framework/base/CString.h"
+#include "framework/base/WinTypes.h"
 
 // Unit system of every stress, length and unit weight a model holds.
 enum UnitsType {

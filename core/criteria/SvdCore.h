@@ -2,7 +2,7 @@
 // limit (CStrengthCriterion::SvdDecompose uses 30).
 #pragma once
 
-#include "framework/base/wintypes.h"
+#include "framework/base/WinTypes.h"
 
 // u: n x m row-major (1 <= m <= 3), replaced by U (n x m); w: m singular
 // values (not sorted, all >= 0); v: m x m row-major V, so that

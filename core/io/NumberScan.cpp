@@ -1,7 +1,7 @@
 #include "core/io/NumberScan.h"
 
 #include "core/io/TextCursor.h"
-#include "framework/base/numbertext.h"
+#include "framework/base/NumberText.h"
 
 bool ConvertIntToken(const char* token, size_t length, int& value) {
   std::string text(token, length);

@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "framework/base/file.h"
+#include "framework/base/File.h"
 
 const char kSaveOpenFailedText[] = "Could not open file for writing";
 const char kSaveWriteFailedText[] =

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "framework/base/cstring.h"
-#include "framework/base/wintypes.h"
+#include "framework/base/CString.h"
+#include "framework/base/WinTypes.h"
 
 // The steps of a save, for the test seam below.
 enum class SafeSaveStep { CreateTemporary, Write, Close, Replace };

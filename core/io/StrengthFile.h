@@ -12,8 +12,8 @@
 #include "core/criteria/MohrCoulombCriterion.h"
 #include "core/criteria/PowerCurveCriterion.h"
 #include "core/io/TextCursor.h"
-#include "framework/base/cstring.h"
-#include "framework/base/file.h"
+#include "framework/base/CString.h"
+#include "framework/base/File.h"
 
 struct CriterionSection;
 

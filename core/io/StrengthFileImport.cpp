@@ -4,7 +4,7 @@
 #include "core/io/NumberScan.h"
 #include "core/io/ProjectSections.h"
 #include "core/io/StrengthFile.h"
-#include "framework/base/numbertext.h"
+#include "framework/base/NumberText.h"
 
 namespace {
 

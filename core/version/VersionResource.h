@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "framework/base/cstring.h"
+#include "framework/base/CString.h"
 
 // "%u.%u%u%u" of the product version in the version resource of module (the
 // program when NULL), with " Beta" for a pre-release build when preRelease is

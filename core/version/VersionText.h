@@ -2,8 +2,8 @@
 // version resource of a module is in VersionResource.h (Windows only).
 #pragma once
 
-#include "framework/base/cstring.h"
-#include "framework/base/wintypes.h"
+#include "framework/base/CString.h"
+#include "framework/base/WinTypes.h"
 
 // Bit of the fixed file flags that marks a pre-release build.
 const DWORD kVersionFlagPrerelease = 0x00000002L;

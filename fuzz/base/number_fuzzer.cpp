@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "framework/base/numbertext.h"
+#include "framework/base/NumberText.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <memory>
 
-#include "chart/core/chartdata.h"
+#include "chart/core/ChartData.h"
 
 namespace qxchart {
 

@@ -2,7 +2,7 @@
 #ifndef QUARVEX_TESTS_CHART_CORE_FAKEENV_H
 #define QUARVEX_TESTS_CHART_CORE_FAKEENV_H
 
-#include "chart/core/chartmodel.h"
+#include "chart/core/ChartModel.h"
 
 namespace qxchart {
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "chart/core/chartmodel.h"
-#include "chart/core/chartscale.h"
+#include "chart/core/ChartModel.h"
+#include "chart/core/ChartScale.h"
 #include "tests/chart/chart_testdata.h"
 #include "tests/chart/core_fakeenv.h"
 

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <limits>
 
-#include "chart/core/chartclip.h"
-#include "chart/core/chartfontdesc.h"
-#include "chart/core/chartscale.h"
-#include "chart/core/chartstyle.h"
+#include "chart/core/ChartClip.h"
+#include "chart/core/ChartFontDesc.h"
+#include "chart/core/ChartScale.h"
+#include "chart/core/ChartStyle.h"
 
 namespace qxchart {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "chart/core/chartscene.h"
+#include "chart/core/ChartScene.h"
 #include "tests/chart/chart_testdata.h"
 #include "tests/chart/core_fakeenv.h"
 

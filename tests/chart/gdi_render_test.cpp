@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "chart/chart.h"
-#include "chart/chart2d.h"
+#include "chart/Chart.h"
+#include "chart/Chart2D.h"
 #include "tests/chart/chart_testdata.h"
 #include "tests/chart/gdi_canvas.h"
 

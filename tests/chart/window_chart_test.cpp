@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "chart/chart2d.h"
+#include "chart/Chart2D.h"
 #include "tests/chart/gdi_canvas.h"
 #include "tests/support/screenshot.h"
 

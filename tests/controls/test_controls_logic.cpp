@@ -5,10 +5,10 @@
 #include <cmath>
 #include <limits>
 
-#include "controls/colourpopuplogic.h"
-#include "controls/realspinlogic.h"
-#include "controls/tipslogic.h"
-#include "framework/base/numbertext.h"
+#include "controls/ColourPopupLogic.h"
+#include "controls/RealSpinCtrlLogic.h"
+#include "controls/TipsDialogLogic.h"
+#include "framework/base/NumberText.h"
 
 namespace {
 

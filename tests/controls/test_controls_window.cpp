@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "controls/colourpicker.h"
-#include "controls/colourpopup.h"
-#include "controls/groupswitcher.h"
-#include "controls/realspin.h"
-#include "controls/tipsdialog.h"
+#include "controls/ColourPicker.h"
+#include "controls/ColourPopup.h"
+#include "controls/ControlGroupSwitcher.h"
+#include "controls/RealSpinCtrl.h"
+#include "controls/TipsDialog.h"
 #include "tests/controls/testcontrols.h"
 
 namespace {

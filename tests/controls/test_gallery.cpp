@@ -1,9 +1,9 @@
 // A dialog holding a real spin, a flat combo and a colour picker, shown and photographed.
 #include <gtest/gtest.h>
 
-#include "controls/colourpicker.h"
-#include "controls/flatcombo.h"
-#include "controls/realspin.h"
+#include "controls/ColourPicker.h"
+#include "controls/FlatComboBox.h"
+#include "controls/RealSpinCtrl.h"
 #include "tests/controls/testcontrols.h"
 #include "tests/support/screenshot.h"
 

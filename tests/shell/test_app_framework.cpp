@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "framework/win/app.h"
-#include "framework/win/cmdui.h"
-#include "framework/win/doc.h"
-#include "framework/win/docmanager.h"
-#include "framework/win/doctemplate.h"
-#include "framework/win/mdi.h"
-#include "framework/win/menu.h"
-#include "framework/win/seams.h"
-#include "framework/win/view.h"
+#include "framework/win/WinApp.h"
+#include "framework/win/CmdUI.h"
+#include "framework/win/Document.h"
+#include "framework/win/DocManager.h"
+#include "framework/win/DocTemplate.h"
+#include "framework/win/MDIFrames.h"
+#include "framework/win/Menu.h"
+#include "framework/win/TestSeams.h"
+#include "framework/win/View.h"
 #include "tests/shell/mdiapp/mdiappres.h"
 
 namespace {

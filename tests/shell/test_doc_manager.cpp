@@ -7,8 +7,8 @@
 
 #include <cstring>
 
-#include "framework/win/doctemplate.h"
-#include "framework/win/seams.h"
+#include "framework/win/DocTemplate.h"
+#include "framework/win/TestSeams.h"
 #include "shell/DocManagerEx.h"
 
 namespace {

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "core/registry/registrykey.h"
-#include "framework/win/seams.h"
+#include "core/registry/RegistryKey.h"
+#include "framework/win/TestSeams.h"
 #include "tests/shell/mdiapp/mdiapp.h"
 #include "tests/support/screenshot.h"
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/win/appids.h"
-#include "framework/win/cmdui.h"
-#include "framework/win/menu.h"
+#include "framework/win/FrameworkIds.h"
+#include "framework/win/CmdUI.h"
+#include "framework/win/Menu.h"
 #include "shell/RecentFolders.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "core/registry/registrykey.h"
+#include "core/registry/RegistryKey.h"
 
 namespace {
 

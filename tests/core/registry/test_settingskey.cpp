@@ -8,8 +8,8 @@
 #include <limits>
 #include <string>
 
-#include "core/registry/memorysettingsstore.h"
-#include "core/registry/settingskey.h"
+#include "core/registry/MemorySettingsStore.h"
+#include "core/registry/SettingsKey.h"
 
 namespace {
 

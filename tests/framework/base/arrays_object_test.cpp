@@ -1,6 +1,6 @@
-#include "framework/base/arrays.h"
-#include "framework/base/exception.h"
-#include "framework/base/object.h"
+#include "framework/base/Arrays.h"
+#include "framework/base/Exception.h"
+#include "framework/base/Object.h"
 
 #include <gtest/gtest.h>
 

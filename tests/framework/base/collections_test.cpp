@@ -1,4 +1,4 @@
-#include "framework/base/collections.h"
+#include "framework/base/Collections.h"
 
 #include <gtest/gtest.h>
 

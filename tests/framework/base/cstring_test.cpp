@@ -1,4 +1,4 @@
-#include "framework/base/cstring.h"
+#include "framework/base/CString.h"
 
 #include <gtest/gtest.h>
 

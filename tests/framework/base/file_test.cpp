@@ -1,4 +1,4 @@
-#include "framework/base/file.h"
+#include "framework/base/File.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "framework/base/numbertext.h"
+#include "framework/base/NumberText.h"
 
 #include <gtest/gtest.h>
 

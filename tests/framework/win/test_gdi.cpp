@@ -1,7 +1,7 @@
 // GDI wrappers on memory device contexts (no display needed).
 #include <gtest/gtest.h>
 
-#include "framework/win/afxwin.h"
+#include "framework/win/AfxWin.h"
 
 namespace {
 

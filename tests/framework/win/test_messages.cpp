@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/win/afxwin.h"
+#include "framework/win/AfxWin.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "tests/shell/mdiapp/mdiapp.h"
 
-#include "framework/win/dc.h"
+#include "framework/win/DeviceContext.h"
 
 namespace mdiapp {
 

@@ -1,0 +1,22 @@
+// Everything of the window framework in one include.
+#pragma once
+
+#include "framework/base/Arrays.h"
+#include "framework/base/CString.h"
+#include "framework/base/Exception.h"
+#include "framework/base/Object.h"
+#include "framework/win/AfxCore.h"
+#include "framework/win/CmdTarget.h"
+#include "framework/win/CommonDialogs.h"
+#include "framework/win/ControlWrappers.h"
+#include "framework/win/DeviceContext.h"
+#include "framework/win/DataExchange.h"
+#include "framework/win/Dialog.h"
+#include "framework/win/GdiObjects.h"
+#include "framework/win/Geometry.h"
+#include "framework/win/ImageList.h"
+#include "framework/win/Menu.h"
+#include "framework/win/MessageMap.h"
+#include "framework/win/PropertySheet.h"
+#include "framework/win/TestSeams.h"
+#include "framework/win/Wnd.h"

@@ -1,0 +1,3 @@
+#include "framework/win/TabCtrl.h"
+
+IMPLEMENT_DYNAMIC(CTabCtrl, CWnd)

@@ -1,0 +1,123 @@
+// The test seams and their real implementations.
+#include "framework/win/TestSeams.h"
+
+#include <shellapi.h>
+
+#include "framework/win/AfxCore.h"
+
+namespace {
+
+int RealMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+  return ::MessageBoxA(owner, text, caption, type);
+}
+
+BOOL RealFileDialog(OPENFILENAMEA* ofn, BOOL open) {
+  return open ? ::GetOpenFileNameA(ofn) : ::GetSaveFileNameA(ofn);
+}
+
+BOOL RealColorDialog(CHOOSECOLORA* cc) {
+  return ::ChooseColorA(cc);
+}
+
+HINSTANCE RealShellExecute(HWND owner, LPCSTR operation, LPCSTR file, LPCSTR parameters,
+                           LPCSTR directory, INT show) {
+  return ::ShellExecuteA(owner, operation, file, parameters, directory, show);
+}
+
+void RealClock(SYSTEMTIME* localTime) {
+  ::GetLocalTime(localTime);
+}
+
+AfxMessageBoxSeam g_messageBox = RealMessageBox;
+AfxModalDialogSeam g_modalDialog = nullptr;
+AfxFileDialogSeam g_fileDialog = RealFileDialog;
+AfxColorDialogSeam g_colorDialog = RealColorDialog;
+AfxShellExecuteSeam g_shellExecute = RealShellExecute;
+AfxHelpSeam g_help = AfxDefaultHelp;
+AfxClockSeam g_clock = RealClock;
+
+template <class Fn>
+Fn Swap(Fn& slot, Fn seam, Fn real) {
+  Fn old = slot;
+  slot = seam ? seam : real;
+  return old;
+}
+
+}  // namespace
+
+AfxMessageBoxSeam AfxSetMessageBoxSeam(AfxMessageBoxSeam s) {
+  return Swap(g_messageBox, s, RealMessageBox);
+}
+AfxModalDialogSeam AfxSetModalDialogSeam(AfxModalDialogSeam s) {
+  AfxModalDialogSeam old = g_modalDialog;
+  g_modalDialog = s;
+  return old;
+}
+AfxFileDialogSeam AfxSetFileDialogSeam(AfxFileDialogSeam s) {
+  return Swap(g_fileDialog, s, RealFileDialog);
+}
+AfxColorDialogSeam AfxSetColorDialogSeam(AfxColorDialogSeam s) {
+  return Swap(g_colorDialog, s, RealColorDialog);
+}
+AfxShellExecuteSeam AfxSetShellExecuteSeam(AfxShellExecuteSeam s) {
+  return Swap(g_shellExecute, s, RealShellExecute);
+}
+AfxHelpSeam AfxSetHelpSeam(AfxHelpSeam s) {
+  return Swap(g_help, s, AfxDefaultHelp);
+}
+AfxClockSeam AfxSetClockSeam(AfxClockSeam s) {
+  return Swap(g_clock, s, RealClock);
+}
+
+int AfxShowMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+  return g_messageBox(owner, text, caption, type);
+}
+
+void AfxRunModalDialogSeam(CDialog* dialog) {
+  if (g_modalDialog) g_modalDialog(dialog);
+}
+
+BOOL AfxRunFileDialog(OPENFILENAMEA* ofn, BOOL open) {
+  return g_fileDialog(ofn, open);
+}
+
+BOOL AfxRunColorDialog(CHOOSECOLORA* cc) {
+  return g_colorDialog(cc);
+}
+
+HINSTANCE AfxShellExecute(HWND owner, LPCSTR operation, LPCSTR file, LPCSTR parameters,
+                          LPCSTR directory, INT show) {
+  return g_shellExecute(owner, operation, file, parameters, directory, show);
+}
+
+BOOL AfxRunHelp(HWND owner, DWORD_PTR data, UINT command) {
+  return g_help(owner, data, command);
+}
+
+void AfxGetLocalTime(SYSTEMTIME* localTime) {
+  g_clock(localTime);
+}
+
+CString AfxHelpTopicFile(DWORD_PTR topic) {
+  CString path = AfxGetModuleFileName(NULL);
+  int slash = path.ReverseFind('\\');
+  path = slash >= 0 ? path.Left(slash + 1) : CString();
+  CString name;
+  name.Format("help\\%llu.htm", static_cast<unsigned long long>(topic));
+  return path + name;
+}
+
+BOOL AfxDefaultHelp(HWND owner, DWORD_PTR data, UINT command) {
+  if (command != HELP_CONTEXT) return TRUE;
+  CString file = AfxHelpTopicFile(data);
+  DWORD attributes = ::GetFileAttributesA(file);
+  if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    HINSTANCE result = AfxShellExecute(owner, "open", file, NULL, NULL, SW_SHOWNORMAL);
+    if (reinterpret_cast<INT_PTR>(result) > 32) return TRUE;
+  }
+  CString text;
+  text.Format("Help for this topic (%llu) is not installed.",
+              static_cast<unsigned long long>(data));
+  AfxShowMessageBox(owner, text, AfxGetMessageBoxCaption(), MB_OK | MB_ICONINFORMATION);
+  return FALSE;
+}

@@ -1,0 +1,166 @@
+#include "framework/win/View.h"
+
+#include <vector>
+
+#include "framework/win/CmdUI.h"
+#include "framework/win/DeviceContext.h"
+#include "framework/win/Document.h"
+#include "framework/win/FrameWnd.h"
+
+IMPLEMENT_DYNAMIC(CView, CWnd)
+
+BEGIN_MESSAGE_MAP(CView, CWnd)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_PAINT()
+ON_WM_MOUSEACTIVATE()
+END_MESSAGE_MAP()
+
+CView::CView() = default;
+
+CView::~CView() {
+  if (m_pDocument) m_pDocument->RemoveView(this);
+}
+
+CFrameWnd* CView::GetParentFrame() const {
+  return m_hWnd ? CFrameWnd::GetParentFrameOf(m_hWnd) : nullptr;
+}
+
+BOOL CView::PreCreateWindow(CREATESTRUCTA& cs) {
+  if (!cs.lpszClass)
+    cs.lpszClass =
+        AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, ::LoadCursor(nullptr, IDC_ARROW),
+                            reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+  cs.style |= WS_CLIPSIBLINGS;
+  return CWnd::PreCreateWindow(cs);
+}
+
+int CView::OnCreate(LPCREATESTRUCT lpcs) {
+  if (CWnd::OnCreate(lpcs) == -1) return -1;
+  // Forms are dialogs, whose creation parameters are not a create context.
+  CCreateContext* context = IsKindOf(RUNTIME_CLASS(CFormView))
+                                ? nullptr
+                                : static_cast<CCreateContext*>(lpcs->lpCreateParams);
+  if (context && context->m_pCurrentDoc) context->m_pCurrentDoc->AddView(this);
+  return 0;
+}
+
+void CView::OnDestroy() {
+  CFrameWnd* frame = GetParentFrame();
+  if (frame && frame->GetActiveView() == this) frame->SetActiveView(nullptr, FALSE);
+  CWnd::OnDestroy();
+}
+
+void CView::PostNcDestroy() {
+  CDocument* doc = m_pDocument;
+  if (doc) doc->RemoveView(this);
+  delete this;
+}
+
+void CView::OnPaint() {
+  CPaintDC dc(this);
+  OnDraw(&dc);
+}
+
+int CView::OnMouseActivate(CWnd* desktop, UINT hitTest, UINT message) {
+  int result = CWnd::OnMouseActivate(desktop, hitTest, message);
+  if (result == MA_NOACTIVATE || result == MA_NOACTIVATEANDEAT) return result;
+  CFrameWnd* frame = GetParentFrame();
+  if (frame && frame->GetActiveView() != this) frame->SetActiveView(this);
+  return result;
+}
+
+void CView::OnInitialUpdate() {
+  OnUpdate(nullptr, 0, nullptr);
+}
+
+void CView::OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) {
+  (void)sender, (void)hint, (void)hintObject;
+  if (m_hWnd) Invalidate(TRUE);
+}
+
+void CView::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView) {
+  (void)deactiveView;
+  if (activate && activateView == this && m_hWnd && ::GetFocus() != m_hWnd &&
+      !::IsChild(m_hWnd, ::GetFocus()))
+    ::SetFocus(m_hWnd);
+}
+
+BOOL CView::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* info) {
+  if (AfxCmdHandled(CWnd::OnCmdMsg(id, code, extra, info), code, extra)) return TRUE;
+  return m_pDocument && AfxRouteCmdMsg(m_pDocument, id, code, extra, info);
+}
+
+// ---- CFormView ------------------------------------------------------------------------------
+
+IMPLEMENT_DYNAMIC(CFormView, CView)
+
+CFormView::CFormView(UINT templateId) : m_lpszTemplateName(MAKEINTRESOURCEA(templateId)) {}
+CFormView::CFormView(LPCSTR templateName) : m_lpszTemplateName(templateName) {}
+
+namespace {
+INT_PTR CALLBACK FormDialogProc(HWND, UINT message, WPARAM, LPARAM) {
+  return message == WM_INITDIALOG;
+}
+
+// Style field of a DLGTEMPLATE or DLGTEMPLATEEX.
+DWORD* TemplateStyle(std::vector<BYTE>& t) {
+  if (t.size() >= 16 && t[0] == 1 && t[1] == 0 && t[2] == 0xFF && t[3] == 0xFF)
+    return reinterpret_cast<DWORD*>(t.data() + 12);
+  return t.size() >= 4 ? reinterpret_cast<DWORD*>(t.data()) : nullptr;
+}
+}  // namespace
+
+BOOL CFormView::Create(LPCSTR, LPCSTR, DWORD style, const RECT& rect, CWnd* parent, UINT id,
+                       LPVOID createContext) {
+  HINSTANCE inst = AfxFindResourceHandle(m_lpszTemplateName, RT_DIALOG);
+  HRSRC res = ::FindResourceA(inst, m_lpszTemplateName, RT_DIALOG);
+  HGLOBAL mem = res ? ::LoadResource(inst, res) : nullptr;
+  const BYTE* data = mem ? static_cast<const BYTE*>(::LockResource(mem)) : nullptr;
+  if (!data) return FALSE;
+  // A private copy made into a visible child without caption or frame.
+  std::vector<BYTE> copy(data, data + ::SizeofResource(inst, res));
+  DWORD* st = TemplateStyle(copy);
+  if (!st) return FALSE;
+  *st &= ~static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | DS_MODALFRAME |
+                             WS_VISIBLE);
+  *st |= WS_CHILD | (style & (WS_VISIBLE | WS_BORDER | WS_CLIPCHILDREN | WS_CLIPSIBLINGS));
+
+  // The create context reaches OnCreate through the creation parameters of CREATESTRUCT,
+  // which a dialog does not have: the view joins its document here instead.
+  CCreateContext* context = static_cast<CCreateContext*>(createContext);
+  AfxHookWindowCreate(this);
+  HWND h =
+      ::CreateDialogIndirectParamA(inst, reinterpret_cast<LPCDLGTEMPLATEA>(copy.data()),
+                                   parent ? parent->GetSafeHwnd() : nullptr, FormDialogProc, 0);
+  AfxUnhookWindowCreate();
+  if (!h) return FALSE;
+  if (m_hWnd != h && !AttachAndSubclass(h)) {
+    ::DestroyWindow(h);
+    return FALSE;
+  }
+  ::SetWindowLongPtrA(h, GWLP_ID, id);
+  RECT rc;
+  ::GetWindowRect(h, &rc);
+  m_sizeTemplate.cx = rc.right - rc.left;
+  m_sizeTemplate.cy = rc.bottom - rc.top;
+  if (rect.right > rect.left || rect.bottom > rect.top)
+    ::MoveWindow(h, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, FALSE);
+  if (context && context->m_pCurrentDoc) context->m_pCurrentDoc->AddView(this);
+  if (style & WS_VISIBLE) ::ShowWindow(h, SW_SHOWNOACTIVATE);
+  return TRUE;
+}
+
+void CFormView::OnInitialUpdate() {
+  UpdateData(FALSE);
+  CView::OnInitialUpdate();
+}
+
+BOOL CFormView::PreTranslateMessage(MSG* msg) {
+  if (CView::PreTranslateMessage(msg)) return TRUE;
+  // Keyboard navigation between the form's controls.
+  if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST && m_hWnd &&
+      (msg->hwnd == m_hWnd || ::IsChild(m_hWnd, msg->hwnd)))
+    return ::IsDialogMessageA(m_hWnd, msg);
+  return FALSE;
+}

@@ -1,3 +1,0 @@
-#include "framework/win/bartabctrl.h"
-
-IMPLEMENT_DYNAMIC(CTabCtrl, CWnd)
