@@ -33,6 +33,25 @@ if(QUARVEX_WIN)
   set(QUARVEX_WINE_RUN ${QUARVEX_ROOT}/scripts/wine-run)
 endif()
 
+# Every library of the program, as one link group: the document, the views and the dialogs call
+# each other. Libraries that do not exist (yet) drop out when the build is generated. Tests that
+# drive the whole program link the same list (with the qx_resources object for the resources).
+set(QUARVEX_PROGRAM_LIBS
+  -Wl,--start-group
+  $<TARGET_NAME_IF_EXISTS:qx_shell> $<TARGET_NAME_IF_EXISTS:qx_document>
+  $<TARGET_NAME_IF_EXISTS:qx_document_logic> $<TARGET_NAME_IF_EXISTS:qx_view>
+  $<TARGET_NAME_IF_EXISTS:qx_view_logic> $<TARGET_NAME_IF_EXISTS:qx_fitdialogs>
+  $<TARGET_NAME_IF_EXISTS:qx_fitdialogs_logic> $<TARGET_NAME_IF_EXISTS:qx_picktables>
+  $<TARGET_NAME_IF_EXISTS:qx_picktables_logic> $<TARGET_NAME_IF_EXISTS:qx_spreadsheet>
+  $<TARGET_NAME_IF_EXISTS:qx_controls> $<TARGET_NAME_IF_EXISTS:qx_controls_logic>
+  $<TARGET_NAME_IF_EXISTS:qx_chart> $<TARGET_NAME_IF_EXISTS:qx_chart_core>
+  $<TARGET_NAME_IF_EXISTS:qx_registry> $<TARGET_NAME_IF_EXISTS:qx_settings>
+  $<TARGET_NAME_IF_EXISTS:qx_version> $<TARGET_NAME_IF_EXISTS:qx_version_text>
+  $<TARGET_NAME_IF_EXISTS:qx_io> $<TARGET_NAME_IF_EXISTS:qx_criteria>
+  $<TARGET_NAME_IF_EXISTS:qx_win> $<TARGET_NAME_IF_EXISTS:qx_base>
+  -Wl,--end-group
+  user32 gdi32 comctl32 comdlg32 shell32 ole32 oleaut32 uuid advapi32 version winspool wininet)
+
 function(quarvex_add_folders)
   foreach(dir ${ARGN})
     if(EXISTS ${QUARVEX_ROOT}/${dir}/CMakeLists.txt)

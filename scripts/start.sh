@@ -9,7 +9,7 @@ bash scripts/setup.sh
 if [ ! -f build/win/CMakeCache.txt ]; then
   cmake --preset win >build/configure-win.log 2>&1 || { cat build/configure-win.log; exit 1; }
 fi
-cmake --build build/win -j "$(nproc)" --target quarvex >build/build-quarvex.log 2>&1 \
+cmake --build build/win -j "${QUARVEX_JOBS:-$(nproc)}" --target quarvex >build/build-quarvex.log 2>&1 \
   || { tail -n 60 build/build-quarvex.log; exit 1; }
 exe=$root/build/win/shell/quarvex.exe
 source scripts/common.sh

@@ -7,7 +7,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 bash scripts/setup.sh
 
-jobs=$(nproc)
+# QUARVEX_JOBS limits parallel compiles and tests (default: every core).
+jobs=${QUARVEX_JOBS:-$(nproc)}
 flavours=(native asan fuzz win)
 for f in "${flavours[@]}"; do
   if [ ! -f "build/$f/CMakeCache.txt" ]; then
