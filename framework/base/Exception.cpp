@@ -7,6 +7,7 @@ IMPLEMENT_DYNAMIC(CException, CObject)
 IMPLEMENT_DYNAMIC(CUserException, CException)
 IMPLEMENT_DYNAMIC(CMemoryException, CException)
 IMPLEMENT_DYNAMIC(CNotSupportedException, CException)
+IMPLEMENT_DYNAMIC(CResourceException, CException)
 IMPLEMENT_DYNAMIC(CFileException, CException)
 
 namespace {
@@ -46,6 +47,11 @@ BOOL CMemoryException::GetErrorMessage(char* buffer, UINT maxChars, UINT* helpCo
 BOOL CNotSupportedException::GetErrorMessage(char* buffer, UINT maxChars, UINT* helpContext) const {
   if (helpContext) *helpContext = 0;
   return CopyMessage("The operation is not supported.", buffer, maxChars);
+}
+
+BOOL CResourceException::GetErrorMessage(char* buffer, UINT maxChars, UINT* helpContext) const {
+  if (helpContext) *helpContext = 0;
+  return CopyMessage("A required resource was unavailable.", buffer, maxChars);
 }
 
 CFileException::CFileException(int cause, LONG osError, const char* fileName)
@@ -143,6 +149,10 @@ void AfxThrowMemoryException() {
 
 void AfxThrowNotSupportedException() {
   throw new CNotSupportedException;
+}
+
+void AfxThrowResourceException() {
+  throw new CResourceException;
 }
 
 void AfxThrowFileException(int cause, LONG osError, const char* fileName) {

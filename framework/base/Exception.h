@@ -36,6 +36,14 @@ class CNotSupportedException : public CException {
   using CException::GetErrorMessage;
 };
 
+// A resource (window class, menu, bitmap, ...) could not be created or loaded.
+class CResourceException : public CException {
+  DECLARE_DYNAMIC(CResourceException)
+ public:
+  BOOL GetErrorMessage(char* buffer, UINT maxChars, UINT* helpContext = nullptr) const override;
+  using CException::GetErrorMessage;
+};
+
 class CFileException : public CException {
   DECLARE_DYNAMIC(CFileException)
  public:
@@ -71,5 +79,6 @@ class CFileException : public CException {
 [[noreturn]] void AfxThrowUserException();
 [[noreturn]] void AfxThrowMemoryException();
 [[noreturn]] void AfxThrowNotSupportedException();
+[[noreturn]] void AfxThrowResourceException();
 [[noreturn]] void AfxThrowFileException(int cause, LONG osError = -1,
                                         const char* fileName = nullptr);

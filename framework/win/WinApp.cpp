@@ -322,6 +322,9 @@ BOOL CWinApp::OnDDECommand(LPCSTR command) {
 HCURSOR CWinApp::LoadCursor(UINT id) const {
   return ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id));
 }
+HCURSOR CWinApp::LoadStandardCursor(LPCSTR name) {
+  return ::LoadCursorA(NULL, name);
+}
 HICON CWinApp::LoadIcon(UINT id) const {
   return ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id));
 }

@@ -92,6 +92,8 @@ class CWinApp : public CCmdTarget {
 
   CWnd* GetMainWnd() const { return m_pMainWnd; }
   HCURSOR LoadCursor(UINT id) const;
+  // A system cursor (IDC_ARROW, IDC_SIZEWE, ...); needs no application object.
+  static HCURSOR LoadStandardCursor(LPCSTR name);
   HICON LoadIcon(UINT id) const;
 
   afx_msg void OnFileNew();

@@ -131,6 +131,13 @@ TEST(CException, ThrownAsPointersWithMessages) {
     EXPECT_STREQ("Cann", tiny);
     e->Delete();
   }
+  try {
+    AfxThrowResourceException();
+  } catch (CException* e) {
+    EXPECT_TRUE(e->IsKindOf(RUNTIME_CLASS(CResourceException)));
+    EXPECT_FALSE(e->GetErrorMessage().IsEmpty());
+    e->Delete();
+  }
   CUserException plain;
   EXPECT_TRUE(plain.GetErrorMessage().IsEmpty());
 }
