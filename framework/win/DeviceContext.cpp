@@ -8,6 +8,7 @@ IMPLEMENT_DYNAMIC(CDC, CObject)
 IMPLEMENT_DYNAMIC(CPaintDC, CDC)
 IMPLEMENT_DYNAMIC(CClientDC, CDC)
 IMPLEMENT_DYNAMIC(CWindowDC, CDC)
+IMPLEMENT_DYNAMIC(CMetaFileDC, CDC)
 
 CDC::~CDC() {
   if (m_bOwnsDC && m_hDC) ::DeleteDC(m_hDC);
@@ -25,6 +26,7 @@ BOOL CDC::Attach(HDC hDC) {
   if (!hDC || m_hDC) return FALSE;
   m_hDC = m_hAttribDC = hDC;
   m_bOwnsDC = TRUE;
+  m_bPrinting = ::GetDeviceCaps(hDC, TECHNOLOGY) == DT_RASPRINTER;
   return TRUE;
 }
 
@@ -32,7 +34,20 @@ HDC CDC::Detach() {
   HDC hDC = m_hDC;
   m_hDC = m_hAttribDC = NULL;
   m_bOwnsDC = FALSE;
+  m_bPrinting = FALSE;
   return hDC;
+}
+
+HGDIOBJ CDC::SelectObject(HGDIOBJ h) {
+  HGDIOBJ old = NULL;
+  if (m_hDC && m_hDC != m_hAttribDC) old = ::SelectObject(m_hDC, h);
+  if (m_hAttribDC) old = ::SelectObject(m_hAttribDC, h);
+  return old;
+}
+
+int CDC::SetMapMode(int mode) {
+  if (m_hAttribDC && m_hAttribDC != m_hDC) ::SetMapMode(m_hAttribDC, mode);
+  return ::SetMapMode(m_hDC, mode);
 }
 
 BOOL CDC::DeleteDC() {
@@ -113,4 +128,64 @@ CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd()) {
 CWindowDC::~CWindowDC() {
   ::ReleaseDC(m_hWnd, m_hDC);
   Detach();
+}
+
+// ---- CMetaFileDC ----------------------------------------------------------------------------
+
+CMetaFileDC::~CMetaFileDC() {
+  DeleteDC();
+}
+
+BOOL CMetaFileDC::Create(LPCSTR fileName) {
+  if (m_hDC) return FALSE;
+  HDC dc = ::CreateMetaFileA(fileName);
+  if (!dc) return FALSE;
+  // An old-style metafile context answers no queries: it has no attribute context until one
+  // is given.
+  m_hDC = dc;
+  m_hAttribDC = NULL;
+  m_bOwnsDC = TRUE;
+  m_bPrinting = FALSE;
+  m_bEnhanced = FALSE;
+  return TRUE;
+}
+
+BOOL CMetaFileDC::CreateEnhanced(CDC* pDCRef, LPCSTR fileName, LPCRECT bounds,
+                                 LPCSTR description) {
+  if (m_hDC) return FALSE;
+  HDC ref = pDCRef ? pDCRef->m_hAttribDC : NULL;
+  HDC dc = ::CreateEnhMetaFileA(ref, fileName, bounds, description);
+  if (!dc) return FALSE;
+  m_hDC = m_hAttribDC = dc;
+  m_bOwnsDC = TRUE;
+  m_bPrinting = FALSE;
+  m_bEnhanced = TRUE;
+  return TRUE;
+}
+
+HMETAFILE CMetaFileDC::Close() {
+  if (!m_hDC || m_bEnhanced) return NULL;
+  HDC dc = m_hDC;
+  m_hDC = m_hAttribDC = NULL;
+  m_bOwnsDC = FALSE;
+  return ::CloseMetaFile(dc);
+}
+
+HENHMETAFILE CMetaFileDC::CloseEnhanced() {
+  if (!m_hDC || !m_bEnhanced) return NULL;
+  HDC dc = m_hDC;
+  m_hDC = m_hAttribDC = NULL;
+  m_bOwnsDC = FALSE;
+  return ::CloseEnhMetaFile(dc);
+}
+
+BOOL CMetaFileDC::DeleteDC() {
+  if (!m_hDC) return FALSE;
+  // A recording ends by closing it; the metafile nobody took is freed.
+  if (m_bEnhanced) {
+    HENHMETAFILE emf = CloseEnhanced();
+    return emf && ::DeleteEnhMetaFile(emf);
+  }
+  HMETAFILE wmf = Close();
+  return wmf && ::DeleteMetaFile(wmf);
 }

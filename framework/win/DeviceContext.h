@@ -1,6 +1,8 @@
 // Device contexts. CDC keeps an output context (m_hDC) and an attribute context
-// (m_hAttribDC, the same handle unless set apart, as for print previews); queries use the
-// attribute context, drawing the output context.
+// (m_hAttribDC, the same handle unless set apart, as for print previews and metafiles);
+// queries use the attribute context, drawing the output context. Mapping (mode, origins,
+// extents) and selected objects are set on both when they differ, so what is measured agrees
+// with what is drawn.
 #pragma once
 
 #include <windows.h>
@@ -44,7 +46,9 @@ class CDC : public CObject {
   HDC GetSafeHdc() const;
   // A temporary wrapper (valid until AfxDeleteTempMaps) that does not own the handle.
   static CDC* FromHandle(HDC hDC);
-  BOOL Attach(HDC hDC);  // both contexts; the object deletes it on destruction (DeleteDC)
+  // Both contexts; the object deletes it on destruction (DeleteDC). IsPrinting() follows the
+  // device: TRUE for a printer.
+  BOOL Attach(HDC hDC);
   HDC Detach();
   void SetAttribDC(HDC hDC) { m_hAttribDC = hDC; }
   void SetOutputDC(HDC hDC) { m_hDC = hDC; }
@@ -59,33 +63,34 @@ class CDC : public CObject {
   BOOL CreateIC(LPCSTR driver, LPCSTR device, LPCSTR output, const DEVMODEA* init) {
     return Attach(::CreateICA(driver, device, output, init));
   }
-  BOOL DeleteDC();
+  virtual BOOL DeleteDC();
   BOOL IsPrinting() const { return m_bPrinting; }
   int SaveDC() { return ::SaveDC(m_hDC); }
   BOOL RestoreDC(int nSaved) { return ::RestoreDC(m_hDC, nSaved); }
   int GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hAttribDC, nIndex); }
 
   // ---- objects ----
+  // Fonts, pens, brushes and stock objects go into both contexts; the object returned is the
+  // one the attribute context had (the output context's when there is no attribute context).
   CGdiObject* SelectStockObject(int nIndex) {
-    return CGdiObject::FromHandle(::SelectObject(m_hDC, ::GetStockObject(nIndex)));
+    return CGdiObject::FromHandle(SelectObject(::GetStockObject(nIndex)));
   }
-  CPen* SelectObject(CPen* p) {
-    return CPen::FromHandle((HPEN)::SelectObject(m_hDC, p->GetSafeHandle()));
-  }
+  CPen* SelectObject(CPen* p) { return CPen::FromHandle((HPEN)SelectObject(p->GetSafeHandle())); }
   CBrush* SelectObject(CBrush* p) {
-    return CBrush::FromHandle((HBRUSH)::SelectObject(m_hDC, p->GetSafeHandle()));
+    return CBrush::FromHandle((HBRUSH)SelectObject(p->GetSafeHandle()));
   }
   CFont* SelectObject(CFont* p) {
-    return CFont::FromHandle((HFONT)::SelectObject(m_hDC, p->GetSafeHandle()));
+    return CFont::FromHandle((HFONT)SelectObject(p->GetSafeHandle()));
   }
+  // A bitmap can be selected into one context only: the output context.
   CBitmap* SelectObject(CBitmap* p) {
     return CBitmap::FromHandle((HBITMAP)::SelectObject(m_hDC, p->GetSafeHandle()));
   }
   int SelectObject(CRgn* p) { return (int)(INT_PTR)::SelectObject(m_hDC, p->GetSafeHandle()); }
   CGdiObject* SelectObject(CGdiObject* p) {
-    return CGdiObject::FromHandle(::SelectObject(m_hDC, p->GetSafeHandle()));
+    return CGdiObject::FromHandle(SelectObject(p->GetSafeHandle()));
   }
-  HGDIOBJ SelectObject(HGDIOBJ h) { return ::SelectObject(m_hDC, h); }
+  HGDIOBJ SelectObject(HGDIOBJ h);
   CPalette* SelectPalette(CPalette* p, BOOL bForceBackground) {
     return CPalette::FromHandle(
         ::SelectPalette(m_hDC, (HPALETTE)p->GetSafeHandle(), bForceBackground));
@@ -112,31 +117,23 @@ class CDC : public CObject {
   int SetStretchBltMode(int mode) { return ::SetStretchBltMode(m_hDC, mode); }
   int SetPolyFillMode(int mode) { return ::SetPolyFillMode(m_hDC, mode); }
 
-  // ---- mapping ----
-  int SetMapMode(int mode) { return ::SetMapMode(m_hDC, mode); }
+  // ---- mapping (set on both contexts; the values returned are the output context's) ----
+  int SetMapMode(int mode);
   int GetMapMode() const { return ::GetMapMode(m_hAttribDC); }
-  CPoint SetWindowOrg(int x, int y) { return qxdc::Previous<POINT>(::SetWindowOrgEx, m_hDC, x, y); }
+  CPoint SetWindowOrg(int x, int y) { return Both<POINT>(::SetWindowOrgEx, x, y); }
   CPoint SetWindowOrg(POINT p) { return SetWindowOrg(p.x, p.y); }
-  CPoint OffsetWindowOrg(int dx, int dy) {
-    return qxdc::Previous<POINT>(::OffsetWindowOrgEx, m_hDC, dx, dy);
-  }
+  CPoint OffsetWindowOrg(int dx, int dy) { return Both<POINT>(::OffsetWindowOrgEx, dx, dy); }
   CPoint GetWindowOrg() const { return qxdc::Query<POINT>(::GetWindowOrgEx, m_hAttribDC); }
-  CPoint SetViewportOrg(int x, int y) {
-    return qxdc::Previous<POINT>(::SetViewportOrgEx, m_hDC, x, y);
-  }
+  CPoint SetViewportOrg(int x, int y) { return Both<POINT>(::SetViewportOrgEx, x, y); }
   CPoint SetViewportOrg(POINT p) { return SetViewportOrg(p.x, p.y); }
-  CPoint OffsetViewportOrg(int dx, int dy) {
-    return qxdc::Previous<POINT>(::OffsetViewportOrgEx, m_hDC, dx, dy);
-  }
+  CPoint OffsetViewportOrg(int dx, int dy) { return Both<POINT>(::OffsetViewportOrgEx, dx, dy); }
   CPoint GetViewportOrg() const { return qxdc::Query<POINT>(::GetViewportOrgEx, m_hAttribDC); }
-  CSize SetWindowExt(int cx, int cy) {
-    return qxdc::Previous<SIZE>(::SetWindowExtEx, m_hDC, cx, cy);
-  }
+  CSize SetWindowExt(int cx, int cy) { return Both<SIZE>(::SetWindowExtEx, cx, cy); }
   CSize SetWindowExt(SIZE s) { return SetWindowExt(s.cx, s.cy); }
-  CSize SetViewportExt(int cx, int cy) {
-    return qxdc::Previous<SIZE>(::SetViewportExtEx, m_hDC, cx, cy);
-  }
+  CSize GetWindowExt() const { return qxdc::Query<SIZE>(::GetWindowExtEx, m_hAttribDC); }
+  CSize SetViewportExt(int cx, int cy) { return Both<SIZE>(::SetViewportExtEx, cx, cy); }
   CSize SetViewportExt(SIZE s) { return SetViewportExt(s.cx, s.cy); }
+  CSize GetViewportExt() const { return qxdc::Query<SIZE>(::GetViewportExtEx, m_hAttribDC); }
   void DPtoLP(LPPOINT p, int n = 1) const { ::DPtoLP(m_hAttribDC, p, n); }
   void DPtoLP(LPRECT r) const { ::DPtoLP(m_hAttribDC, (LPPOINT)r, 2); }
   void LPtoDP(LPPOINT p, int n = 1) const { ::LPtoDP(m_hAttribDC, p, n); }
@@ -249,6 +246,13 @@ class CDC : public CObject {
   }
 
  protected:
+  // Calls an "...Ex" setter on the attribute context (when apart) and the output context.
+  template <class T, class Fn>
+  T Both(Fn fn, int a, int b) {
+    if (m_hAttribDC && m_hAttribDC != m_hDC) qxdc::Previous<T>(fn, m_hAttribDC, a, b);
+    return qxdc::Previous<T>(fn, m_hDC, a, b);
+  }
+
   BOOL m_bOwnsDC = FALSE;
   BOOL m_bTemporary = FALSE;
 };
@@ -285,4 +289,26 @@ class CWindowDC : public CDC {
 
  protected:
   HWND m_hWnd;
+};
+
+// Records drawing into a metafile: enhanced (CreateEnhanced, ended by CloseEnhanced) or
+// old-style (Create, ended by Close). Closing hands the metafile to the caller; a recording
+// that is never closed is closed and freed by DeleteDC or the destructor (deleting an open
+// metafile context would lose it). An old-style recording answers no queries until
+// SetAttribDC gives it a context to measure with; an enhanced one measures on its reference
+// device.
+class CMetaFileDC : public CDC {
+  DECLARE_DYNAMIC(CMetaFileDC)
+ public:
+  CMetaFileDC() = default;
+  ~CMetaFileDC() override;
+
+  BOOL Create(LPCSTR fileName = NULL);
+  BOOL CreateEnhanced(CDC* pDCRef, LPCSTR fileName, LPCRECT bounds, LPCSTR description);
+  HMETAFILE Close();
+  HENHMETAFILE CloseEnhanced();
+  BOOL DeleteDC() override;
+
+ private:
+  BOOL m_bEnhanced = FALSE;
 };

@@ -169,8 +169,8 @@ void CFrameWnd::SetActiveView(CView* view, BOOL notify) {
   CView* old = m_pViewActive;
   if (view == old) return;
   m_pViewActive = view;
-  if (notify && old) old->OnActivateView(FALSE, view, old);
-  if (notify && view) view->OnActivateView(TRUE, view, old);
+  if (notify && old) old->NotifyActivateView(FALSE, view, old);
+  if (notify && view) view->NotifyActivateView(TRUE, view, old);
   if (CFrameWnd* top = GetTopLevelFrame()) top->DelayUpdateFrameTitle();
 }
 
@@ -220,7 +220,7 @@ void CFrameWnd::InitialUpdateFrame(CDocument* doc, BOOL makeVisible) {
       m_pViewActive->OnInitialUpdate();
     }
     ActivateFrame(-1);
-    if (m_pViewActive) m_pViewActive->OnActivateView(TRUE, m_pViewActive, m_pViewActive);
+    if (m_pViewActive) m_pViewActive->NotifyActivateView(TRUE, m_pViewActive, m_pViewActive);
   }
   if (doc) doc->UpdateFrameCounts();
   OnUpdateFrameTitle(TRUE);

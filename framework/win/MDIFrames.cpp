@@ -359,7 +359,8 @@ void CMDIChildWnd::OnUpdateFrameTitle(BOOL addToTitle) {
 void CMDIChildWnd::OnMDIActivate(BOOL activate, CWnd* activateWnd, CWnd* deactivateWnd) {
   CMDIFrameWnd* frame = GetMDIFrame();
   CView* view = GetActiveView();
-  if (view) view->OnActivateView(activate, activate ? view : nullptr, activate ? nullptr : view);
+  if (view)
+    view->NotifyActivateView(activate, activate ? view : nullptr, activate ? nullptr : view);
   (void)deactivateWnd;
   if (!frame) return;
   // Menus and titles follow the active document window.

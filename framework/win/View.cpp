@@ -46,8 +46,11 @@ int CView::OnCreate(LPCREATESTRUCT lpcs) {
 }
 
 void CView::OnDestroy() {
+  // A view that goes while active is told so (OnActivateView(FALSE)), whatever order the
+  // windows around it are deactivated and destroyed in: whoever holds on to the active view
+  // or its document lets go of it here.
   CFrameWnd* frame = GetParentFrame();
-  if (frame && frame->GetActiveView() == this) frame->SetActiveView(nullptr, FALSE);
+  if (frame && frame->GetActiveView() == this) frame->SetActiveView(nullptr, TRUE);
   CWnd::OnDestroy();
 }
 
@@ -84,6 +87,12 @@ void CView::OnActivateView(BOOL activate, CView* activateView, CView* deactiveVi
   if (activate && activateView == this && m_hWnd && ::GetFocus() != m_hWnd &&
       !::IsChild(m_hWnd, ::GetFocus()))
     ::SetFocus(m_hWnd);
+}
+
+void CView::NotifyActivateView(BOOL activate, CView* activateView, CView* deactiveView) {
+  if (!activate && !m_bActivationNotified) return;
+  m_bActivationNotified = activate;
+  OnActivateView(activate, activateView, deactiveView);
 }
 
 BOOL CView::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* info) {

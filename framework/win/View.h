@@ -29,6 +29,10 @@ class CView : public CWnd {
   virtual void OnInitialUpdate();
   virtual void OnUpdate(CView* sender, LPARAM hint, CObject* hintObject);
   virtual void OnActivateView(BOOL activate, CView* activateView, CView* deactiveView);
+  // How the framework calls OnActivateView: a view is told it is deactivated once after
+  // being activated, however many of the windows around it report the change (a document
+  // window deactivated, then destroyed).
+  void NotifyActivateView(BOOL activate, CView* activateView, CView* deactiveView);
   virtual void OnActivateFrame(UINT state, CFrameWnd* frame) { (void)state, (void)frame; }
   virtual void OnDraw(CDC* dc) { (void)dc; }
 
@@ -43,6 +47,7 @@ class CView : public CWnd {
   afx_msg int OnMouseActivate(CWnd* desktop, UINT hitTest, UINT message);
 
   CDocument* m_pDocument = nullptr;
+  BOOL m_bActivationNotified = FALSE;  // the last activation told was TRUE
   friend class CDocument;
   DECLARE_MESSAGE_MAP()
 };

@@ -190,6 +190,8 @@ class CWnd : public CCmdTarget {
   int ReleaseDC(CDC* pDC);
   void SetRedraw(BOOL bRedraw = TRUE) { SendMessage(WM_SETREDRAW, bRedraw, 0); }
   void DragAcceptFiles(BOOL bAccept = TRUE) { ::DragAcceptFiles(m_hWnd, bAccept); }
+  // Opens the clipboard for this window (CloseClipboard ends it).
+  BOOL OpenClipboard() { return ::OpenClipboard(m_hWnd); }
 
   // ---- scrolling ----
   void ScrollWindow(int dx, int dy, LPCRECT r = NULL, LPCRECT clip = NULL) {

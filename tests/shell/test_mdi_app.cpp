@@ -337,3 +337,73 @@ TEST_F(MdiApp, ToolBarButtonsAndStatusPromptsFollowTheRouting) {
   EXPECT_STREQ(byWindow.lpszText, "Open");
   ::DestroyWindow(button);
 }
+
+namespace {
+int CountEvents(CAppView* view, ViewEvent::Kind kind) {
+  int n = 0;
+  for (const ViewEvent& e : g_viewEvents)
+    if (e.view == view && e.kind == kind) ++n;
+  return n;
+}
+CAppView* ViewOf(CDocument* doc) {
+  POSITION pos = doc->GetFirstViewPosition();
+  return static_cast<CAppView*>(doc->GetNextView(pos));
+}
+}  // namespace
+
+// A new view is first updated with no sender and no hint; activation follows the document
+// windows, but not the focus going into the side bar's form; a view going away while active
+// is deactivated, so nothing keeps its document.
+TEST_F(MdiApp, ViewsAreUpdatedFirstAndDeactivatedWhenTheyGo) {
+  g_viewEvents.clear();
+  CAppDoc* first = app->NewDocument();
+  Pump();
+  CAppView* view = ViewOf(first);
+  ASSERT_FALSE(g_viewEvents.empty());
+  EXPECT_EQ(g_viewEvents.front().view, view);
+  EXPECT_EQ(g_viewEvents.front().kind, ViewEvent::kUpdate);
+  EXPECT_EQ(g_viewEvents.front().sender, nullptr);
+  EXPECT_EQ(g_viewEvents.front().hint, 0);
+  EXPECT_GE(CountEvents(view, ViewEvent::kActivate), 1);
+
+  // Into the side bar: a click on its edit, then the keyboard focus.
+  g_viewEvents.clear();
+  CWnd* form = frame->m_wndSideBar.GetHostedFrame()->GetActiveView();
+  ASSERT_NE(form, nullptr);
+  HWND edit = ::GetDlgItem(form->m_hWnd, 1001);
+  ASSERT_NE(edit, nullptr);
+  RECT re;
+  ::GetWindowRect(edit, &re);
+  ::SetForegroundWindow(frame->m_hWnd);
+  ::SetCursorPos((re.left + re.right) / 2, (re.top + re.bottom) / 2);
+  INPUT click[2] = {};
+  click[0].type = click[1].type = INPUT_MOUSE;
+  click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  ::SendInput(2, click, sizeof(INPUT));
+  Pump();
+  ::SetFocus(edit);
+  Pump();
+  EXPECT_EQ(::GetFocus(), edit);
+  EXPECT_EQ(CountEvents(view, ViewEvent::kDeactivate), 0);
+  EXPECT_EQ(frame->GetActiveDocument(), first);
+
+  // Another document's window takes over; closing it brings the first back.
+  CAppDoc* second = app->NewDocument();
+  Pump();
+  CAppView* other = ViewOf(second);
+  EXPECT_GE(CountEvents(view, ViewEvent::kDeactivate), 1);
+  EXPECT_GE(CountEvents(other, ViewEvent::kActivate), 1);
+  g_viewEvents.clear();
+  other->GetParentFrame()->SendMessage(WM_CLOSE);
+  Pump();
+  EXPECT_EQ(CountEvents(other, ViewEvent::kDeactivate), 1);
+  EXPECT_GE(CountEvents(view, ViewEvent::kActivate), 1);
+
+  // The last view goes: it is deactivated once.
+  g_viewEvents.clear();
+  view->GetParentFrame()->SendMessage(WM_CLOSE);
+  Pump();
+  EXPECT_EQ(CountEvents(view, ViewEvent::kDeactivate), 1);
+  EXPECT_EQ(app->GetOpenDocumentCount(), 0);
+}

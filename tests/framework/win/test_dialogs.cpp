@@ -161,4 +161,67 @@ TEST_F(DialogTest, ModelessDialogLivesUntilDestroyed) {
   EXPECT_EQ(dlg.m_hWnd, (HWND)NULL);
 }
 
+CWnd* g_mainWindow = nullptr;
+CWnd* TestMainWindow() { return g_mainWindow; }
+
+// A dialog made without a parent belongs to the main window, which it disables while it runs,
+// so nothing else of the program can be used meanwhile; a child window as parent gives its
+// top-level window the same treatment.
+TEST_F(DialogTest, ModalDialogsWithoutParentBelongToTheMainWindow) {
+  CWnd main;
+  ASSERT_TRUE(main.CreateEx(0, "STATIC", "Main", WS_OVERLAPPEDWINDOW, 10, 10, 300, 200, NULL,
+                            NULL));
+  CWnd child;
+  ASSERT_TRUE(child.Create("STATIC", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &main, 7));
+  g_mainWindow = &main;
+  AfxMainWndProvider previous = AfxSetMainWndProvider(TestMainWindow);
+
+  HWND owner = NULL;
+  BOOL enabledWhileOpen = TRUE;
+  g_script = [&](CDialog* d) {
+    owner = ::GetWindow(d->m_hWnd, GW_OWNER);
+    enabledWhileOpen = main.IsWindowEnabled();
+    d->EndDialog(IDCANCEL);
+  };
+  CExchangeDlg noParent;
+  EXPECT_EQ(noParent.DoModal(), IDCANCEL);
+  EXPECT_EQ(owner, main.m_hWnd);
+  EXPECT_FALSE(enabledWhileOpen);
+  EXPECT_TRUE(main.IsWindowEnabled());  // given back afterwards
+
+  owner = NULL;
+  enabledWhileOpen = TRUE;
+  CDialog fromChild(IDD_TEST_EXCHANGE, &child);
+  EXPECT_EQ(fromChild.DoModal(), IDCANCEL);
+  EXPECT_EQ(owner, main.m_hWnd);
+  EXPECT_FALSE(enabledWhileOpen);
+  EXPECT_TRUE(main.IsWindowEnabled());
+
+  AfxSetMainWndProvider(previous);
+  g_mainWindow = nullptr;
+  main.DestroyWindow();
+}
+
+// The clipboard opened for a window takes data that reads back while the window owns it.
+TEST_F(DialogTest, ClipboardOpensForAWindow) {
+  CWnd w;
+  ASSERT_TRUE(w.CreateEx(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
+  ASSERT_TRUE(w.OpenClipboard());
+  EXPECT_EQ(::GetOpenClipboardWindow(), w.m_hWnd);
+  ASSERT_TRUE(::EmptyClipboard());
+  HBITMAP bitmap = ::CreateBitmap(12, 8, 1, 32, NULL);
+  EXPECT_NE(::SetClipboardData(CF_BITMAP, bitmap), (HANDLE)NULL);
+  ::CloseClipboard();
+  ASSERT_TRUE(w.OpenClipboard());
+  BITMAP info = {};
+  HBITMAP got = static_cast<HBITMAP>(::GetClipboardData(CF_BITMAP));
+  ASSERT_NE(got, (HBITMAP)NULL);
+  ::GetObjectA(got, sizeof info, &info);
+  EXPECT_EQ(info.bmWidth, 12);
+  EXPECT_EQ(info.bmHeight, 8);
+  ::EmptyClipboard();
+  ::CloseClipboard();
+  w.DestroyWindow();
+}
+
 }  // namespace

@@ -10,6 +10,19 @@ IMPLEMENT_DYNCREATE(CAppChild, CMDIChildWnd)
 IMPLEMENT_DYNCREATE(CSideForm, CFormView)
 IMPLEMENT_DYNCREATE(CAppFrame, CMDIFrameWnd)
 
+std::vector<ViewEvent> g_viewEvents;
+
+void CAppView::OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) {
+  g_viewEvents.push_back({this, ViewEvent::kUpdate, sender, hint});
+  CView::OnUpdate(sender, hint, hintObject);
+}
+
+void CAppView::OnActivateView(BOOL activate, CView* activateView, CView* deactiveView) {
+  g_viewEvents.push_back({this, activate ? ViewEvent::kActivate : ViewEvent::kDeactivate,
+                          nullptr, 0});
+  CView::OnActivateView(activate, activateView, deactiveView);
+}
+
 void CAppView::OnDraw(CDC* dc) {
   RECT rc;
   GetClientRect(&rc);

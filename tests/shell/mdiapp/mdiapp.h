@@ -3,6 +3,8 @@
 // menus and the recent lists.
 #pragma once
 
+#include <vector>
+
 #include "controls/OwnerDrawMenu.h"
 #include "controls/SizingControlBar.h"
 #include "framework/win/WinApp.h"
@@ -23,10 +25,23 @@ class CAppDoc : public CDocument {
   DECLARE_DYNCREATE(CAppDoc)
 };
 
+class CAppView;
+
+// What the framework told the views: updates (with their sender and hint) and activations.
+struct ViewEvent {
+  CAppView* view;
+  enum Kind { kUpdate, kActivate, kDeactivate } kind;
+  CView* sender;  // updates: the sender
+  LPARAM hint;    // updates: the hint
+};
+extern std::vector<ViewEvent> g_viewEvents;
+
 class CAppView : public CView {
   DECLARE_DYNCREATE(CAppView)
  public:
   void OnDraw(CDC* dc) override;
+  void OnUpdate(CView* sender, LPARAM hint, CObject* hintObject) override;
+  void OnActivateView(BOOL activate, CView* activateView, CView* deactiveView) override;
 };
 
 class CAppChild : public CMDIChildWnd {
