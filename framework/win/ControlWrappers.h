@@ -187,6 +187,13 @@ class CListCtrl : public CWnd {
   BOOL SetColumnWidth(int col, int cx) {
     return (BOOL)SendMessage(LVM_SETCOLUMNWIDTH, col, MAKELPARAM(cx, 0));
   }
+  int GetColumnWidth(int col) const { return (int)SendMessage(LVM_GETCOLUMNWIDTH, col); }
+  // Width of a text in the list's font, in pixels.
+  int GetStringWidth(LPCSTR text) const {
+    return (int)SendMessage(LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text));
+  }
+  DWORD GetExtendedStyle() const { return (DWORD)SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE); }
+  UINT GetSelectedCount() const { return (UINT)SendMessage(LVM_GETSELECTEDCOUNT); }
   DWORD SetExtendedStyle(DWORD ex) {
     return (DWORD)SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, ex);
   }
