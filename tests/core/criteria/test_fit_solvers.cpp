@@ -127,6 +127,45 @@ TEST(FitSolvers, LevenbergMarquardtPassesEachPointItsIndex) {
   EXPECT_EQ(0, model.mismatches);
 }
 
+TEST(FitSolvers, RejectedStepKeepsTheAcceptedPointAndRaisesLambda) {
+  // Trials that overshoot a thousandfold are always worse: every step is rejected.
+  class COvershootingLine : public CLineModel {
+   public:
+    void MakeTrial(const double* a, const double* da, double* trial) const override {
+      trial[0] = a[0] + 1000.0 * da[0];
+      trial[1] = a[1] + 1000.0 * da[1];
+    }
+  };
+  const double x[4] = {0, 1, 2, 3};
+  const double y[4] = {1, 3, 5, 7};
+  const double startChisq = 1 + 9 + 25 + 49;  // at a = (0, 0)
+  COvershootingLine overshoot;
+  CLmFitState state(overshoot, 2, x, y, 4);
+  state.lambda = -1.0;
+  double a[2] = {0.0, 0.0};
+  state.Step(a);
+  EXPECT_EQ(startChisq, state.chisq);
+  EXPECT_EQ(0.0, a[0]);
+  EXPECT_EQ(0.0, a[1]);
+  EXPECT_NEAR(0.01, state.lambda, 1e-15);
+  state.Step(a);
+  EXPECT_EQ(startChisq, state.chisq);
+  EXPECT_NEAR(0.1, state.lambda, 1e-15);
+  // The curvature of the accepted point stays: beta is the gradient at (0, 0).
+  EXPECT_EQ(1 + 3 + 5 + 7, state.beta[0]);
+  EXPECT_EQ(3 + 10 + 21, state.beta[1]);
+
+  // An accepted step moves the point, lowers chi-square and lambda.
+  CLineModel line;
+  CLmFitState good(line, 2, x, y, 4);
+  good.lambda = -1.0;
+  double b[2] = {0.0, 0.0};
+  good.Step(b);
+  EXPECT_LT(good.chisq, startChisq);
+  EXPECT_NE(0.0, b[1]);
+  EXPECT_NEAR(0.0001, good.lambda, 1e-18);
+}
+
 TEST(FitSolvers, LevenbergMarquardtFailuresKeepTheStart) {
   const double x[3] = {0, 1, 2};
   const double y[3] = {1, 2, 3};

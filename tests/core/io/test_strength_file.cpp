@@ -334,3 +334,23 @@ TEST(StrengthFile, UnreadableVersionTextsAreNeverWritten) {
   EXPECT_EQ(0u, out.FormatProject(nullptr).find("Quarvex:\r\n  version: 3.015\r\n"));
   EXPECT_EQ(0u, out.FormatProject("2.5").find("Quarvex:\r\n  version: 2.5\r\n"));
 }
+
+TEST(StrengthFile, ZeroCountsOnlyWhenWrittenAsOne) {
+  // A value that reads as zero is zero only when its text starts with "0"; "-0", ".0" and words
+  // take the key's value for an empty text (-1 and -2 here).
+  const struct {
+    const char* text;
+    double residuals;
+    double bestFit;
+  } cases[] = {{"0", 0.0, 0.0},     {"0.0", 0.0, 0.0},   {"0e5", 0.0, 0.0},
+               {"-0", -1.0, -2.0},  {".0", -1.0, -2.0},  {"-0.0", -1.0, -2.0},
+               {"+0", -1.0, -2.0},  {"none", -1.0, -2.0}, {"2.5", 2.5, 2.5}};
+  for (const auto& c : cases) {
+    const std::string residuals = std::string("  Residuals: ") + c.text;
+    const std::string bestFit = std::string("  BEST-FIT residuals: ") + c.text;
+    CStrengthFile file;
+    ASSERT_TRUE(ReadText(file, HoekBrownFile("  version: 3.015", {residuals.c_str(), bestFit.c_str()})));
+    EXPECT_EQ(c.residuals, file.m_hoekBrown.GetResiduals()) << c.text;
+    EXPECT_EQ(c.bestFit, file.m_hoekBrown.GetBestFitResiduals()) << c.text;
+  }
+}
