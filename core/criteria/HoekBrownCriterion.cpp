@@ -275,6 +275,23 @@ double CHoekBrownCriterion::GetTauAtSig3(double sig3) const {
   return (sig1 - sig3) * std::sqrt(d) / (d + 1.0);
 }
 
+void CHoekBrownCriterion::GetFailurePointAtSig3(double sig3, double* sig1, double* sigN,
+                                                double* tau) const {
+  if (sig3 < 0.999999999 * m_sigt) {
+    *sig1 = 0.0;
+    *sigN = m_sigt;
+    *tau = 0.0;
+    return;
+  }
+  const double t = m_mb * sig3 / m_sigci + m_s;
+  const double s1 = sig3 + m_sigci * std::pow(t > 0.0 ? t : 0.0, m_a);
+  const double d = 1.0 + m_a * m_mb * std::pow(t, m_a - 1.0);
+  *sig1 = s1;
+  *sigN = (s1 + sig3) / 2.0 - (s1 - sig3) / 2.0 * (d - 1.0) / (d + 1.0);
+  const double dt = d < 0.0 ? 0.0 : d;
+  *tau = (s1 - sig3) * std::sqrt(dt) / (dt + 1.0);
+}
+
 BOOL CHoekBrownCriterion::CalcTauAtSigNClosedForm(double sigN, double* tau) const {
   if (m_a != 0.5) return FALSE;
   const double mb = m_mb;

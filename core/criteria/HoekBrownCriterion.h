@@ -29,6 +29,8 @@ class CHoekBrownCriterion : public CStrengthCriterion {
   double GetSig3AtSigN(double sigN) const override;
   double GetSigNAtSig3(double sig3) const override;
   double GetTauAtSig3(double sig3) const override;
+  // The three at once: the power terms are worked out once, with the same values as above.
+  void GetFailurePointAtSig3(double sig3, double* sig1, double* sigN, double* tau) const override;
   // Closed form when a is exactly 0.5, else the secant solution. FALSE
   // (tau unwritten) when the secant solution fails.
   bool CalcTauAtSigN(double sigN, double* tau) const override;

@@ -429,11 +429,16 @@ EnvelopePoint* CStrengthCriterion::BuildPrincipalEnvelope(int n) {
     double s = sig3;
     if (type != CRITERION_POWER_CURVE && s < minSig3) s = minSig3;
     rows[i].sig3 = sig3;
-    rows[i].sig1 = GetSig1(s);
-    rows[i].sigN = GetSigNAtSig3(s);
-    rows[i].tau = GetTauAtSig3(s);
+    GetFailurePointAtSig3(s, &rows[i].sig1, &rows[i].sigN, &rows[i].tau);
   }
   return rows;
+}
+
+void CStrengthCriterion::GetFailurePointAtSig3(double sig3, double* sig1, double* sigN,
+                                               double* tau) const {
+  *sig1 = GetSig1(sig3);
+  *sigN = GetSigNAtSig3(sig3);
+  *tau = GetTauAtSig3(sig3);
 }
 
 EnvelopePoint* CStrengthCriterion::BuildShearEnvelope(int n) {

@@ -125,6 +125,9 @@ class CStrengthCriterion {
   virtual double GetMinSigN() const = 0;
   virtual int GetCriterionType() const = 0;
   virtual double GetEquivMCSig1(double sig3) const = 0;
+  // sig1, sigN and tau of the failure point at sig3 together (one row of the principal
+  // table): GetSig1, GetSigNAtSig3 and GetTauAtSig3, which models may share work between.
+  virtual void GetFailurePointAtSig3(double sig3, double* sig1, double* sigN, double* tau) const;
 
   // Lab point set. Element accessors assert their index in debug builds;
   // in release an index out of range reads 0.0 and writes nothing.
