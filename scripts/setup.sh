@@ -96,4 +96,12 @@ for wp in "$wineprefix_display" "$wineprefix_headless"; do
     [ -f "$WINEPREFIX/system.reg" ] || { echo "setup: the Wine prefix could not be created, see $log" >&2; exit 1; }
   fi
 done
+# The virtual display has no window manager: Wine places, sizes and frames the windows itself,
+# so that a maximised window really covers the screen.
+export WINEPREFIX=$wineprefix_display
+if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+  say "Wine places and frames the windows of $WINEPREFIX itself"
+  (unset DISPLAY; wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$log" 2>&1;
+   wineserver -w) || true
+fi
 exit 0

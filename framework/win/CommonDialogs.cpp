@@ -31,6 +31,28 @@ INT_PTR CColorDialog::DoModal() {
   return AfxRunColorDialog(&m_cc) ? IDOK : IDCANCEL;
 }
 
+IMPLEMENT_DYNAMIC(CFontDialog, CDialog)
+
+CFontDialog::CFontDialog(const LOGFONTA* initial, DWORD dwFlags, CWnd* pParentWnd)
+    : CDialog(), m_cf(), m_lf() {
+  m_pParentWnd = pParentWnd;
+  if (initial) {
+    m_lf = *initial;
+    m_lf.lfFaceName[LF_FACESIZE - 1] = 0;
+    dwFlags |= CF_INITTOLOGFONTSTRUCT;
+  }
+  m_cf.lStructSize = sizeof(m_cf);
+  m_cf.lpLogFont = &m_lf;
+  m_cf.Flags = dwFlags;
+}
+
+INT_PTR CFontDialog::DoModal() {
+  m_cf.hwndOwner =
+      m_pParentWnd ? m_pParentWnd->m_hWnd : (AfxGetMainWnd() ? AfxGetMainWnd()->m_hWnd : NULL);
+  m_cf.lpLogFont = &m_lf;
+  return AfxRunFontDialog(&m_cf) ? IDOK : IDCANCEL;
+}
+
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFileName,
                          DWORD dwFlags, LPCSTR lpszFilter, CWnd* pParentWnd)
     : CDialog(), m_ofn(), m_bOpenFileDialog(bOpenFileDialog), m_strDefExt(lpszDefExt) {

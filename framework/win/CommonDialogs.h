@@ -1,4 +1,4 @@
-// The system's colour and file dialogs, each through its test seam.
+// The system's colour, font and file dialogs, each through its test seam.
 #pragma once
 
 #include <windows.h>
@@ -18,6 +18,22 @@ class CColorDialog : public CDialog {
   static COLORREF* GetSavedCustomColors();  // 16 colours kept for the session
 
   CHOOSECOLORA m_cc;
+};
+
+class CFontDialog : public CDialog {
+  DECLARE_DYNAMIC(CFontDialog)
+ public:
+  // The dialog starts from initial (when given); CF_INITTOLOGFONTSTRUCT is added then.
+  explicit CFontDialog(const LOGFONTA* initial = NULL,
+                       DWORD dwFlags = CF_EFFECTS | CF_SCREENFONTS, CWnd* pParentWnd = NULL);
+  INT_PTR DoModal() override;  // IDOK or IDCANCEL
+  // The chosen size in tenths of a point.
+  int GetSize() const { return m_cf.iPointSize; }
+  void GetCurrentFont(LOGFONTA* font) const { *font = m_lf; }
+  CString GetFaceName() const { return CString(m_lf.lfFaceName); }
+
+  CHOOSEFONTA m_cf;
+  LOGFONTA m_lf;
 };
 
 class CFileDialog : public CDialog {

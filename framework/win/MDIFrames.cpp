@@ -117,6 +117,14 @@ void CMDIFrameWnd::OnUpdateFrameMenu(HMENU menuAlt) {
   if (menu && ::GetMenu(m_hWnd) != menu) MDISetMenu(menu, GetWindowMenuPopup(menu));
 }
 
+void CMDIFrameWnd::OnUpdateFrameTitle(BOOL addToTitle) {
+  if (!(GetStyle() & FWS_ADDTOTITLE)) return;
+  BOOL maximized = FALSE;
+  CMDIChildWnd* child = MDIGetActive(&maximized);
+  CDocument* doc = child && !maximized ? child->GetActiveDocument() : nullptr;
+  UpdateFrameTitleForDocument(addToTitle && doc ? doc->GetTitle().GetString() : nullptr);
+}
+
 void CMDIFrameWnd::RecalcLayout(BOOL notify) {
   CFrameWnd::RecalcLayout(notify);
 }

@@ -27,6 +27,9 @@ class CMDIFrameWnd : public CFrameWnd {
 
   CFrameWnd* GetActiveFrame() override;
   CDocument* GetActiveDocument() override;
+  // The program's name alone while the active child is maximised (the system then adds
+  // " - [child title]" itself), else the name with the active document's.
+  void OnUpdateFrameTitle(BOOL addToTitle) override;
   void OnUpdateFrameMenu(HMENU menuAlt) override;
   void RecalcLayout(BOOL notify = TRUE) override;
   BOOL PreTranslateMessage(MSG* msg) override;

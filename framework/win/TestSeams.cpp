@@ -19,6 +19,10 @@ BOOL RealColorDialog(CHOOSECOLORA* cc) {
   return ::ChooseColorA(cc);
 }
 
+BOOL RealFontDialog(CHOOSEFONTA* cf) {
+  return ::ChooseFontA(cf);
+}
+
 HINSTANCE RealShellExecute(HWND owner, LPCSTR operation, LPCSTR file, LPCSTR parameters,
                            LPCSTR directory, INT show) {
   return ::ShellExecuteA(owner, operation, file, parameters, directory, show);
@@ -32,6 +36,7 @@ AfxMessageBoxSeam g_messageBox = RealMessageBox;
 AfxModalDialogSeam g_modalDialog = nullptr;
 AfxFileDialogSeam g_fileDialog = RealFileDialog;
 AfxColorDialogSeam g_colorDialog = RealColorDialog;
+AfxFontDialogSeam g_fontDialog = RealFontDialog;
 AfxShellExecuteSeam g_shellExecute = RealShellExecute;
 AfxHelpSeam g_help = AfxDefaultHelp;
 AfxClockSeam g_clock = RealClock;
@@ -55,6 +60,9 @@ AfxModalDialogSeam AfxSetModalDialogSeam(AfxModalDialogSeam s) {
 }
 AfxFileDialogSeam AfxSetFileDialogSeam(AfxFileDialogSeam s) {
   return Swap(g_fileDialog, s, RealFileDialog);
+}
+AfxFontDialogSeam AfxSetFontDialogSeam(AfxFontDialogSeam s) {
+  return Swap(g_fontDialog, s, RealFontDialog);
 }
 AfxColorDialogSeam AfxSetColorDialogSeam(AfxColorDialogSeam s) {
   return Swap(g_colorDialog, s, RealColorDialog);
@@ -83,6 +91,10 @@ BOOL AfxRunFileDialog(OPENFILENAMEA* ofn, BOOL open) {
 
 BOOL AfxRunColorDialog(CHOOSECOLORA* cc) {
   return g_colorDialog(cc);
+}
+
+BOOL AfxRunFontDialog(CHOOSEFONTA* cf) {
+  return g_fontDialog(cf);
 }
 
 HINSTANCE AfxShellExecute(HWND owner, LPCSTR operation, LPCSTR file, LPCSTR parameters,

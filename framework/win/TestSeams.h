@@ -20,6 +20,9 @@ typedef void (*AfxModalDialogSeam)(CDialog* dialog);
 typedef BOOL (*AfxFileDialogSeam)(OPENFILENAMEA* ofn, BOOL open);
 // The colour dialog (ChooseColor). Returns TRUE on OK with the colour in cc->rgbResult.
 typedef BOOL (*AfxColorDialogSeam)(CHOOSECOLORA* cc);
+// The font dialog (ChooseFont). Returns TRUE on OK with the font in *cf->lpLogFont and its
+// size in cf->iPointSize (tenths of a point).
+typedef BOOL (*AfxFontDialogSeam)(CHOOSEFONTA* cf);
 // ShellExecute. Returns the ShellExecute result (above 32 on success).
 typedef HINSTANCE (*AfxShellExecuteSeam)(HWND owner, LPCSTR operation, LPCSTR file,
                                          LPCSTR parameters, LPCSTR directory, INT show);
@@ -32,6 +35,7 @@ AfxMessageBoxSeam AfxSetMessageBoxSeam(AfxMessageBoxSeam seam);
 AfxModalDialogSeam AfxSetModalDialogSeam(AfxModalDialogSeam seam);
 AfxFileDialogSeam AfxSetFileDialogSeam(AfxFileDialogSeam seam);
 AfxColorDialogSeam AfxSetColorDialogSeam(AfxColorDialogSeam seam);
+AfxFontDialogSeam AfxSetFontDialogSeam(AfxFontDialogSeam seam);
 AfxShellExecuteSeam AfxSetShellExecuteSeam(AfxShellExecuteSeam seam);
 AfxHelpSeam AfxSetHelpSeam(AfxHelpSeam seam);
 AfxClockSeam AfxSetClockSeam(AfxClockSeam seam);
@@ -41,6 +45,7 @@ int AfxShowMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 void AfxRunModalDialogSeam(CDialog* dialog);  // no-op when no hook is installed
 BOOL AfxRunFileDialog(OPENFILENAMEA* ofn, BOOL open);
 BOOL AfxRunColorDialog(CHOOSECOLORA* cc);
+BOOL AfxRunFontDialog(CHOOSEFONTA* cf);
 HINSTANCE AfxShellExecute(HWND owner, LPCSTR operation, LPCSTR file, LPCSTR parameters,
                           LPCSTR directory, INT show);
 BOOL AfxRunHelp(HWND owner, DWORD_PTR data, UINT command);

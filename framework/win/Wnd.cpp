@@ -9,6 +9,7 @@
 #include "framework/base/Exception.h"
 #include "framework/win/DeviceContext.h"
 #include "framework/win/DataExchange.h"
+#include "framework/win/Menu.h"
 #include "framework/win/TestSeams.h"
 #include "framework/win/TempMaps.h"
 
@@ -669,6 +670,10 @@ BOOL CWnd::SetScrollInfo(int nBar, LPSCROLLINFO info, BOOL bRedraw) {
   info->cbSize = sizeof(SCROLLINFO);
   ::SetScrollInfo(m_hWnd, nBar, info, bRedraw);
   return TRUE;
+}
+
+CMenu* CWnd::GetSystemMenu(BOOL bRevert) const {
+  return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
 }
 
 CDC* CWnd::GetDC() {

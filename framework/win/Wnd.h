@@ -242,6 +242,8 @@ class CWnd : public CCmdTarget {
   void CheckRadioButton(int first, int last, int check) {
     ::CheckRadioButton(m_hWnd, first, last, check);
   }
+  // The window's system menu (a temporary object); bRevert restores the system's own.
+  CMenu* GetSystemMenu(BOOL bRevert) const;
   HICON SetIcon(HICON icon, BOOL bBig) {
     return (HICON)SendMessage(WM_SETICON, bBig, (LPARAM)icon);
   }

@@ -45,6 +45,11 @@ bool SaveBitmap(HBITMAP bitmap, const std::string& path) {
 bool SaveWindowScreenshot(HWND window, const std::string& path) {
   RECT rc;
   if (!IsWindow(window) || !GetWindowRect(window, &rc)) return false;
+  // Only what is on the screen can be copied (a maximised window's frame lies just outside).
+  const RECT screenRect = {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                           GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                           GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  if (!IntersectRect(&rc, &rc, &screenRect)) return false;
   const int width = rc.right - rc.left, height = rc.bottom - rc.top;
   if (width <= 0 || height <= 0) return false;
 

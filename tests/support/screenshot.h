@@ -8,7 +8,8 @@
 
 namespace qxtest {
 
-// Copies the window (frame included) from the screen; the window must be visible and on top.
+// Copies the window (frame included, as far as it lies on the screen) from the screen; the window
+// must be visible and on top.
 // Returns false when the window, the copy or the file fails.
 bool SaveWindowScreenshot(HWND window, const std::string& path);
 
