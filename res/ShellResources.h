@@ -1,5 +1,113 @@
-// Resource ids of the application shell: menus, accelerators, tool bars, strings, frame and settings dialogs.
+// Resource ids of the application shell: menus, accelerators, tool bars, strings, frame and
+// settings dialogs. The main menus' command ids of every part of the program are defined here.
 #ifndef QUARVEX_RES_SHELLRESOURCES_H
 #define QUARVEX_RES_SHELLRESOURCES_H
+
+// Frame, document type, tool bars, menus and pictures.
+#define IDR_MAINFRAME 142        // main frame: menu, accelerators, icon, tool bar, title
+#define IDR_KELSTRTYPE 143       // document type: menu, accelerators, icon, document strings
+#define IDR_TOOLBAR_MENU 146     // pictures of menu items that have no main tool-bar button
+#define IDR_FILE_DROPDOWN 185    // the File Open button's drop-down menu
+#define IDR_TOOLBAR_DROPDOWN 245 // pictures of the drop-down menu's items
+#define IDB_SPLASH 173
+#define IDB_MANUALS 177          // menu picture of the manual commands
+#define IDB_MOVIES 235           // menu picture of the tutorial commands
+
+// Dialogs.
+#define IDD_PROJECT_SETTINGS 162
+#define IDD_DISPLAY_OPTIONS 163
+#define IDD_SWITCH_DATA_TYPE 183
+#define IDD_PREFERENCES 270
+
+// Project Settings controls.
+#define IDC_PROJECT_TITLE 1313
+#define IDC_UNITS 1315
+#define IDC_CRITERION_HOEK_BROWN 1145
+#define IDC_CRITERION_MOHR_COULOMB 1392
+#define IDC_CRITERION_BARTON_BANDIS 1406
+#define IDC_CRITERION_POWER_CURVE 1407
+#define IDC_MODULUS_GROUP 16664
+#define IDC_MODULUS_SIMPLIFIED 335
+#define IDC_MODULUS_HCC 333
+#define IDC_MODULUS_HD 334
+#define IDC_INTACT_MODULUS_LABEL 16191
+#define IDC_INTACT_MODULUS 16185
+#define IDC_INTACT_MODULUS_UNITS 16189
+
+// Switching Data Types controls.
+#define IDC_SWITCH_MESSAGE 1210
+#define IDC_SWITCH_ALWAYS_SHOW 1412
+#define IDC_SWITCH_YES 1208
+#define IDC_SWITCH_NO 1209
+
+// Preferences controls.
+#define IDC_PREF_XP_MENUS 16675
+#define IDC_PREF_SHOW_TABS 16757
+#define IDC_PREF_RESET 16770
+
+// Display Options controls.
+#define IDC_DISPLAY_JUSTIFY 1141
+#define IDC_DISPLAY_LINE_WIDTH 1376
+#define IDC_DISPLAY_DECIMALS 1378
+#define IDC_DISPLAY_PLOT_POINTS 1379
+#define IDC_DISPLAY_AXES_WIDTH 1380
+#define IDC_DISPLAY_HB_COLOUR 1157
+#define IDC_DISPLAY_MC_COLOUR 1164
+#define IDC_DISPLAY_PROJECT_DATA 1320
+#define IDC_DISPLAY_GRID_OVERLAY 1322
+#define IDC_DISPLAY_BOUNDING_BOX 1324
+#define IDC_DISPLAY_CROP 1377
+#define IDC_DISPLAY_SHOW_TITLE 1381
+#define IDC_DISPLAY_SHOW_MOGI 1382
+#define IDC_DISPLAY_SHOW_ICONS 1387
+#define IDC_DISPLAY_FONT_TEXT 1167
+#define IDC_DISPLAY_FONT_BUTTON 1154
+#define IDC_DISPLAY_RESTORE 1370
+#define IDC_DISPLAY_APPLY 1419
+
+// Commands of the main menus and tool bars.
+#define ID_VIEW_ZOOM_IN 41001
+#define ID_VIEW_ZOOM_OUT 41002
+#define ID_FILE_EXPORT_IMAGE 41003
+#define ID_ANALYSIS_PROJECT_SETTINGS 41004
+#define ID_VIEW_ZOOM_EXTENTS 41005
+#define ID_ANALYSIS_NORMAL_SHEAR_PLOT 41006
+#define ID_ANALYSIS_PRINCIPAL_PLOT 41007
+#define ID_VIEW_SIDE_BAR 41008
+#define ID_ANALYSIS_MC_ENVELOPE 41009
+#define ID_ANALYSIS_USE_LAB_DATA 41010
+#define ID_ANALYSIS_COMPUTE 41011
+#define ID_EXPORT_EXCEL 41012
+#define ID_EDIT_COPY_DATA 41013
+#define ID_VIEW_DISPLAY_OPTIONS 41014
+#define ID_VIEW_GRAYSCALE 41015
+#define ID_VIEW_ZOOM_SURFACE 41016
+#define ID_VIEW_LOCK_AXES 41017
+#define ID_ANALYSIS_STRESS_SAMPLER 41018
+#define ID_HELP_HOEK_BROWN_2002 41019
+#define ID_ANALYSIS_PLOT_BOTH 41020
+#define ID_ANALYSIS_INSTANT_SAMPLER 41021
+#define ID_HELP_USERS_GUIDE_MANUAL 41022
+#define ID_HELP_HOEK_BROWN_HISTORY 41023
+#define ID_HELP_CHECK_FOR_UPDATES 41024
+#define ID_HELP_CHECK_ALL_UPDATES 41025
+#define ID_HELP_CHECK_AUTOMATICALLY 41026
+#define ID_FILE_EXPORT_SHEAR_FUNCTION 41027
+#define ID_ANALYSIS_USE_ROCK_MASS_DATA 41028
+#define ID_ANALYSIS_PLOT_TEST_DATA 41029
+#define ID_VIEW_SIDE_BAR_LEFT 41030
+#define ID_VIEW_SIDE_BAR_RIGHT 41031
+#define ID_HELP_READ_GUIDE 41034
+#define ID_HELP_WATCH_MOVIE 41035
+#define ID_HELP_USERS_GUIDE 41037
+#define ID_HELP_TUTORIAL_MOVIE 41038
+#define ID_HELP_MOVIE_BASICS 41040
+#define ID_HELP_MOVIE_UNITS 41041
+#define ID_HELP_MOVIE_TRIAXIAL 41042
+#define ID_HELP_TECH_SUPPORT 44017
+#define ID_FILE_PREFERENCES 44217
+#define ID_FILE_EXAMPLE_FOLDER 32901
+#define ID_FILE_RECENT_FOLDER1 32910
+#define ID_FILE_RECENT_FOLDER_LAST 32917
 
 #endif

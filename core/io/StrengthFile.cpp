@@ -82,7 +82,8 @@ BOOL CStrengthFile::ReadFromText(const char* path, const char* data, size_t size
   CTextCursor(m_text).ReadLine(firstLine);
   const char* safePath = path ? path : "";
   BOOL result;
-  if (EndsWithNoCase(safePath, "kel") && StartsWith(firstLine, "Quarvex:"))
+  m_bProjectFormat = EndsWithNoCase(safePath, "kel") && StartsWith(firstLine, "Quarvex:");
+  if (m_bProjectFormat)
     result = ReadSections();
   else if (EndsWithNoCase(safePath, "qzt") && StartsWith(firstLine, "Version:"))
     result = ReadLorvaneFile();

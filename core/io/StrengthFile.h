@@ -36,6 +36,9 @@ class CStrengthFile : public CStdioFile {
   // The same on text already in memory; path only chooses the reader.
   BOOL ReadFromText(const char* path, const char* data, size_t size);
   CString GetErrorText() const { return m_strError; }
+  // After a successful Read: TRUE for a project file, FALSE for the sibling product's file or
+  // the older layout (which the program only imports: saving never writes them back).
+  BOOL IsProjectFormat() const { return m_bProjectFormat; }
 
   // The model of m_nCriterion (Hoek-Brown for any other value).
   void SelectActiveCriterion();
@@ -96,4 +99,5 @@ class CStrengthFile : public CStdioFile {
   std::string m_text;    // the file being read
   CTextCursor m_cursor;  // position in m_text
   std::string m_output;  // the file being written
+  BOOL m_bProjectFormat = FALSE;
 };
