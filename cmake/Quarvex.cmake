@@ -38,7 +38,8 @@ endif()
 # drive the whole program link the same list (with the qx_resources object for the resources).
 set(QUARVEX_PROGRAM_LIBS
   -Wl,--start-group
-  $<TARGET_NAME_IF_EXISTS:qx_shell> $<TARGET_NAME_IF_EXISTS:qx_document>
+  $<TARGET_NAME_IF_EXISTS:qx_shell> $<TARGET_NAME_IF_EXISTS:qx_shell_logic>
+  $<TARGET_NAME_IF_EXISTS:qx_document>
   $<TARGET_NAME_IF_EXISTS:qx_document_logic> $<TARGET_NAME_IF_EXISTS:qx_view>
   $<TARGET_NAME_IF_EXISTS:qx_view_logic> $<TARGET_NAME_IF_EXISTS:qx_fitdialogs>
   $<TARGET_NAME_IF_EXISTS:qx_fitdialogs_logic> $<TARGET_NAME_IF_EXISTS:qx_picktables>
@@ -132,6 +133,18 @@ function(quarvex_test target)
     # Window tests share one display; focus and the foreground window are not shareable.
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK display)
   endif()
+endfunction()
+
+# quarvex_program_test(<target> SOURCES ... [LIBS ...]): a window test of the whole program: the
+# real application object with the program's libraries and resources, under the harness of
+# tests/support/ProgramHarness.h.
+function(quarvex_program_test target)
+  cmake_parse_arguments(Q "" "" "SOURCES;LIBS" ${ARGN})
+  if(NOT QUARVEX_WIN)
+    return()
+  endif()
+  quarvex_test(${target} WINDOW SOURCES ${Q_SOURCES} $<TARGET_OBJECTS:qx_resources>
+    LIBS qx_program_harness ${Q_LIBS} ${QUARVEX_PROGRAM_LIBS})
 endfunction()
 
 # quarvex_fuzzer(<target> SOURCES ... [LIBS ...] CORPUS <dir>)

@@ -1,9 +1,12 @@
-// quarvex.exe under a display: its main window comes up titled "Quarvex", shows, and the
-// program ends cleanly when the window is closed. Keeps a screenshot of the window.
+// quarvex.exe under a display: its main window comes up titled "Quarvex 3.0 - [...]", shows, and
+// the program ends cleanly (exit code 0) when the window is closed. Keeps a screenshot of the
+// window. The program runs in its own process, on the prefix's own registry: the values that
+// keep a start quiet (no welcome screen, no update question) are set for the run and put back.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "tests/support/screenshot.h"
@@ -18,25 +21,74 @@ std::string ProgramPath() {
   return path;
 }
 
-HWND WaitForTopLevel(DWORD processId, const char* title, DWORD timeoutMs) {
+struct Search {
+  DWORD processId;
+  const char* titlePrefix;
+  HWND found;
+};
+
+BOOL CALLBACK Match(HWND w, LPARAM param) {
+  Search* search = reinterpret_cast<Search*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(w, &owner);
+  char title[256] = "";
+  GetWindowTextA(w, title, sizeof title);
+  if (owner == search->processId && IsWindowVisible(w) &&
+      strncmp(title, search->titlePrefix, strlen(search->titlePrefix)) == 0) {
+    search->found = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND WaitForTopLevel(DWORD processId, const char* titlePrefix, DWORD timeoutMs) {
   const DWORD start = GetTickCount();
   while (GetTickCount() - start < timeoutMs) {
-    HWND found = nullptr;
-    for (HWND w = FindWindowExA(nullptr, nullptr, nullptr, title); w;
-         w = FindWindowExA(nullptr, w, nullptr, title)) {
-      DWORD owner = 0;
-      GetWindowThreadProcessId(w, &owner);
-      if (owner == processId && IsWindowVisible(w)) found = w;
-    }
-    if (found) return found;
+    Search search = {processId, titlePrefix, nullptr};
+    EnumWindows(&Match, reinterpret_cast<LPARAM>(&search));
+    if (search.found) return search.found;
     Sleep(50);
   }
   return nullptr;
 }
 
+// Sets a 4-byte value for the object's lifetime, then puts back what was there.
+class QuietValue {
+ public:
+  QuietValue(const char* key, const char* name, int value) : m_key(key), m_name(name) {
+    DWORD size = sizeof m_old;
+    m_had = RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_ANY, nullptr, &m_old, &size) ==
+                ERROR_SUCCESS &&
+            size == sizeof m_old;
+    HKEY h = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &h, nullptr);
+    RegSetValueExA(h, name, 0, REG_BINARY, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    RegCloseKey(h);
+  }
+  ~QuietValue() {
+    HKEY h = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, m_key, 0, KEY_ALL_ACCESS, &h) != ERROR_SUCCESS) return;
+    if (m_had)
+      RegSetValueExA(h, m_name, 0, REG_BINARY, reinterpret_cast<const BYTE*>(&m_old),
+                     sizeof m_old);
+    else
+      RegDeleteValueA(h, m_name);
+    RegCloseKey(h);
+  }
+
+ private:
+  const char* m_key;
+  const char* m_name;
+  int m_old = 0;
+  bool m_had = false;
+};
+
 }  // namespace
 
 TEST(Program, MainWindowOpensAndClosesCleanly) {
+  QuietValue welcome("Software\\Talvenor\\Quarvex 3.0\\Settings\\Warnings",
+                     "GettingStartedScreen", 1);
+  QuietValue updates("Software\\Talvenor\\Quarvex 3.0", "CheckWebAutomatic", 0);
   std::string command = "\"" + ProgramPath() + "\"";
   STARTUPINFOA si = {};
   si.cb = sizeof(si);
@@ -45,8 +97,8 @@ TEST(Program, MainWindowOpensAndClosesCleanly) {
                              &si, &pi))
       << "cannot start " << command;
 
-  HWND main = WaitForTopLevel(pi.dwProcessId, "Quarvex", 30000);
-  EXPECT_TRUE(main != nullptr) << "no visible window titled Quarvex";
+  HWND main = WaitForTopLevel(pi.dwProcessId, "Quarvex 3.0", 30000);
+  EXPECT_TRUE(main != nullptr) << "no visible window titled Quarvex 3.0";
   if (main) {
     RECT rc;
     GetWindowRect(main, &rc);
