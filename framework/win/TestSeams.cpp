@@ -28,6 +28,34 @@ HINSTANCE RealShellExecute(HWND owner, LPCSTR operation, LPCSTR file, LPCSTR par
   return ::ShellExecuteA(owner, operation, file, parameters, directory, show);
 }
 
+UINT RealStartProgram(LPCSTR commandLine, int show) {
+  if (!commandLine || !*commandLine) return ERROR_FILE_NOT_FOUND;
+  CString line = commandLine;  // CreateProcess may write into its command line
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  si.dwFlags = STARTF_USESHOWWINDOW;
+  si.wShowWindow = static_cast<WORD>(show);
+  PROCESS_INFORMATION pi = {};
+  if (::CreateProcessA(NULL, line.GetBuffer(line.GetLength() + 1), NULL, NULL, FALSE, 0, NULL, NULL,
+                       &si, &pi)) {
+    ::CloseHandle(pi.hThread);
+    ::CloseHandle(pi.hProcess);
+    return 33;
+  }
+  DWORD error = ::GetLastError();
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_ACCESS_DENIED:
+    case ERROR_NOT_ENOUGH_MEMORY:
+      return error;
+    case ERROR_BAD_EXE_FORMAT:
+      return 11;
+    default:
+      return 0;
+  }
+}
+
 void RealClock(SYSTEMTIME* localTime) {
   ::GetLocalTime(localTime);
 }
@@ -38,6 +66,7 @@ AfxFileDialogSeam g_fileDialog = RealFileDialog;
 AfxColorDialogSeam g_colorDialog = RealColorDialog;
 AfxFontDialogSeam g_fontDialog = RealFontDialog;
 AfxShellExecuteSeam g_shellExecute = RealShellExecute;
+AfxStartProgramSeam g_startProgram = RealStartProgram;
 AfxHelpSeam g_help = AfxDefaultHelp;
 AfxClockSeam g_clock = RealClock;
 
@@ -70,6 +99,9 @@ AfxColorDialogSeam AfxSetColorDialogSeam(AfxColorDialogSeam s) {
 AfxShellExecuteSeam AfxSetShellExecuteSeam(AfxShellExecuteSeam s) {
   return Swap(g_shellExecute, s, RealShellExecute);
 }
+AfxStartProgramSeam AfxSetStartProgramSeam(AfxStartProgramSeam s) {
+  return Swap(g_startProgram, s, RealStartProgram);
+}
 AfxHelpSeam AfxSetHelpSeam(AfxHelpSeam s) {
   return Swap(g_help, s, AfxDefaultHelp);
 }
@@ -100,6 +132,10 @@ BOOL AfxRunFontDialog(CHOOSEFONTA* cf) {
 HINSTANCE AfxShellExecute(HWND owner, LPCSTR operation, LPCSTR file, LPCSTR parameters,
                           LPCSTR directory, INT show) {
   return g_shellExecute(owner, operation, file, parameters, directory, show);
+}
+
+UINT AfxStartProgram(LPCSTR commandLine, int show) {
+  return g_startProgram(commandLine, show);
 }
 
 BOOL AfxRunHelp(HWND owner, DWORD_PTR data, UINT command) {

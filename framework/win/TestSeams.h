@@ -26,6 +26,11 @@ typedef BOOL (*AfxFontDialogSeam)(CHOOSEFONTA* cf);
 // ShellExecute. Returns the ShellExecute result (above 32 on success).
 typedef HINSTANCE (*AfxShellExecuteSeam)(HWND owner, LPCSTR operation, LPCSTR file,
                                          LPCSTR parameters, LPCSTR directory, INT show);
+// Starting a program from a command line, as WinExec does but without its parsing of an
+// unquoted path. Returns above 31 on success, else WinExec's error number (0 out of
+// resources, 2 file not found, 3 path not found, 5 access denied, 8 out of memory, 11 not a
+// program).
+typedef UINT (*AfxStartProgramSeam)(LPCSTR commandLine, int show);
 // Context help (CWnd::WinHelp): topic with HELP_CONTEXT, or other help commands.
 typedef BOOL (*AfxHelpSeam)(HWND owner, DWORD_PTR data, UINT command);
 // The clock: the current local time.
@@ -37,6 +42,7 @@ AfxFileDialogSeam AfxSetFileDialogSeam(AfxFileDialogSeam seam);
 AfxColorDialogSeam AfxSetColorDialogSeam(AfxColorDialogSeam seam);
 AfxFontDialogSeam AfxSetFontDialogSeam(AfxFontDialogSeam seam);
 AfxShellExecuteSeam AfxSetShellExecuteSeam(AfxShellExecuteSeam seam);
+AfxStartProgramSeam AfxSetStartProgramSeam(AfxStartProgramSeam seam);
 AfxHelpSeam AfxSetHelpSeam(AfxHelpSeam seam);
 AfxClockSeam AfxSetClockSeam(AfxClockSeam seam);
 
@@ -48,6 +54,7 @@ BOOL AfxRunColorDialog(CHOOSECOLORA* cc);
 BOOL AfxRunFontDialog(CHOOSEFONTA* cf);
 HINSTANCE AfxShellExecute(HWND owner, LPCSTR operation, LPCSTR file, LPCSTR parameters,
                           LPCSTR directory, INT show);
+UINT AfxStartProgram(LPCSTR commandLine, int show);
 BOOL AfxRunHelp(HWND owner, DWORD_PTR data, UINT command);
 void AfxGetLocalTime(SYSTEMTIME* localTime);
 
