@@ -1,0 +1,66 @@
+// Ids of the button, static and markup test resources.
+#pragma once
+
+#define IDD_BUTTONS 400
+#define IDD_STATICS 401
+#define IDD_SMALL_GALLERY 402
+
+#define IDI_DISC 410
+#define IDI_FRAME 411
+#define IDR_TESTBAR 412
+#define IDB_MAGENTA 413
+#define IDB_QUADRANTS 414
+#define IDR_PICTURE_GIF 420
+#define IDR_PICTURE_JPEG 421
+#define IDR_PICTURE_BMP 422
+#define IDR_DAMAGED_GIF 423
+#define IDR_NOT_A_PICTURE 424
+#define IDI_MISSING 499
+
+#define ID_TB_GUIDE 41001
+#define ID_TB_MOVIE 41002
+#define ID_TB_NOSTRING 41003
+#define ID_TB_ABSENT 41009
+
+#define IDC_FLAT 4001
+#define IDC_FLAT_CHECK 4002
+#define IDC_FLAT_OWNERDRAW 4003
+#define IDC_FLAT_DEFAULT 4004
+#define IDC_TOGGLE 4005
+#define IDC_TOGGLE_OTHER 4006
+#define IDC_EDIT 4007
+#define IDC_LINK 4010
+#define IDC_LINK_CENTRED 4011
+#define IDC_STATIC_LINK 4012
+#define IDC_STATIC_LINK_ICON 4013
+#define IDC_TRANSPARENT 4014
+#define IDC_TRANSPARENT_EMPTY 4015
+#define IDC_BITMAP_STATIC 4016
+#define IDC_MARKUP 4017
+#define IDC_MARKUP_TITLE 4018
+
+// Gallery: buttons in each state, pictures of each format, statics and labels.
+#define IDC_G_FLAT 4100
+#define IDC_G_HOT 4101
+#define IDC_G_PRESSED 4102
+#define IDC_G_CHECKED 4103
+#define IDC_G_DISABLED 4104
+#define IDC_G_CLASSIC 4105
+#define IDC_G_ABOVE 4106
+#define IDC_G_RIGHT 4107
+#define IDC_G_TOOLBAR 4108
+#define IDC_G_BITMAPS 4109
+#define IDC_G_TOGGLE_UP 4110
+#define IDC_G_TOGGLE_DOWN 4111
+#define IDC_G_TOGGLE_OFF 4112
+#define IDC_G_GIF 4120
+#define IDC_G_JPEG 4121
+#define IDC_G_BMP 4122
+#define IDC_G_DAMAGED 4123
+#define IDC_G_TRANSPARENT 4124
+#define IDC_G_STRETCHED 4125
+#define IDC_G_LINK 4126
+#define IDC_G_STATIC_LINK 4127
+#define IDC_G_MARKUP_TITLE 4128
+#define IDC_G_MARKUP 4129
+#define IDC_G_MARKUP_BAD 4130
