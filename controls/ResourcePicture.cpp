@@ -21,14 +21,27 @@ BOOL CResourcePicture::Load(UINT id) {
 
 CSize CResourcePicture::GetImageSize(CDC* pDC) const {
   if (!m_pPicture) return CSize(0, 0);
-  OLE_XSIZE_HIMETRIC width = 0;
-  OLE_YSIZE_HIMETRIC height = 0;
-  if (FAILED(m_pPicture->get_Width(&width)) || FAILED(m_pPicture->get_Height(&height)))
-    return CSize(0, 0);
   HDC dc = pDC ? pDC->m_hAttribDC : ::GetDC(NULL);
-  int dpiX = ::GetDeviceCaps(dc, LOGPIXELSX), dpiY = ::GetDeviceCaps(dc, LOGPIXELSY);
+  CSize size(0, 0);
+  SHORT type = PICTYPE_UNINITIALIZED;
+  OLE_HANDLE handle = 0;
+  BITMAP bm = {};
+  // On the screen (and memory DCs like it) a bitmap picture counts its own pixels, whatever
+  // the screen's DPI, so pictures whose pixels matter are drawn 1:1. Printers and metafiles
+  // get its physical size.
+  if (::GetDeviceCaps(dc, TECHNOLOGY) == DT_RASDISPLAY && SUCCEEDED(m_pPicture->get_Type(&type)) &&
+      type == PICTYPE_BITMAP && SUCCEEDED(m_pPicture->get_Handle(&handle)) &&
+      ::GetObjectA(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)), sizeof bm, &bm)) {
+    size = CSize(bm.bmWidth, bm.bmHeight);
+  } else {
+    OLE_XSIZE_HIMETRIC width = 0;
+    OLE_YSIZE_HIMETRIC height = 0;
+    if (SUCCEEDED(m_pPicture->get_Width(&width)) && SUCCEEDED(m_pPicture->get_Height(&height)))
+      size = CSize(AfxHimetricToPixels(width, ::GetDeviceCaps(dc, LOGPIXELSX)),
+                   AfxHimetricToPixels(height, ::GetDeviceCaps(dc, LOGPIXELSY)));
+  }
   if (!pDC) ::ReleaseDC(NULL, dc);
-  return CSize(AfxHimetricToPixels(width, dpiX), AfxHimetricToPixels(height, dpiY));
+  return size;
 }
 
 BOOL CResourcePicture::Render(CDC* pDC, int left, int top, int right, int bottom,

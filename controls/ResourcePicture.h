@@ -17,7 +17,8 @@ class CResourcePicture {
   BOOL Load(UINT id);
   BOOL IsLoaded() const { return m_pPicture != NULL; }
   void Free();
-  // The picture's size in pixels of dc (of the screen when dc is NULL); (0, 0) when empty.
+  // The picture's size in pixels of dc (of the screen when dc is NULL); (0, 0) when empty. On
+  // the screen a bitmap picture has its own pixel size, whatever the screen's DPI.
   CSize GetImageSize(CDC* pDC = NULL) const;
   // Draws the whole picture stretched into (left, top, right, bottom); all four 0 draw it at
   // its own size at (0, 0). FALSE when empty or the drawing failed.

@@ -47,8 +47,7 @@ ON_BN_CLICKED(IDC_TOGGLE, &CButtonsDlg::OnToggle)
 ON_BN_DOUBLECLICKED(IDC_TOGGLE, &CButtonsDlg::OnToggleDouble)
 END_MESSAGE_MAP()
 
-// Tests that click or type show the dialog; the others keep it hidden, which is quicker: a
-// shown window takes the system seconds to take down again.
+// Tests that click or type show the dialog; the others need no screen and keep it hidden.
 class ButtonsWindow : public ::testing::Test {
  protected:
   virtual bool Shown() const { return true; }

@@ -76,8 +76,8 @@ class CScratchClasses {
   bool m_ok = false;
 };
 
-// Tests that click or read the screen show the dialog; the others keep it hidden, which is
-// quicker: a shown window takes the system seconds to take down again.
+// Tests that click or read the screen show the dialog; the others need no screen and keep it
+// hidden.
 class StaticsWindow : public ::testing::Test {
  protected:
   virtual bool Shown() const { return true; }
