@@ -31,6 +31,15 @@ if(QUARVEX_WIN)
   add_link_options(-static -static-libgcc -static-libstdc++)
   set(QUARVEX_DEPS ${QUARVEX_ROOT}/build/deps/mingw)
   set(QUARVEX_WINE_RUN ${QUARVEX_ROOT}/scripts/wine-run)
+  # The libraries the set-up script builds for mingw from Debian's sources.
+  add_library(qx_libjpeg STATIC IMPORTED GLOBAL)
+  set_target_properties(qx_libjpeg PROPERTIES IMPORTED_LOCATION ${QUARVEX_DEPS}/lib/libjpeg.a
+                        INTERFACE_INCLUDE_DIRECTORIES ${QUARVEX_DEPS}/include)
+  add_library(qx_libxlsxwriter STATIC IMPORTED GLOBAL)
+  set_target_properties(qx_libxlsxwriter PROPERTIES
+                        IMPORTED_LOCATION ${QUARVEX_DEPS}/lib/libxlsxwriter.a
+                        INTERFACE_INCLUDE_DIRECTORIES ${QUARVEX_DEPS}/include
+                        INTERFACE_LINK_LIBRARIES z)
 endif()
 
 # Every library of the program, as one link group: the document, the views and the dialogs call
