@@ -77,15 +77,19 @@ if [ ! -f "$prefix/lib/libjpeg.a" ]; then
     || { echo "setup: libjpeg-turbo build failed, see $log" >&2; exit 1; }
 fi
 
-if [ ! -f "$prefix/lib/libxlsxwriter.a" ]; then
+# Temporary files of the workbook go to the user's folder for temporary files (tmpfileplus
+# honours the workbook's tmpdir); the C library's tmpfile() writes to the drive's root, which
+# an ordinary Windows user may not write. The stamp marks a library built that way.
+if [ ! -f "$prefix/lib/libxlsxwriter.a" ] || [ ! -f "$prefix/lib/.xlsxwriter-tmpdir" ]; then
   say "building libxlsxwriter for mingw"
   fetch_source libxlsxwriter
   rm -rf "$deps/build-xlsx"
   cmake -S "$srcdir" -B "$deps/build-xlsx" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=OFF \
-    -DUSE_STANDARD_TMPFILE=ON -DCMAKE_CROSSCOMPILING_EMULATOR= >>"$log" 2>&1
+    -DUSE_STANDARD_TMPFILE=OFF -DCMAKE_CROSSCOMPILING_EMULATOR= >>"$log" 2>&1
   cmake --build "$deps/build-xlsx" --target install >>"$log" 2>&1 \
     || { echo "setup: libxlsxwriter build failed, see $log" >&2; exit 1; }
+  touch "$prefix/lib/.xlsxwriter-tmpdir"
 fi
 
 # Two private prefixes: one for programs on a display, one for those that run without any.
