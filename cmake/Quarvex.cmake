@@ -189,3 +189,29 @@ function(quarvex_benchmark target)
   add_test(NAME ${name} COMMAND ${target} --benchmark_min_time=0.001)
   set_tests_properties(${name} PROPERTIES LABELS bench TIMEOUT 300)
 endfunction()
+
+# quarvex_use_test_printer(<test>...): the tests print on the PDF printer of a private CUPS
+# daemon (scripts/cups-test-server), started once before them and stopped after them; they
+# reach it through CUPS_SERVER.
+function(quarvex_use_test_printer)
+  if(NOT QUARVEX_WIN)
+    return()
+  endif()
+  set(dir ${CMAKE_BINARY_DIR}/cups)
+  get_property(defined GLOBAL PROPERTY QUARVEX_TEST_PRINTER_DEFINED)
+  if(NOT defined)
+    set_property(GLOBAL PROPERTY QUARVEX_TEST_PRINTER_DEFINED TRUE)
+    add_test(NAME win.qx_test_printer_start
+             COMMAND ${QUARVEX_ROOT}/scripts/cups-test-server start ${dir})
+    add_test(NAME win.qx_test_printer_stop
+             COMMAND ${QUARVEX_ROOT}/scripts/cups-test-server stop ${dir})
+    set_tests_properties(win.qx_test_printer_start PROPERTIES FIXTURES_SETUP test_printer
+                         LABELS wine TIMEOUT 60)
+    set_tests_properties(win.qx_test_printer_stop PROPERTIES FIXTURES_CLEANUP test_printer
+                         LABELS wine TIMEOUT 60)
+  endif()
+  foreach(t ${ARGN})
+    set_property(TEST ${t} APPEND PROPERTY FIXTURES_REQUIRED test_printer)
+    set_property(TEST ${t} APPEND PROPERTY ENVIRONMENT CUPS_SERVER=${dir}/cups.sock)
+  endforeach()
+endfunction()

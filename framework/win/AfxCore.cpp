@@ -1,6 +1,8 @@
 // Module-wide framework services.
 #include "framework/win/AfxCore.h"
 
+#include "framework/win/FrameworkIds.h"
+
 #include <atomic>
 #include <map>
 #include <mutex>
@@ -134,8 +136,8 @@ int AfxMessageBox(LPCSTR text, UINT type, UINT /*helpId*/) {
 }
 
 int AfxMessageBox(UINT idPrompt, UINT type, UINT helpId) {
-  char text[1024] = "";
-  ::LoadStringA(AfxGetResourceHandle(), idPrompt, text, sizeof(text));
+  // The program's string, else the framework's own text for the id.
+  CString text = AfxLoadString(idPrompt);
   return AfxMessageBox(text, type, helpId == (UINT)-1 ? idPrompt : helpId);
 }
 
@@ -151,10 +153,21 @@ int AfxGetReportedExceptionCount() {
   return g_reportedExceptions;
 }
 
-CWaitCursor::CWaitCursor() : m_previous(::SetCursor(::LoadCursorA(NULL, (LPCSTR)IDC_WAIT))) {}
+namespace {
+thread_local int t_waitCursors = 0;
+}
+
+CWaitCursor::CWaitCursor() : m_previous(::SetCursor(::LoadCursorA(NULL, (LPCSTR)IDC_WAIT))) {
+  ++t_waitCursors;
+}
 
 CWaitCursor::~CWaitCursor() {
+  --t_waitCursors;
   ::SetCursor(m_previous);
+}
+
+int AfxGetWaitCursorCount() {
+  return t_waitCursors;
 }
 
 void CWaitCursor::Restore() {

@@ -60,7 +60,8 @@ void AfxDeleteTempMaps();
 void AfxReportException(LPCSTR where, LPCSTR what);
 int AfxGetReportedExceptionCount();
 
-// Shows the hourglass for its lifetime.
+// Shows the hourglass for its lifetime, also when the mouse moves over the program's windows
+// meanwhile (they answer WM_SETCURSOR with it while any wait cursor lives).
 class CWaitCursor {
  public:
   CWaitCursor();
@@ -72,3 +73,6 @@ class CWaitCursor {
  private:
   HCURSOR m_previous;
 };
+
+// How many wait cursors live on this thread.
+int AfxGetWaitCursorCount();

@@ -244,6 +244,17 @@ class CDC : public CObject {
   int Escape(int nEscape, int nCount, LPCSTR in, LPVOID out) {
     return ::Escape(m_hDC, nEscape, nCount, in, out);
   }
+  // Puts new settings (paper, orientation) into the attribute context, a printer's.
+  BOOL ResetDC(const DEVMODEA* devMode) {
+    return m_hAttribDC && ::ResetDCA(m_hAttribDC, devMode) != NULL;
+  }
+
+  // ---- metafiles ----
+  // Plays an enhanced metafile stretched into rect (logical units of the output context).
+  BOOL PlayMetaFile(HENHMETAFILE metaFile, LPCRECT rect) {
+    return ::PlayEnhMetaFile(m_hDC, metaFile, rect);
+  }
+  BOOL PlayMetaFile(HMETAFILE metaFile) { return ::PlayMetaFile(m_hDC, metaFile); }
 
  protected:
   // Calls an "...Ex" setter on the attribute context (when apart) and the output context.

@@ -1,5 +1,7 @@
 #include "framework/win/FrameWnd.h"
 
+#include "framework/win/PrintPreview.h"
+
 #include <dde.h>
 
 #include <algorithm>
@@ -462,6 +464,11 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* msg) {
 // ---- window life ----------------------------------------------------------------------------
 
 void CFrameWnd::OnClose() {
+  if (m_pPreviewState) {
+    // Closing the frame while it shows a preview ends the preview.
+    if (m_pPreviewState->lpfnCloseProc) m_pPreviewState->lpfnCloseProc(this);
+    return;
+  }
   CWinApp* app = AfxGetApp();
   if (app && app->m_pMainWnd == this) {
     if (!app->SaveAllModified()) return;

@@ -11,6 +11,7 @@
 
 class CControlBar;
 class CDockBar;
+struct CPrintPreviewState;
 class CDocument;
 class CMenu;
 class CFrameWnd;
@@ -104,6 +105,14 @@ class CFrameWnd : public CWnd {
 
   // Idle work: delayed title, menu and layout, then the bars' update handlers.
   virtual void OnIdleUpdateCmdUI();
+
+  // Print preview: the frame keeps in state what it shows (bars, menu, accelerators, the main
+  // pane, the active view) and hides it; leaving puts it all back. While in preview, commands
+  // go to the active view (the preview) and the frame, and closing the frame ends the
+  // preview instead.
+  virtual void OnSetPreviewMode(BOOL preview, CPrintPreviewState* state);
+  BOOL IsInPreviewMode() const { return m_pPreviewState != nullptr; }
+  CPrintPreviewState* m_pPreviewState = nullptr;
 
   BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
   BOOL PreTranslateMessage(MSG* msg) override;

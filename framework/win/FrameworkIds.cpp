@@ -26,6 +26,12 @@ static const char* DefaultText(UINT id) {
       return "The file dialog could not be shown (error %1).";
     case AFX_IDP_FAILED_TO_CREATE_DOC:
       return "Failed to create empty document.";
+    case AFX_IDP_COMMAND_FAILURE:
+      return "The command could not be carried out.";
+    case AFX_IDP_NO_PRINTER:
+      return "No printer is installed.";
+    case AFX_IDP_PRINT_FAILED:
+      return "The page could not be printed.";
     default:
       return "";
   }

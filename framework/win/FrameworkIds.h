@@ -37,6 +37,15 @@
 #define ID_VIEW_TOOLBAR 0xE800
 #define ID_VIEW_STATUS_BAR 0xE801
 
+// Print preview commands.
+#define AFX_ID_PREVIEW_CLOSE 0xE300
+#define AFX_ID_PREVIEW_NUMPAGE 0xE301
+#define AFX_ID_PREVIEW_NEXT 0xE302
+#define AFX_ID_PREVIEW_PREV 0xE303
+#define AFX_ID_PREVIEW_PRINT 0xE304
+#define AFX_ID_PREVIEW_ZOOMIN 0xE305
+#define AFX_ID_PREVIEW_ZOOMOUT 0xE306
+
 // Windows.
 #define AFX_IDW_TOOLBAR 0xE800
 #define AFX_IDW_STATUS_BAR 0xE801
@@ -47,6 +56,9 @@
 #define AFX_IDW_DOCKBAR_FLOAT 0xE81F
 #define AFX_IDW_PANE_FIRST 0xE900
 #define AFX_IDW_PANE_LAST 0xE9FF
+#define AFX_IDW_PREVIEW_BAR 0xE802
+// The dialog bar of the framework's own print preview command.
+#define AFX_IDD_PREVIEW_TOOLBAR 0x7801
 #define AFX_IDM_FIRST_MDICHILD 0xFF00
 
 // Strings.
@@ -62,6 +74,9 @@
 #define AFX_IDP_INVALID_FILENAME 0xF007
 #define AFX_IDP_FILE_DIALOG_FAILED 0xF008
 #define AFX_IDP_FAILED_TO_CREATE_DOC 0xF009
+#define AFX_IDP_COMMAND_FAILURE 0xF109
+#define AFX_IDP_NO_PRINTER 0xF10A
+#define AFX_IDP_PRINT_FAILED 0xF10B
 
 // The string from the resources, else the framework's own text for the id, else empty.
 CString AfxLoadString(UINT id);

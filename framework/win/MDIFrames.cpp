@@ -130,6 +130,7 @@ void CMDIFrameWnd::RecalcLayout(BOOL notify) {
 }
 
 HACCEL CMDIFrameWnd::GetDefaultAccelerator() {
+  if (m_pPreviewState) return nullptr;  // the preview has no keyboard commands
   // The active document type's accelerators first.
   if (CMDIChildWnd* child = MDIGetActive()) {
     if (CDocument* doc = child->GetActiveDocument())
@@ -155,7 +156,7 @@ BOOL CMDIFrameWnd::PreTranslateMessage(MSG* msg) {
 BOOL CMDIFrameWnd::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* info) {
   // The active document window first (its view, document and frame), then this frame and
   // the application.
-  CMDIChildWnd* child = MDIGetActive();
+  CMDIChildWnd* child = m_pPreviewState ? nullptr : MDIGetActive();
   if (child && AfxRouteCmdMsg(child, id, code, extra, info)) return TRUE;
   return CFrameWnd::OnCmdMsg(id, code, extra, info);
 }

@@ -60,6 +60,10 @@ void RealClock(SYSTEMTIME* localTime) {
   ::GetLocalTime(localTime);
 }
 
+BOOL RealPrintDialog(PRINTDLGA* pd) {
+  return ::PrintDlgA(pd);
+}
+
 AfxMessageBoxSeam g_messageBox = RealMessageBox;
 AfxModalDialogSeam g_modalDialog = nullptr;
 AfxFileDialogSeam g_fileDialog = RealFileDialog;
@@ -69,6 +73,7 @@ AfxShellExecuteSeam g_shellExecute = RealShellExecute;
 AfxStartProgramSeam g_startProgram = RealStartProgram;
 AfxHelpSeam g_help = AfxDefaultHelp;
 AfxClockSeam g_clock = RealClock;
+AfxPrintDialogSeam g_printDialog = RealPrintDialog;
 
 template <class Fn>
 Fn Swap(Fn& slot, Fn seam, Fn real) {
@@ -108,6 +113,9 @@ AfxHelpSeam AfxSetHelpSeam(AfxHelpSeam s) {
 AfxClockSeam AfxSetClockSeam(AfxClockSeam s) {
   return Swap(g_clock, s, RealClock);
 }
+AfxPrintDialogSeam AfxSetPrintDialogSeam(AfxPrintDialogSeam s) {
+  return Swap(g_printDialog, s, RealPrintDialog);
+}
 
 int AfxShowMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
   return g_messageBox(owner, text, caption, type);
@@ -144,6 +152,10 @@ BOOL AfxRunHelp(HWND owner, DWORD_PTR data, UINT command) {
 
 void AfxGetLocalTime(SYSTEMTIME* localTime) {
   g_clock(localTime);
+}
+
+BOOL AfxRunPrintDialog(PRINTDLGA* pd) {
+  return g_printDialog(pd);
 }
 
 CString AfxHelpTopicFile(DWORD_PTR topic) {

@@ -35,6 +35,9 @@ typedef UINT (*AfxStartProgramSeam)(LPCSTR commandLine, int show);
 typedef BOOL (*AfxHelpSeam)(HWND owner, DWORD_PTR data, UINT command);
 // The clock: the current local time.
 typedef void (*AfxClockSeam)(SYSTEMTIME* localTime);
+// The print dialog (PrintDlg): print, print set-up, or the default printer (PD_RETURNDEFAULT,
+// which shows nothing). Returns TRUE on OK.
+typedef BOOL (*AfxPrintDialogSeam)(PRINTDLGA* pd);
 
 AfxMessageBoxSeam AfxSetMessageBoxSeam(AfxMessageBoxSeam seam);
 AfxModalDialogSeam AfxSetModalDialogSeam(AfxModalDialogSeam seam);
@@ -45,6 +48,7 @@ AfxShellExecuteSeam AfxSetShellExecuteSeam(AfxShellExecuteSeam seam);
 AfxStartProgramSeam AfxSetStartProgramSeam(AfxStartProgramSeam seam);
 AfxHelpSeam AfxSetHelpSeam(AfxHelpSeam seam);
 AfxClockSeam AfxSetClockSeam(AfxClockSeam seam);
+AfxPrintDialogSeam AfxSetPrintDialogSeam(AfxPrintDialogSeam seam);
 
 // The calls themselves, each through its seam.
 int AfxShowMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
@@ -57,6 +61,7 @@ HINSTANCE AfxShellExecute(HWND owner, LPCSTR operation, LPCSTR file, LPCSTR para
 UINT AfxStartProgram(LPCSTR commandLine, int show);
 BOOL AfxRunHelp(HWND owner, DWORD_PTR data, UINT command);
 void AfxGetLocalTime(SYSTEMTIME* localTime);
+BOOL AfxRunPrintDialog(PRINTDLGA* pd);
 
 // The real help: HELP_CONTEXT opens "<program folder>help\<topic>.htm" through the shell seam
 // when that page exists, and otherwise says in a message box that help for the topic is not

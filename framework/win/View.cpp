@@ -62,6 +62,7 @@ void CView::PostNcDestroy() {
 
 void CView::OnPaint() {
   CPaintDC dc(this);
+  OnPrepareDC(&dc);
   OnDraw(&dc);
 }
 

@@ -4,10 +4,14 @@
 
 #include "framework/win/Wnd.h"
 
+class CDC;
 class CDocument;
 class CDocTemplate;
 class CFrameWnd;
+class CPreviewView;
+class CPrintInfo;
 class CView;
+struct CPrintPreviewState;
 
 struct CCreateContext {
   CRuntimeClass* m_pNewViewClass = nullptr;
@@ -35,6 +39,33 @@ class CView : public CWnd {
   void NotifyActivateView(BOOL activate, CView* activateView, CView* deactiveView);
   virtual void OnActivateFrame(UINT state, CFrameWnd* frame) { (void)state, (void)frame; }
   virtual void OnDraw(CDC* dc) { (void)dc; }
+
+  // Printing. The print and preview commands call OnPreparePrinting (which normally returns
+  // DoPreparePrinting), then for the job OnBeginPrinting, per page OnPrepareDC and OnPrint
+  // (which draws with OnDraw unless overridden), and OnEndPrinting. OnPrepareDC also runs
+  // before OnDraw when the view paints, with no CPrintInfo.
+  virtual BOOL OnPreparePrinting(CPrintInfo* info);
+  // The printer for the job: the default printer for a preview or a direct print, else the
+  // print dialog (what the user picks becomes the application's printer). Without a printer
+  // it says so and returns FALSE; FALSE also when the dialog is cancelled.
+  BOOL DoPreparePrinting(CPrintInfo* info);
+  virtual void OnBeginPrinting(CDC* dc, CPrintInfo* info);
+  virtual void OnPrepareDC(CDC* dc, CPrintInfo* info = nullptr);
+  virtual void OnPrint(CDC* dc, CPrintInfo* info);
+  virtual void OnEndPrinting(CDC* dc, CPrintInfo* info);
+  // The preview is closing: OnEndPrinting, then the frame gets its bars and panes back.
+  virtual void OnEndPrintPreview(CDC* dc, CPrintInfo* info, POINT point, CPreviewView* view);
+  // Shows printView's pages in a view of previewViewClass (a CPreviewView) in place of the
+  // top-level frame's panes, with the dialog bar of template idDlgBar on top. The state
+  // belongs to the preview when it opens; FALSE (nothing changed) when it cannot open.
+  BOOL DoPrintPreview(UINT idDlgBar, CView* printView, CRuntimeClass* previewViewClass,
+                      CPrintPreviewState* state);
+
+  // ID_FILE_PRINT (with the dialog) and ID_FILE_PRINT_DIRECT (default printer); views map
+  // them to these handlers.
+  afx_msg void OnFilePrint();
+  // ID_FILE_PRINT_PREVIEW with a plain CPreviewView and the framework's preview bar.
+  afx_msg void OnFilePrintPreview();
 
   BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
   BOOL OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* info) override;

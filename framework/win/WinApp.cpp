@@ -45,6 +45,7 @@ CWinApp::CWinApp(LPCSTR appName) {
 }
 
 CWinApp::~CWinApp() {
+  SelectPrinter(nullptr, nullptr, TRUE);
   DisableShellOpen();
   delete m_pDocManager;
   m_pDocManager = nullptr;

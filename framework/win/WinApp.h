@@ -3,13 +3,19 @@
 // manager, recent files and the command line.
 #pragma once
 
+#include <windows.h>
+
+#include <commdlg.h>
+
 #include "framework/base/CString.h"
 #include "framework/win/AfxCore.h"
 #include "framework/win/RecentFileList.h"
 #include "framework/win/CmdTarget.h"
 
+class CDC;
 class CDocManager;
 class CDocTemplate;
+class CPrintDialog;
 class CDocument;
 class CWnd;
 
@@ -90,6 +96,22 @@ class CWinApp : public CCmdTarget {
   void Enable3dControls() {}
   void AfxEnableControlContainer() {}
 
+  // The application's printer: DEVMODE and DEVNAMES of the printer chosen in the print
+  // dialogs, the default printer until then. Both NULL while there is none.
+  // Fills pd's hDevMode and hDevNames with them, taking the default printer first when none is
+  // chosen yet. FALSE when there is no printer.
+  BOOL GetPrinterDeviceDefaults(PRINTDLGA* pd);
+  // A device context of the application's printer in dc; FALSE without one.
+  BOOL CreatePrinterDC(CDC& dc);
+  // Runs a print or print set-up dialog on the application's printer; what the user chooses
+  // becomes the application's printer. Returns IDOK or IDCANCEL.
+  virtual INT_PTR DoPrintDialog(CPrintDialog* pd);
+  // Makes the handles the application's printer (they belong to the application from now on).
+  void SelectPrinter(HGLOBAL devNames, HGLOBAL devMode, BOOL freeOld = TRUE);
+  afx_msg void OnFilePrintSetup();
+  HGLOBAL m_hDevMode = nullptr;
+  HGLOBAL m_hDevNames = nullptr;
+
   CWnd* GetMainWnd() const { return m_pMainWnd; }
   HCURSOR LoadCursor(UINT id) const;
   // A system cursor (IDC_ARROW, IDC_SIZEWE, ...); needs no application object.
@@ -116,6 +138,8 @@ class CWinApp : public CCmdTarget {
  protected:
   CString m_strAppName, m_strExeName, m_strProfileName, m_strRegistryKey;
   BOOL m_bIdlePending = FALSE;
+  // Takes the default printer when there is no application printer yet (or always).
+  void UpdatePrinterSelection(BOOL forceDefaults);
   DECLARE_MESSAGE_MAP()
 };
 

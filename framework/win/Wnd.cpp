@@ -74,6 +74,12 @@ LRESULT CALLBACK AfxSubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM 
   t_currentMsg.wParam = wParam;
   t_currentMsg.lParam = lParam;
   LRESULT result = 0;
+  if (message == WM_SETCURSOR && AfxGetWaitCursorCount() > 0) {
+    // A long operation is running: the hourglass stays wherever the mouse goes.
+    ::SetCursor(::LoadCursorA(NULL, (LPCSTR)IDC_WAIT));
+    t_currentMsg = saved;
+    return TRUE;
+  }
   try {
     result = pWnd->WindowProc(message, wParam, lParam);
   } catch (CException* e) {

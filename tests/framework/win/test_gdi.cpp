@@ -232,4 +232,35 @@ TEST(GdiTest, AnUnclosedRecordingIsClosedAndFreed) {
   EXPECT_FALSE(twice.CreateEnhanced(NULL, NULL, NULL, NULL));
 }
 
+TEST(GdiTest, EnhancedMetafilePlaysScaledIntoItsRectangle) {
+  CDC screen;
+  ASSERT_TRUE(screen.CreateCompatibleDC(NULL));
+  // A 100 x 100 picture: red in its top-left quarter.
+  int w = MulDiv(100, 2540, screen.GetDeviceCaps(LOGPIXELSX));
+  int h = MulDiv(100, 2540, screen.GetDeviceCaps(LOGPIXELSY));
+  RECT frame = {0, 0, w, h};
+  HDC recorder = CreateEnhMetaFileA(screen.m_hDC, NULL, &frame, NULL);
+  ASSERT_NE(recorder, nullptr);
+  CDC rec;
+  rec.m_hDC = rec.m_hAttribDC = recorder;
+  rec.FillSolidRect(0, 0, 100, 100, RGB(255, 255, 255));
+  rec.FillSolidRect(0, 0, 50, 50, RGB(255, 0, 0));
+  rec.m_hDC = rec.m_hAttribDC = NULL;
+  HENHMETAFILE picture = CloseEnhMetaFile(recorder);
+  ASSERT_NE(picture, nullptr);
+
+  CDC dc;
+  ASSERT_TRUE(dc.CreateCompatibleDC(NULL));
+  CBitmap bmp;
+  ASSERT_TRUE(bmp.CreateBitmap(300, 300, 1, 32, NULL));
+  CBitmap* old = dc.SelectObject(&bmp);
+  dc.FillSolidRect(0, 0, 300, 300, RGB(0, 0, 255));
+  EXPECT_TRUE(dc.PlayMetaFile(picture, CRect(100, 100, 300, 300)));
+  EXPECT_EQ(dc.GetPixel(150, 150), RGB(255, 0, 0));    // the red quarter, twice as large
+  EXPECT_EQ(dc.GetPixel(250, 250), RGB(255, 255, 255));
+  EXPECT_EQ(dc.GetPixel(50, 50), RGB(0, 0, 255));      // outside the rectangle
+  dc.SelectObject(old);
+  DeleteEnhMetaFile(picture);
+}
+
 }  // namespace
