@@ -85,6 +85,9 @@ class Chart final : private ChartEnvironment {
   void PaintBuffered(HDC dc);
 
   const ChartModel& Model() const { return m_model; }
+  // The model, for code that builds a chart through the window-free interface; changes made
+  // there invalidate the window as the setters above do.
+  ChartModel& Model() { return m_model; }
   ChartLayout Layout() const { return m_model.Layout(); }
 
  private:

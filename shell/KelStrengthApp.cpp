@@ -17,10 +17,10 @@
 #include "shell/DisplayOptionsDlg.h"
 #include "shell/DocManagerEx.h"
 #include "shell/MainFrame.h"
-#include "shell/PlaceholderView.h"
 #include "shell/ShellSettings.h"
 #include "shell/StartupSplashWnd.h"
 #include "shell/WelcomeDlg.h"
+#include "view/KelStrengthView.h"
 
 namespace {
 
@@ -114,7 +114,7 @@ BOOL CKelStrengthApp::InitInstance() {
   m_pDocManager = manager;
   m_pDocTemplate = new CMultiDocTemplate(IDR_KELSTRTYPE, RUNTIME_CLASS(CKelStrengthDoc),
                                          RUNTIME_CLASS(CChildFrame),
-                                         RUNTIME_CLASS(CPlaceholderView));
+                                         RUNTIME_CLASS(CKelStrengthView));
   AddDocTemplate(m_pDocTemplate);
   manager->AddFilter("Lorvane Files (*.qzt)", "*.qzt");
 
