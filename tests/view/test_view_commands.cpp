@@ -225,6 +225,40 @@ TEST_F(ViewCommands, IconsAreDraggedWithTheMouse) {
   view->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(start.x - 80, start.y - 100));
 }
 
+// The view draws the same into a metafile (as image export and printing use it): played back,
+// the envelope is where the screen has it.
+TEST_F(ViewCommands, TheViewDrawsIntoAMetafile) {
+  CKelStrengthView* view = Open("hb.kel", HoekBrownProject);
+  ASSERT_NE(view, nullptr);
+  RECT client;
+  view->GetClientRect(&client);
+  CClientDC screen(view);
+  const int px = screen.GetDeviceCaps(LOGPIXELSX), py = screen.GetDeviceCaps(LOGPIXELSY);
+  RECT frame = {0, 0, client.right * 2540 / px, client.bottom * 2540 / py};
+  CMetaFileDC mf;
+  ASSERT_TRUE(mf.CreateEnhanced(&screen, NULL, &frame, "Quarvex\0Chart\0"));
+  view->DrawOffscreen(&mf);
+  HENHMETAFILE emf = mf.CloseEnhanced();
+  ASSERT_NE(emf, nullptr);
+  Canvas played(client.right, client.bottom);
+  ASSERT_TRUE(::PlayEnhMetaFile(played.Dc(), emf, &client));
+  ::DeleteEnhMetaFile(emf);
+  CHoekBrownCriterion& m = view->GetDocument()->m_hoekBrown;
+  const double s3 = 0.5 * m.GetSig3Max();
+  EXPECT_TRUE(ColourNear(played, ViewPixel(view, view->PrincipalChart(), s3, m.GetSig1(s3)), kRed));
+  EXPECT_EQ(played.Pixel(client.right - 2, 2), RGB(255, 255, 255));
+}
+
+// Before its first update a view has no charts: it paints white, without text or icons.
+TEST_F(ViewCommands, AViewWithoutChartsPaintsWhite) {
+  CKelStrengthView* bare = new CKelStrengthView;  // deleted when its window goes
+  ASSERT_TRUE(bare->Create(nullptr, "", WS_CHILD, CRect(0, 0, 300, 200), program.Frame(), 4321));
+  auto canvas = PaintView(bare);
+  EXPECT_EQ(canvas->Count(0, 0, 300, 200, RGB(255, 255, 255)), 300 * 200);
+  EXPECT_FALSE(bare->Icons().Drawn(0) || bare->Icons().Drawn(1));
+  bare->DestroyWindow();
+}
+
 // What the side bar is told: the active view's document, and nothing kept once a document's
 // last view is gone.
 class RecordingSideBar : public ISideBarSink {
