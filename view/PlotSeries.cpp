@@ -204,8 +204,14 @@ PlotSeriesSet NormalShearSeries(const PlotDocument& doc, const SeriesOptions& op
     out.series.push_back(line);
   }
 
-  if (dataType == DATA_TRIAXIAL)
-    for (size_t i = 0; i < tx.size(); ++i) out.series.push_back(MohrCircle(tx[i], ty[i], n));
+  if (dataType == DATA_TRIAXIAL) {
+    // One set per circle: as many as a data object holds beside the other sets, so that a
+    // project with the most tests still shows its envelope.
+    const size_t room = std::min<size_t>(
+        ChartData::kMaxSets, ChartData::kMaxValues / static_cast<size_t>(out.points));
+    const size_t circles = std::min(tx.size(), room - std::min(room, out.series.size()));
+    for (size_t i = 0; i < circles; ++i) out.series.push_back(MohrCircle(tx[i], ty[i], n));
+  }
   return out;
 }
 

@@ -44,7 +44,7 @@ struct SeriesOptions {
 PlotSeriesSet PrincipalSeries(const PlotDocument& doc, const SeriesOptions& options);
 
 // Sets: direct-shear test data, envelope, Mohr-Coulomb line, then one Mohr circle per
-// triaxial test.
+// triaxial test (the first tests, when there are more than a data object can hold).
 PlotSeriesSet NormalShearSeries(const PlotDocument& doc, const SeriesOptions& options);
 
 // The upper half of the Mohr circle through sig3 and sig1 in n points (n >= 2), evenly spaced

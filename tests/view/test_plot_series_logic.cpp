@@ -141,6 +141,23 @@ TEST(PlotSeries, HoekBrownRockMassDataAndCurveStarts) {
   EXPECT_EQ(s.series[1].y[0], 0.0);
 }
 
+// The most tests a project holds still leave room for the envelope in the shear plot.
+TEST(PlotSeries, ManyTriaxialTestsKeepTheEnvelope) {
+  Models m;
+  std::vector<double> x(10000), y(10000);
+  for (int i = 0; i < 10000; ++i) x[i] = i * 1e-3, y[i] = 10 + i * 4e-3;
+  m.mohrCoulomb.SetLabData(10000, x.data(), y.data());
+  SeriesOptions o;
+  o.pointCount = 10;
+  o.plotTestData = o.mohrCoulombOverlay = true;
+  PlotSeriesSet s = NormalShearSeries(m.Doc(CRITERION_MOHR_COULOMB), o);
+  EXPECT_EQ(s.series[0].kind, SeriesKind::kEnvelope);
+  EXPECT_EQ(s.series.size(), static_cast<size_t>(qxchart::ChartData::kMaxSets));
+  auto data = MakeChartData(s);
+  ASSERT_TRUE(data);
+  EXPECT_TRUE(data->IsPoint(0, 5));
+}
+
 TEST(PlotSeries, BartonBandisShearPlot) {
   Models m;
   const double sn = m.bartonBandis.GetSignMax();
