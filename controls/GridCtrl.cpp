@@ -64,7 +64,7 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
       m_nFixedRows(0),
       m_nCols(0),
       m_nFixedCols(0),
-      m_nMaxDataRows(kDefaultMaxDataRows),
+      m_nMaxRows(kDefaultMaxRows),
       m_crGridColour(RGB(0, 0, 0)),
       m_nGridLines(GRIDLINES_BOTH),
       m_bEditable(TRUE),
@@ -219,9 +219,8 @@ void CGridCtrl::ResetSizeArrays() {
 BOOL CGridCtrl::SetRowCount(int nRows) {
   if (nRows < 0) return FALSE;
   BOOL bAsked = TRUE;
-  long long limit = static_cast<long long>(m_nFixedRows) + m_nMaxDataRows;
-  if (nRows > limit) {
-    nRows = static_cast<int>(limit);
+  if (nRows > m_nMaxRows) {
+    nRows = m_nMaxRows;
     bAsked = FALSE;
   }
   if (nRows == m_nRows) return bAsked;
@@ -359,8 +358,8 @@ BOOL CGridCtrl::SetFixedColumnCount(int nFixedCols) {
   return TRUE;
 }
 
-void CGridCtrl::SetMaxDataRows(int nRows) {
-  m_nMaxDataRows = std::max(nRows, 0);
+void CGridCtrl::SetMaxRowCount(int nRows) {
+  m_nMaxRows = std::max(nRows, 0);
 }
 
 BOOL CGridCtrl::DeleteRow(int nRow) {

@@ -30,8 +30,9 @@ typedef int (*PFNGRIDCOMPARE)(const CGridCell* pCell1, const CGridCell* pCell2, 
 class CGridCtrl : public CWnd {
   DECLARE_DYNCREATE(CGridCtrl)
  public:
-  // Rows beyond the fixed ones a grid holds unless its owner allows another number.
-  static const int kDefaultMaxDataRows = 10000;
+  // The rows a grid holds unless its owner allows another number: 10,000 tests under a
+  // heading row.
+  static const int kDefaultMaxRows = 10001;
 
   explicit CGridCtrl(int nRows = 0, int nCols = 0, int nFixedRows = 0, int nFixedCols = 0);
   ~CGridCtrl() override;
@@ -51,14 +52,14 @@ class CGridCtrl : public CWnd {
   int GetFixedRowCount() const { return m_nFixedRows; }
   int GetFixedColumnCount() const { return m_nFixedCols; }
   // FALSE for a negative count and when memory runs out (the grid is left as it was). A row
-  // count above the fixed rows plus the maximum is cut to that and gives FALSE.
+  // count above the maximum is cut to it and gives FALSE.
   BOOL SetRowCount(int nRows);
   BOOL SetColumnCount(int nCols);
   BOOL SetFixedRowCount(int nFixedRows);
   BOOL SetFixedColumnCount(int nFixedCols);
-  // The most rows below the fixed rows the grid will hold (at least 0).
-  void SetMaxDataRows(int nRows);
-  int GetMaxDataRows() const { return m_nMaxDataRows; }
+  // The most rows (headings included) the grid will hold; at least 0.
+  void SetMaxRowCount(int nRows);
+  int GetMaxRowCount() const { return m_nMaxRows; }
   BOOL DeleteRow(int nRow);
   BOOL DeleteAllItems();
   int GetRowHeight(int nRow) const;
@@ -313,7 +314,7 @@ class CGridCtrl : public CWnd {
   int m_nFixedRows;
   int m_nCols;
   int m_nFixedCols;
-  int m_nMaxDataRows;
+  int m_nMaxRows;
   CArray<CGridRow*, CGridRow*> m_RowData;
   CArray<UINT, UINT> m_arRowHeights;
   CArray<UINT, UINT> m_arColWidths;

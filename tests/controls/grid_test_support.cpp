@@ -45,7 +45,7 @@ void ResetGrid(CGridCtrl& grid, int rows) {
   grid.SetAlternateCellDrawing(FALSE);
   grid.SetWholeRowSelection(TRUE);
   grid.EnableDragAndDrop(FALSE);
-  grid.SetMaxDataRows(CGridCtrl::kDefaultMaxDataRows);
+  grid.SetMaxRowCount(CGridCtrl::kDefaultMaxRows);
   grid.EnableWindow(TRUE);
   FillGrid(grid, rows);
   grid.ExpandColumnsToFit();
@@ -173,6 +173,46 @@ std::string RowText(CGridCtrl& grid, int row) {
     s += grid.GetItemText(row, c).GetString();
   }
   return s;
+}
+
+CGridDlg& SharedDialog() {
+  static CGridDlg* dlg = new CGridDlg;  // never destroyed: see OpenDialog
+  return *dlg;
+}
+
+void GridDialogTest::SetUp() {
+  MessageBoxes::texts.clear();
+  MessageBoxes::captions.clear();
+  OpenDialog(m_dlg);
+  ASSERT_TRUE(m_dlg.m_hWnd != NULL);
+  ASSERT_EQ(::GetForegroundWindow(), m_dlg.m_hWnd);
+}
+
+void GridDialogTest::TearDown() {
+  ::ClipCursor(NULL);
+  if (::GetCapture()) ::ReleaseCapture();
+  Pump(10);
+}
+
+HWND GridDialogTest::Editor(CGridCtrl* grid) {
+  return ::GetDlgItem((grid ? grid : &m_dlg.m_grid)->m_hWnd, CGridCtrl::kInPlaceEditId);
+}
+
+std::string GridDialogTest::EditorText() {
+  char buffer[256] = "";
+  ::GetWindowTextA(Editor(), buffer, sizeof buffer);
+  return buffer;
+}
+
+DWORD GridDialogTest::EditorSelection() {
+  return static_cast<DWORD>(::SendMessageA(Editor(), EM_GETSEL, 0, 0));
+}
+
+void GridDialogTest::FocusCell(int row, int col, CGridCtrl* grid) {
+  CGridCtrl& g = grid ? *grid : m_dlg.m_grid;
+  if (g.GetFocusCell() != GRIDCELLID(row, col)) Click(g, CellCentre(g, row, col));
+  g.SetFocus();
+  Pump(10);
 }
 
 }  // namespace gridtest

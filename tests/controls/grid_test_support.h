@@ -3,6 +3,8 @@
 // keystrokes and mouse input, and a message-box recorder.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -71,6 +73,25 @@ struct MessageBoxes {
   static std::vector<std::string> texts;
   static std::vector<std::string> captions;
   static int Record(HWND, LPCSTR text, LPCSTR caption, UINT);
+};
+
+// The dialog every window test uses, made on first use and kept to the end of the program.
+CGridDlg& SharedDialog();
+
+// Shows the shared dialog with reset grids before each test; message boxes are recorded.
+class GridDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  // The open in-place editor of the first grid, or NULL; its text and selection.
+  HWND Editor(CGridCtrl* grid = nullptr);
+  std::string EditorText();
+  DWORD EditorSelection();
+  // Clicks a cell that is not the focus cell yet (a click on the focus cell edits it).
+  void FocusCell(int row, int col, CGridCtrl* grid = nullptr);
+
+  CGridDlg& m_dlg = SharedDialog();
+  CSeamOverride<AfxMessageBoxSeam> m_boxes{&AfxSetMessageBoxSeam, &MessageBoxes::Record};
 };
 
 }  // namespace gridtest

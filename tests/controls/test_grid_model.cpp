@@ -90,6 +90,14 @@ TEST(GridModel, NewCellsInheritTheFormatAboveExceptInColumnZeroAndRowZero) {
   EXPECT_EQ(grid.GetRowHeight(2), 30);
 }
 
+TEST(GridModel, TenThousandTestsFitUnderAHeadingByDefault) {
+  CGridCtrl grid;
+  EXPECT_TRUE(grid.SetRowCount(10001));  // as the dialogs do: rows first, headings after
+  EXPECT_TRUE(grid.SetFixedRowCount(1));
+  EXPECT_FALSE(grid.SetRowCount(10002));
+  EXPECT_EQ(grid.GetRowCount(), 10001);
+}
+
 TEST(GridModel, CountsShrinkGrowAndRefuseWhatCannotBe) {
   CTestGrid grid(5, 3, 2, 1);
   grid.SetFocusCell(4, 2);
@@ -108,8 +116,8 @@ TEST(GridModel, CountsShrinkGrowAndRefuseWhatCannotBe) {
   EXPECT_EQ(grid.GetRowCount(), 3);
   EXPECT_EQ(grid.GetColumnCount(), 3);
 
-  // At most the owner's number of rows below the headings; more is cut to that.
-  grid.SetMaxDataRows(10);
+  // At most the owner's number of rows; more is cut to that.
+  grid.SetMaxRowCount(13);
   EXPECT_FALSE(grid.SetRowCount(2000000000));
   EXPECT_EQ(grid.GetRowCount(), 13);
   EXPECT_TRUE(grid.SetRowCount(13));
@@ -228,7 +236,7 @@ TEST(GridSelection, SelectedBitsAndTheMapStayInStep) {
 
 TEST(GridSelection, RowsBeyond65535HaveKeysOfTheirOwn) {
   CGridCtrl grid(0, 1, 0, 0);
-  grid.SetMaxDataRows(70000);
+  grid.SetMaxRowCount(70000);
   ASSERT_TRUE(grid.SetRowCount(70000));
   grid.SetItemState(69999, 0, GRIDSTATE_SELECTED);
   grid.SetItemState(69999 - 65536, 0, GRIDSTATE_SELECTED);

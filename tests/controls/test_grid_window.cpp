@@ -12,49 +12,7 @@ using namespace gridtest;
 
 namespace {
 
-// One dialog serves every test (see OpenDialog); each test starts from reset grids.
-class GridWindow : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { s_dlg = new CGridDlg; }
-  static void TearDownTestSuite() {
-    s_dlg->DestroyWindow();
-    delete s_dlg;
-    s_dlg = nullptr;
-  }
-  void SetUp() override {
-    MessageBoxes::texts.clear();
-    MessageBoxes::captions.clear();
-    OpenDialog(m_dlg);
-    ASSERT_TRUE(m_dlg.m_hWnd != NULL);
-    ASSERT_EQ(::GetForegroundWindow(), m_dlg.m_hWnd);
-  }
-  void TearDown() override {
-    ::ClipCursor(NULL);
-    if (::GetCapture()) ::ReleaseCapture();
-    Pump(10);
-  }
-  // The open in-place editor, or NULL.
-  HWND Editor() { return ::GetDlgItem(m_dlg.m_grid.m_hWnd, CGridCtrl::kInPlaceEditId); }
-  std::string EditorText() {
-    char buffer[256] = "";
-    ::GetWindowTextA(Editor(), buffer, sizeof buffer);
-    return buffer;
-  }
-  DWORD EditorSelection() { return static_cast<DWORD>(::SendMessageA(Editor(), EM_GETSEL, 0, 0)); }
-  // Clicks a cell that is not the focus cell yet (a click on the focus cell edits it).
-  void FocusCell(int row, int col) {
-    CGridCtrl& grid = m_dlg.m_grid;
-    if (grid.GetFocusCell() != GRIDCELLID(row, col)) Click(grid, CellCentre(grid, row, col));
-    grid.SetFocus();
-    Pump(10);
-  }
-
-  static CGridDlg* s_dlg;
-  CGridDlg& m_dlg = *s_dlg;
-  CSeamOverride<AfxMessageBoxSeam> m_boxes{&AfxSetMessageBoxSeam, &MessageBoxes::Record};
-};
-
-CGridDlg* GridWindow::s_dlg = nullptr;
+class GridWindow : public GridDialogTest {};
 
 // ---- the control ------------------------------------------------------------------------------
 
@@ -329,9 +287,8 @@ TEST_F(GridWindow, LosingTheCaptureStopsTheAutoScrollingSelection) {
   CRect window;
   grid.GetWindowRect(&window);
   ::SetCursorPos(window.left + 20, window.bottom + 40);
-  Pump(120);
-  const int scrolled = grid.GetFocusCell().row;
-  EXPECT_GT(scrolled, 2);
+  for (int i = 0; i < 100 && grid.GetFocusCell().row <= 3; ++i) Pump(10);
+  EXPECT_GT(grid.GetFocusCell().row, 3);
   // ...until the capture goes elsewhere (as on Alt+Tab): then nothing runs on.
   ::SetCapture(m_dlg.m_hWnd);
   ::ReleaseCapture();
