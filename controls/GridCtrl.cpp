@@ -379,6 +379,7 @@ BOOL CGridCtrl::DeleteRow(int nRow) {
   --m_nRows;
   if (nRow < m_nFixedRows) --m_nFixedRows;
   ResetScrollBars();
+  if (IsDrawingAllowed()) InvalidateGrid(TRUE);
   return TRUE;
 }
 

@@ -426,18 +426,18 @@ void CGridCtrl::OnLButtonUp(UINT /*nFlags*/, CPoint point) {
 }
 
 void CGridCtrl::OnLButtonDblClk(UINT /*nFlags*/, CPoint point) {
-  if (m_MouseMode == GRIDMOUSE_OVER_COL_DIVIDE) {
-    int col = DividerColumn(point);
-    if (col >= 0) {
-      AutoSizeColumn(col);
-      InvalidateGrid(TRUE);
-    }
-  } else if (m_MouseMode == GRIDMOUSE_OVER_ROW_DIVIDE) {
-    int row = DividerRow(point);
-    if (row >= 0) {
-      AutoSizeRow(row);
-      InvalidateGrid(TRUE);
-    }
+  // A divider is recognised where the pointer is: the click before ended any sizing and left
+  // the mouse mode at rest.
+  const int col = m_bAllowColResize && point.y < GetFixedRowHeight() ? DividerColumn(point) : -1;
+  const int row = col < 0 && m_bAllowRowResize && point.x < GetFixedColumnWidth()
+                      ? DividerRow(point)
+                      : -1;
+  if (col >= 0) {
+    AutoSizeColumn(col);
+    InvalidateGrid(TRUE);
+  } else if (row >= 0) {
+    AutoSizeRow(row);
+    InvalidateGrid(TRUE);
   } else if (m_MouseMode == GRIDMOUSE_NOTHING && IsValid(m_LeftClickDownCell) &&
              m_LeftClickDownCell.row >= m_nFixedRows && m_LeftClickDownCell.col >= m_nFixedCols) {
     if (!ToggleCheck(m_idCurrentCell.row, m_idCurrentCell.col))

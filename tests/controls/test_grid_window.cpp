@@ -277,6 +277,29 @@ TEST_F(GridWindow, DraggingADividerSizesTheColumnAndCapturesNoMore) {
   EXPECT_EQ(grid.GetColumnWidth(1), 0);
 }
 
+TEST_F(GridWindow, DoubleClicksOnADividerOrACell) {
+  CGridCtrl& grid = m_dlg.m_grid;
+  grid.SetItemText(3, 1, "123456789012345");
+  CRect heading;
+  grid.GetCellRect(0, 1, &heading);
+  CPoint divider(heading.right, heading.CenterPoint().y);
+  // The system's order: move, down, up, double click, up.
+  grid.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(divider.x, divider.y));
+  Click(grid, divider);
+  grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(divider.x, divider.y));
+  grid.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(divider.x, divider.y));
+  CClientDC dc(&grid);
+  EXPECT_EQ(grid.GetColumnWidth(1), grid.GetCellExtent(3, 1, &dc).cx);  // fits its widest text
+  EXPECT_TRUE(Editor() == NULL);
+
+  CPoint cell = CellCentre(grid, 4, 1);
+  Click(grid, cell);
+  grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(cell.x, cell.y));
+  grid.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(cell.x, cell.y));
+  ASSERT_TRUE(Editor() != NULL);  // a double click on a cell edits it
+  EXPECT_EQ(EditorText(), "4.1");
+}
+
 TEST_F(GridWindow, LosingTheCaptureStopsTheAutoScrollingSelection) {
   CGridCtrl& grid = m_dlg.m_grid;
   FillGrid(grid, 60);
@@ -494,3 +517,49 @@ TEST_F(GridWindow, ShowInputErrorPointsAtTheCellAndEditsIt) {
 }
 
 }  // namespace
+
+// ---- a modal dialog ---------------------------------------------------------------------------
+
+namespace {
+
+CGridDlg* g_modal = nullptr;
+
+void CALLBACK ModalStep(HWND hWnd, UINT, UINT_PTR id, DWORD) {
+  ::KillTimer(hWnd, id);
+  if (id == 1) {  // shown by now: type into the first cell and press Enter
+    ::SetForegroundWindow(hWnd);
+    g_modal->m_grid.SetFocus();
+    g_modal->m_grid.SetFocusCell(1, 1);
+    INPUT keys[4] = {};
+    const WORD vks[2] = {'5', VK_RETURN};
+    for (int i = 0; i < 4; ++i) {
+      keys[i].type = INPUT_KEYBOARD;
+      keys[i].ki.wVk = vks[i / 2];
+      keys[i].ki.dwFlags = (i % 2) ? KEYEVENTF_KEYUP : 0;
+    }
+    ::SendInput(4, keys, sizeof(INPUT));
+  } else {
+    g_modal->EndDialog(IDCANCEL);
+  }
+}
+
+void StartModalSteps(CDialog* dlg) {
+  g_modal = static_cast<CGridDlg*>(dlg);
+  FillGrid(g_modal->m_grid, 6);
+  ::SetTimer(dlg->m_hWnd, 1, 150, ModalStep);
+  ::SetTimer(dlg->m_hWnd, 2, 900, ModalStep);
+}
+
+}  // namespace
+
+// The modal loop offers keys to the editor before the dialog: Enter in a cell stores the cell
+// and moves on; it does not press OK.
+TEST(GridModal, EnterInACellDoesNotCloseTheDialog) {
+  CSeamOverride<AfxModalDialogSeam> hook(&AfxSetModalDialogSeam, &StartModalSteps);
+  CGridDlg dlg;
+  INT_PTR result = dlg.DoModal();
+  EXPECT_EQ(result, IDCANCEL);
+  EXPECT_EQ(dlg.m_grid.GetItemText(1, 1), "5");
+  EXPECT_EQ(dlg.m_grid.GetFocusCell(), GRIDCELLID(1, 2));
+  g_modal = nullptr;
+}
