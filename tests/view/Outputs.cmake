@@ -1,0 +1,19 @@
+# Tests of the view's reports, exports and printing under Wine (included by
+# tests/view/CMakeLists.txt; the window-free ones are test_*_logic.cpp beside them).
+if(NOT TARGET qx_view)
+  return()
+endif()
+quarvex_test(qx_view_exports_tests WINE
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_dib_image.cpp ${CMAKE_CURRENT_LIST_DIR}/jpeg_decode.cpp
+  LIBS qx_view qx_libjpeg)
+quarvex_test(qx_view_exports_window_tests WINDOW
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_image_export.cpp ${CMAKE_CURRENT_LIST_DIR}/jpeg_decode.cpp
+  LIBS qx_view qx_libjpeg qx_test_support)
+set_tests_properties(win.qx_view_exports_window_tests PROPERTIES FIXTURES_SETUP view_image_files)
+# The image files the window test wrote, opened by ImageMagick (JPEG, BMP, WMF) and
+# LibreOffice (EMF).
+add_test(NAME win.qx_view_image_files_check
+  COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/check_image_files.py exports
+  WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+set_tests_properties(win.qx_view_image_files_check PROPERTIES
+  FIXTURES_REQUIRED view_image_files LABELS wine TIMEOUT 300)
