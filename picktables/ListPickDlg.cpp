@@ -62,6 +62,8 @@ BOOL CListPickDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
 }
 
 void CListPickDlg::OnCancel() {
+  // Nothing the closing window sends (a focus change) may calculate a value any more.
+  ++m_nBusy;
   Value() = m_dSaved;
   CDialog::OnCancel();
 }

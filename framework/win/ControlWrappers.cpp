@@ -232,7 +232,10 @@ void CToolTipCtrl::UpdateTipText(LPCSTR text, CWnd* pWnd, UINT_PTR nIDTool) {
 
 BOOL CToolTipCtrl::GetToolInfo(TOOLINFOA& ti, CWnd* pWnd, UINT_PTR nIDTool) const {
   LPSTR text = ti.lpszText;
-  ti = MakeToolInfo(pWnd->GetSafeHwnd(), nIDTool, 0);
+  // Id 0: the window tool of pWnd, as AddTool made it.
+  ti = nIDTool ? MakeToolInfo(pWnd->GetSafeHwnd(), nIDTool, 0)
+               : MakeToolInfo(::GetParent(pWnd->GetSafeHwnd()),
+                              reinterpret_cast<UINT_PTR>(pWnd->GetSafeHwnd()), TTF_IDISHWND);
   ti.lpszText = text;
   return (BOOL)SendMessage(TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&ti));
 }

@@ -247,7 +247,8 @@ class CToolTipCtrl : public CWnd {
     return (int)SendMessage(TTM_GETDELAYTIME, dwDuration);
   }
   // Fills ti (cbSize, hwnd, uId set here) with the tool's description and text (text
-  // buffer of at least 80 chars supplied by the caller in ti.lpszText, or NULL).
+  // buffer of at least 80 chars supplied by the caller in ti.lpszText, or NULL). Id 0 is the
+  // window tool of pWnd, as for AddTool, DelTool and UpdateTipText.
   BOOL GetToolInfo(TOOLINFOA& ti, CWnd* pWnd, UINT_PTR nIDTool = 0) const;
   void SetToolInfo(TOOLINFOA* ti) { SendMessage(TTM_SETTOOLINFOA, 0, (LPARAM)ti); }
   void SetToolRect(CWnd* pWnd, UINT_PTR nIDTool, LPCRECT rect);

@@ -41,4 +41,28 @@ TEST(ListCtrlWrapper, TextWidthsColumnsAndSelection) {
   host.DestroyWindow();
 }
 
+// A window tool is found by its window alone, for every call that takes a tool.
+TEST(ToolTipWrapper, WindowToolsByTheirWindow) {
+  CWnd host;
+  ASSERT_TRUE(host.CreateEx(0, AfxRegisterWndClass(0), "host", WS_OVERLAPPEDWINDOW,
+                            CRect(0, 0, 200, 100), NULL, 0));
+  CWnd child;
+  ASSERT_TRUE(child.Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &host, 7));
+  CToolTipCtrl tip;
+  ASSERT_TRUE(tip.Create(&host));
+  ASSERT_TRUE(tip.AddTool(&child, "first"));
+  char buffer[80] = "";
+  TOOLINFOA ti = {};
+  ti.lpszText = buffer;
+  ASSERT_TRUE(tip.GetToolInfo(ti, &child));
+  EXPECT_STREQ(buffer, "first");
+  tip.UpdateTipText("second", &child);
+  ti.lpszText = buffer;
+  ASSERT_TRUE(tip.GetToolInfo(ti, &child));
+  EXPECT_STREQ(buffer, "second");
+  tip.DelTool(&child);
+  EXPECT_EQ(tip.GetToolCount(), 0);
+  host.DestroyWindow();
+}
+
 }  // namespace
