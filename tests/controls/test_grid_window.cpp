@@ -87,6 +87,37 @@ TEST_F(GridWindow, ScrollBarsComeAndGoWithTheContent) {
   EXPECT_EQ(bars(), 0u);
 }
 
+TEST_F(GridWindow, EveryClientPixelLiesInTheCellWhoseRectangleHoldsIt) {
+  CGridCtrl& grid = m_dlg.m_grid;
+  FillGrid(grid, 40);
+  grid.SetColumnWidth(2, 300);
+  grid.ResetScrollBars();
+  grid.SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+  grid.SendMessage(WM_HSCROLL, SB_LINERIGHT, 0);  // scrolled both ways: rows 1, column 1 hidden
+  ASSERT_EQ(grid.GetTopleftNonFixedCell(), GRIDCELLID(2, 2));
+  CRect client;
+  grid.GetClientRect(&client);
+  for (int y = client.top; y < client.bottom; ++y) {
+    for (int x = client.left; x < client.right; ++x) {
+      GRIDCELLID cell = grid.GetCellFromPt(CPoint(x, y));
+      CRect r;
+      if (grid.IsValid(cell)) {
+        ASSERT_TRUE(grid.GetCellRect(cell, &r));
+        ASSERT_TRUE(x >= r.left && x <= r.right && y >= r.top && y <= r.bottom) << x << "," << y;
+      } else {
+        ASSERT_EQ(cell.col, -1) << x << "," << y;  // only past the last column
+        ASSERT_GT(x, 0);
+      }
+    }
+  }
+  EXPECT_EQ(grid.GetCellFromPt(CPoint(client.right, 5)), GRIDCELLID());  // outside the client
+  EXPECT_FALSE(grid.GetCellRect(1, 1, nullptr));
+  CRect hidden;
+  EXPECT_FALSE(grid.GetCellRect(1, 2, &hidden));  // scrolled out
+  EXPECT_FALSE(grid.IsCellVisible(1, 1));
+  EXPECT_TRUE(grid.IsCellVisible(0, 0));
+}
+
 TEST_F(GridWindow, ScrollingStopsAtTheEndsAndTheWheelCountsLines) {
   CGridCtrl& grid = m_dlg.m_grid;
   FillGrid(grid, 60);
