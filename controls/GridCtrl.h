@@ -186,6 +186,13 @@ class CGridCtrl : public CWnd {
   // A one-image list showing the cell (for drag feedback); NULL when the cell is not shown.
   virtual CImageList* CreateDragImage(GRIDCELLID cell);
 
+  // ---- printing (the owner's printing steps call these; the DC is a printing one) ----
+  // Lays the pages out (the page count goes to pInfo); nothing for a grid of headings only.
+  virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+  // Prints page pInfo->m_nCurPage.
+  virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+  virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+
   // ---- selection and focus ----
   GRIDCELLID SetFocusCell(int nRow, int nCol);
   GRIDCELLID SetFocusCell(GRIDCELLID cell) { return SetFocusCell(cell.row, cell.col); }
@@ -242,6 +249,9 @@ class CGridCtrl : public CWnd {
   virtual void OnCellChanged(int nRow, int nCol) {}
   virtual CGridCell* CreateCell(int nRow, int nCol);
   virtual void EmptyCell(CGridCell* pCell, int nRow, int nCol);
+  virtual void PrintColumnHeadings(CDC* pDC, CPrintInfo* pInfo);
+  virtual void PrintHeader(CDC* pDC, CPrintInfo* pInfo);
+  virtual void PrintFooter(CDC* pDC, CPrintInfo* pInfo);
 
   CGridCell* GetCell(int nRow, int nCol) const;
   // The rows or the columns as an axis of the layout rules (valid until the sizes change).
@@ -288,6 +298,8 @@ class CGridCtrl : public CWnd {
   void DrawFixedCellContent(CDC* pDC, CGridCell* pCell, int nRow, int nCol, CRect rect,
                             BOOL enabled);
   void DrawFocusFrames(CDC* pDC);
+  // Printed rows [first, end) from y = 0 over every column, ruled; headings or normal cells.
+  void PrintRows(CDC* pDC, int first, int end, BOOL bHeadings);
   // Disabled windows draw their cells greyed; without a window (printing) cells are enabled.
   BOOL IsGridEnabled() const { return !::IsWindow(m_hWnd) || ::IsWindowEnabled(m_hWnd); }
   BOOL IsDrawingAllowed() const { return m_bAllowDraw && ::IsWindow(m_hWnd); }
@@ -369,12 +381,12 @@ class CGridCtrl : public CWnd {
   int m_nVScrollMax, m_nHScrollMax;
   BOOL m_bInResetScrollBars;  // re-entry guard of this grid
 
-  // Printing.
+  // Printing, in grid pixels: the printer font's average character, the page and its body.
   CSize m_CharSize;
   int m_nPageHeight;
   int m_nPrintBodyHeight;
   int m_nPrintWidth;
-  std::vector<int> m_PageStarts;
+  std::vector<int> m_PageStarts;  // the first row of each page
 
   // Work left for after an edit ended (a continued move, or a refused text to report).
   UINT m_nAfterEditAction;
