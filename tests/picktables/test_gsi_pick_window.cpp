@@ -107,6 +107,19 @@ TEST_F(GsiPickTest, ClickMarksTheValueAndDoubleClickAccepts) {
                        EXPECT_EQ(memory.GetPixel(point.x - 8, point.y), RGB(160, 0, 0));
                        EXPECT_EQ(memory.GetPixel(point.x + 8, point.y + 5), RGB(160, 0, 0));
                        EXPECT_EQ(memory.GetPixel(2, 520), RGB(255, 255, 255));  // picture
+                       // The picture's contours lie where the hit test finds them: the pixel a
+                       // contour's value comes from is drawn, its neighbours above are not.
+                       const CGsiChartSheet& sheet = GsiChartSheet(GSI_SHEET_GENERAL);
+                       const int checks[][2] = {{5, 300}, {12, 480}, {15, 520}};  // contour, x
+                       for (const auto& check : checks) {
+                         const int i = check[0], x = check[1];
+                         double yc = 0;
+                         ASSERT_TRUE(sheet.ContourY(i, x, &yc));
+                         const int y = static_cast<int>(yc);
+                         ASSERT_EQ(sheet.HitTest(x, y), sheet.ContourValue(i));
+                         EXPECT_LT(GetRValue(memory.GetPixel(x, y)), 160) << "contour " << i;
+                         EXPECT_GT(GetRValue(memory.GetPixel(x, y - 4)), 200) << "contour " << i;
+                       }
                        memory.SelectObject(old);
                        Shot(d, "pick-gsi-marker");
                        // A click where the chart gives nothing leaves everything as it was.
