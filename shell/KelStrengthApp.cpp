@@ -64,6 +64,8 @@ ON_COMMAND(ID_HELP_MOVIE_BASICS, &CKelStrengthApp::OnHelpMovieBasics)
 ON_COMMAND(ID_HELP_MOVIE_UNITS, &CKelStrengthApp::OnHelpMovieUnits)
 ON_COMMAND(ID_HELP_MOVIE_TRIAXIAL, &CKelStrengthApp::OnHelpMovieTriaxial)
 ON_COMMAND(ID_FILE_NEW, &CWinApp::OnFileNew)
+ON_COMMAND(ID_FILE_PAGE_SETUP, &CKelStrengthApp::OnFilePageSetup)
+ON_COMMAND(ID_FILE_PRINT_SETUP, &CWinApp::OnFilePrintSetup)
 END_MESSAGE_MAP()
 
 CKelStrengthApp::CKelStrengthApp()

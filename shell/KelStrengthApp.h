@@ -97,6 +97,8 @@ class CKelStrengthApp : public CShellRegApp {
   afx_msg void OnHelpMovieBasics();
   afx_msg void OnHelpMovieUnits();
   afx_msg void OnHelpMovieTriaxial();
+  // File > Page Setup (shell/PageSetupCommand.cpp).
+  afx_msg void OnFilePageSetup();
   DECLARE_MESSAGE_MAP()
 };
 
