@@ -2,13 +2,16 @@
 
 #include <windows.h>
 
+#include "fitdialogs/FitDialogRunner.h"
+
 namespace {
 
-// Until the fit dialogs are part of the program, a dialog ends as if OK were pressed at once:
-// the model stays as it is and the values come back as they were preset.
+// The program's own fit dialogs.
 class CProgramFitDialogs : public IDocumentFitDialogs {
  public:
-  INT_PTR Run(FitDialogKind, CKelStrengthDoc*, FitDialogValues&) override { return IDOK; }
+  INT_PTR Run(FitDialogKind kind, CKelStrengthDoc* doc, FitDialogValues& values) override {
+    return RunProgramFitDialog(kind, doc, values);
+  }
 };
 
 CProgramFitDialogs g_programDialogs;

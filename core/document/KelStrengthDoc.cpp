@@ -171,7 +171,8 @@ void CKelStrengthDoc::OnAnalysisUseRockMassData() {
   values.sig3max = GetRange(CRITERION_HOEK_BROWN).bound;
   if (GetDocumentFitDialogs().Run(FIT_DIALOG_ROCK_MASS, this, values) != IDOK) return;
   m_hoekBrown.SetParameters(values.sigci, values.mi, values.gsi, values.d);
-  m_hoekBrown.SetFieldDataFlag(1);
+  // An empty rock-mass set is no source of parameters: the data source stays as it was.
+  if (m_hoekBrown.GetRockMassCount() > 0) m_hoekBrown.SetFieldDataFlag(1);
   int application = 0;
   double sig3max = 0.0, gamma = 0.0, H = 0.0;
   m_hoekBrown.GetEnvelopeRange(&application, &sig3max, &gamma, &H);

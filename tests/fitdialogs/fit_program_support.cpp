@@ -1,0 +1,75 @@
+#include "fit_program_support.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "framework/win/Dialog.h"
+
+namespace fittest {
+
+namespace {
+UINT KeyOf(char c) {
+  if (c >= '0' && c <= '9') return static_cast<UINT>(c);
+  if (c >= 'a' && c <= 'z') return static_cast<UINT>(c - 'a' + 'A');
+  if (c == '.') return VK_OEM_PERIOD;
+  if (c == '-') return VK_OEM_MINUS;
+  if (c == ' ') return VK_SPACE;
+  return 0;
+}
+}  // namespace
+
+void TypeIntoCell(qxtest::CProgramHarness& program, CGridCtrl& grid, int row, int col,
+                  const std::string& text) {
+  grid.EnsureVisible(row, col);
+  RECT cell;
+  grid.GetCellRect(row, col, &cell);
+  program.Click(grid.m_hWnd, (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+  for (char c : text) {
+    const UINT key = KeyOf(c);
+    if (key != 0) program.PressKey(key);
+  }
+  program.PressKey(VK_RETURN);
+}
+
+bool PutOnClipboard(HWND owner, const std::string& text) {
+  if (!::OpenClipboard(owner)) return false;
+  ::EmptyClipboard();
+  HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  if (block) {
+    std::memcpy(::GlobalLock(block), text.c_str(), text.size() + 1);
+    ::GlobalUnlock(block);
+    if (!::SetClipboardData(CF_TEXT, block)) ::GlobalFree(block);
+  }
+  ::CloseClipboard();
+  return block != nullptr;
+}
+
+std::string ClipboardText(HWND owner) {
+  std::string text;
+  if (!::OpenClipboard(owner)) return text;
+  if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
+    if (const char* p = static_cast<const char*>(::GlobalLock(data))) {
+      text = p;
+      ::GlobalUnlock(data);
+    }
+  }
+  ::CloseClipboard();
+  return text;
+}
+
+void ClickSpin(qxtest::CProgramHarness& program, CDialog* dialog, int id, bool up, int times) {
+  HWND spin = ::GetDlgItem(dialog->m_hWnd, id);
+  RECT r;
+  ::GetClientRect(spin, &r);
+  const int x = (r.left + r.right) / 2;
+  const int y = up ? r.top + (r.bottom - r.top) / 4 : r.bottom - (r.bottom - r.top) / 4;
+  for (int i = 0; i < times; ++i) program.Click(spin, x, y);
+}
+
+double FieldValue(CDialog* dialog, int id) {
+  char buffer[128] = "";
+  ::GetDlgItemTextA(dialog->m_hWnd, id, buffer, sizeof buffer);
+  return std::atof(buffer);
+}
+
+}  // namespace fittest

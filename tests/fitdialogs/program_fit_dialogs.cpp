@@ -1,0 +1,75 @@
+// The fit dialogs in the real program: opened from their commands, filled by typing, pasting
+// and importing, fitted by each method, applied to the project or cancelled.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/document/KelStrengthDoc.h"
+#include "fit_program_support.h"
+#include "fitdialogs/HoekBrownFitDlg.h"
+#include "res/resource.h"
+#include "tests/support/ProgramHarness.h"
+
+using qxtest::CProgramHarness;
+using namespace fittest;
+
+TEST(FitDialogsInTheProgram, HoekBrownTypedPastedFittedAndApplied) {
+  CProgramHarness program("fit_hb");
+  ASSERT_TRUE(program.Start());
+  CKelStrengthDoc* doc = program.ActiveDocument();
+  ASSERT_NE(nullptr, doc);
+  double mi = 0, sigci = 0;
+  program.OnDialog(IDD_FIT_HOEK_BROWN, [&](CDialog* d) {
+    auto* dialog = static_cast<CHoekBrownFitDlg*>(d);
+    CGridCtrl& grid = dialog->Grid();
+    ::ShowWindow(d->m_hWnd, SW_SHOW);
+    ClickSpin(program, d, IDC_FIT_TEST_SPIN, true, 3);
+    EXPECT_EQ(4, grid.GetRowCount());
+    EXPECT_EQ("3", qxtest::GetControlText(d, IDC_FIT_TEST_COUNT));
+    // Exact data of mi 10, sigci 50: sig1 = sig3 + 50 sqrt(0.2 sig3 + 1).
+    TypeIntoCell(program, grid, 1, 1, "0");
+    TypeIntoCell(program, grid, 1, 2, "50");
+    TypeIntoCell(program, grid, 2, 1, "5");
+    TypeIntoCell(program, grid, 2, 2, "75.7106781");
+    TypeIntoCell(program, grid, 3, 1, "10");
+    TypeIntoCell(program, grid, 3, 2, "96.6025404");
+    program.Capture(d, "fit_hoek_brown_typed");
+    EXPECT_NEAR(10.0, FieldValue(d, IDC_FIT_MI), 2e-3);
+    EXPECT_NEAR(50.0, FieldValue(d, IDC_FIT_SIGCI), 2e-3);
+    // Two more tests pasted from the real clipboard with the focus in row 3: the grid grows.
+    ASSERT_TRUE(PutOnClipboard(d->m_hWnd, "20\t131.8033989\r\n30\t162.2875656\r\n"));
+    grid.SetFocusCell(3, 1);
+    qxtest::ClickButton(d, IDC_FIT_PASTE);
+    program.Pump();
+    EXPECT_EQ("4", qxtest::GetControlText(d, IDC_FIT_TEST_COUNT));
+    EXPECT_EQ(CString("30"), grid.GetItemText(4, 1));
+    // Every method finds the same constants.
+    for (int method = 0; method < 3; ++method) {
+      qxtest::SelectComboItem(d, IDC_FIT_METHOD, method);
+      program.Pump();
+      EXPECT_NEAR(10.0, FieldValue(d, IDC_FIT_MI), 5e-3) << method;
+      EXPECT_NEAR(50.0, FieldValue(d, IDC_FIT_SIGCI), 5e-3) << method;
+    }
+    qxtest::ClickButton(d, IDC_FIT_MOGI);
+    ::CheckDlgButton(d->m_hWnd, IDC_FIT_MOGI, BST_CHECKED);
+    qxtest::ClickButton(d, IDC_FIT_MOGI);
+    program.Pump();
+    program.Capture(d, "fit_hoek_brown");
+    // Copy puts the grid on the clipboard as tab-separated rows.
+    qxtest::ClickButton(d, IDC_FIT_COPY);
+    EXPECT_NE(std::string::npos, ClipboardText(d->m_hWnd).find("30\t162.2875656"));
+    qxtest::ClickButton(d, IDOK);
+  });
+  ASSERT_TRUE(program.RunCommand(ID_ANALYSIS_USE_LAB_DATA));
+  EXPECT_TRUE(program.UnexpectedDialogs().empty());
+  doc->m_hoekBrown.GetParameters(&sigci, &mi, nullptr, nullptr);
+  EXPECT_NEAR(10.0, mi, 1e-4);
+  EXPECT_NEAR(50.0, sigci, 1e-4);
+  EXPECT_EQ(4, doc->m_hoekBrown.GetLabCount());
+  EXPECT_EQ(30.0, doc->m_hoekBrown.GetSig3Max());
+  EXPECT_TRUE(doc->IsModified());
+  program.Screenshot("fit_hoek_brown_applied");
+  EXPECT_TRUE(program.MessageBoxTexts().empty());
+  program.AnswerMessageBox(IDNO);
+  EXPECT_EQ(program.Exit(), 0);
+}
