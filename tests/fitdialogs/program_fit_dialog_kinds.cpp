@@ -60,9 +60,11 @@ TEST(FitDialogsInTheProgram, HoekBrownBadRowBlocksApplyAndCancelUndoesApply) {
     CGridCtrl& grid = dialog->Grid();
     ::ShowWindow(d->m_hWnd, SW_SHOW);
     EXPECT_EQ(CString("55"), grid.GetItemText(2, 2));
-    // Row 2 becomes junk and row 3 inverted: the status line names grid row 3.
-    TypeIntoCell(program, grid, 2, 1, "abc");
+    // Row 2 holds a word (the grid's editor takes none, but a cell can hold one) and row 3 is
+    // inverted: the status line names grid row 3, not the third kept row.
+    grid.SetItemText(2, 1, "abc");
     TypeIntoCell(program, grid, 3, 1, "80");
+    EXPECT_EQ(2, doc->m_hoekBrown.GetLabCount());
     const std::string status = qxtest::GetControlText(d, IDC_FIT_STATUS);
     EXPECT_NE(std::string::npos, status.find("Errors start with row 3"));
     program.Capture(d, "fit_hoek_brown_bad_row");
