@@ -81,7 +81,7 @@ BOOL CFitDialogT<TBase>::OnInitDialog() {
   m_copyButton.SetTooltipText("Copy the contents of the grid to the clipboard");
   m_methodCombo.ResetContent();
   for (const CString& name : session.MethodNames()) m_methodCombo.AddString(name);
-  m_grid.SetMaxDataRows(kMaxFitTests);
+  m_grid.SetMaxRowCount(kMaxFitTests + 1);  // the tests under their heading
   m_grid.SetAlternateCellDrawing(TRUE);
   SetupGrid();
   m_bInitialised = true;
