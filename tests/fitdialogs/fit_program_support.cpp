@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "framework/win/Dialog.h"
+#include "view/KelStrengthView.h"
+#include "view/ResultsText.h"
 
 namespace fittest {
 
@@ -70,6 +72,15 @@ double FieldValue(CDialog* dialog, int id) {
   char buffer[128] = "";
   ::GetDlgItemTextA(dialog->m_hWnd, id, buffer, sizeof buffer);
   return std::atof(buffer);
+}
+
+std::string ViewResults(qxtest::CProgramHarness& program) {
+  std::string text;
+  auto* view = dynamic_cast<CKelStrengthView*>(program.ActiveView());
+  ResultsPanel panel;
+  if (view == nullptr || !BuildResultLines(view->MakePlotDocument(), -1, &panel)) return text;
+  for (const ResultLine& line : panel.lines) text += line.text + "\n";
+  return text;
 }
 
 }  // namespace fittest

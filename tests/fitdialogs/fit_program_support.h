@@ -21,5 +21,7 @@ std::string ClipboardText(HWND owner);
 void ClickSpin(qxtest::CProgramHarness& program, CDialog* dialog, int id, bool up, int times);
 // The number a dialog field shows.
 double FieldValue(CDialog* dialog, int id);
+// The results summary the active view paints, one line after another.
+std::string ViewResults(qxtest::CProgramHarness& program);
 
 }  // namespace fittest

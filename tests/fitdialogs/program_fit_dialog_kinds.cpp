@@ -81,6 +81,12 @@ TEST(FitDialogsInTheProgram, HoekBrownBadRowBlocksApplyAndCancelUndoesApply) {
     double mi = 0;
     doc->m_hoekBrown.GetParameters(nullptr, &mi, nullptr, nullptr);
     EXPECT_NE(10.0, mi);
+    // A huge number typed, then the spin: the grid stops at 10000 tests, with a message.
+    qxtest::SetControlText(d, IDC_FIT_TEST_COUNT, "2000000000");
+    ClickSpin(program, d, IDC_FIT_TEST_SPIN, true, 1);
+    EXPECT_EQ("10000", qxtest::GetControlText(d, IDC_FIT_TEST_COUNT));
+    EXPECT_EQ(10001, grid.GetRowCount());
+    EXPECT_TRUE(HasMessage(program, "At most 10000 tests can be used: 1999990001 tests were left out."));
     qxtest::ClickButton(d, IDCANCEL);
   });
   ASSERT_TRUE(program.RunCommand(ID_ANALYSIS_USE_LAB_DATA));
@@ -180,8 +186,11 @@ TEST(FitDialogsInTheProgram, MohrCoulombBothDataTypes) {
   EXPECT_NEAR(0.2, c, 1e-6);
   EXPECT_NEAR(35.0, phi, 1e-6);
   EXPECT_EQ(DATA_DIRECT_SHEAR, doc->m_mohrCoulomb.GetDataType(nullptr));
-  EXPECT_EQ(10.0, doc->m_mohrCoulomb.GetSignMax() > 0 ? 10.0 : 0.0);
   EXPECT_TRUE(doc->IsModified());
+  const std::string results = ViewResults(program);
+  EXPECT_NE(std::string::npos, results.find("cohesion = 0.2 MPa")) << results;
+  EXPECT_NE(std::string::npos, results.find("friction angle = 35 deg")) << results;
+  program.Screenshot("fit_mohr_coulomb_applied");
   program.AnswerMessageBox(IDNO);
   EXPECT_EQ(program.Exit(), 0);
 }

@@ -68,6 +68,12 @@ TEST(FitDialogsInTheProgram, HoekBrownTypedPastedFittedAndApplied) {
   EXPECT_EQ(4, doc->m_hoekBrown.GetLabCount());
   EXPECT_EQ(30.0, doc->m_hoekBrown.GetSig3Max());
   EXPECT_TRUE(doc->IsModified());
+  // The view shows the fitted constants as the model's best fit.
+  const std::string results = ViewResults(program);
+  EXPECT_NE(std::string::npos, results.find("intact uniaxial compressive strength = 50 MPa")) << results;
+  EXPECT_NE(std::string::npos, results.find("mi = 10 ")) << results;
+  EXPECT_NE(std::string::npos, results.find("No. of lab data points = 4")) << results;
+  EXPECT_NE(std::string::npos, results.find("LINEAR REGRESSION 'best-fit'")) << results;
   program.Screenshot("fit_hoek_brown_applied");
   EXPECT_TRUE(program.MessageBoxTexts().empty());
   program.AnswerMessageBox(IDNO);
