@@ -122,7 +122,7 @@ BOOL CKelStrengthApp::InitInstance() {
 
   // The main window must be known before the frame is created: the side bar's form finds the
   // frame through it while the frame is being built.
-  CMainFrame* frame = new CMainFrame;
+  CMainFrame* frame = CreateMainFrame();
   m_pMainWnd = frame;
   if (!frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE)) {
     // A frame whose window was made deletes itself when it goes; one that never got a window
@@ -190,6 +190,10 @@ BOOL CKelStrengthApp::ProcessCommandLine(CCommandLineInfo& info, CString& folder
     return TRUE;
   }
   return ProcessShellCommand(info);
+}
+
+CMainFrame* CKelStrengthApp::CreateMainFrame() {
+  return new CMainFrame;
 }
 
 void CKelStrengthApp::StartUpdateCheck() {

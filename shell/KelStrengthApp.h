@@ -74,6 +74,8 @@ class CKelStrengthApp : public CShellRegApp {
  protected:
   // Start-up steps that other parts of the program fill in.
   virtual void StartUpdateCheck();
+  // The main frame object the start-up loads (a test may give one that fails).
+  virtual CMainFrame* CreateMainFrame();
   // Opens a help page through the shell: the local file, else its download address.
   void OpenHelpFile(LPCSTR subFolder, LPCSTR file, LPCSTR download);
   // A file named on the command line that cannot be opened: says so, then a new project.

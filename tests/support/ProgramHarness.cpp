@@ -58,6 +58,20 @@ void RemoveFolder(const std::string& folder) {
   ::RemoveDirectoryA(folder.c_str());
 }
 
+// The program's application object with the harness's say over its main frame.
+class CHarnessApp : public CKelStrengthApp {
+ public:
+  explicit CHarnessApp(std::function<CMainFrame*()> factory) : m_factory(std::move(factory)) {}
+
+ protected:
+  CMainFrame* CreateMainFrame() override {
+    return m_factory ? m_factory() : CKelStrengthApp::CreateMainFrame();
+  }
+
+ private:
+  std::function<CMainFrame*()> m_factory;
+};
+
 }  // namespace
 
 // ---- scratch registry -----------------------------------------------------------------------
@@ -214,7 +228,7 @@ bool CProgramHarness::Start(const std::string& commandLine) {
   DestroyApp();
   m_exited = false;
   m_commandLine = commandLine;
-  m_app = new CKelStrengthApp;
+  m_app = new CHarnessApp(m_frameFactory);
   m_app->m_hClassesRoot = m_registry->ClassesRoot();
   m_app->m_nSplashTime = kSplashTime;
   m_app->m_lpCmdLine = m_commandLine.c_str();

@@ -93,6 +93,8 @@ class CProgramHarness {
   CProgramHarness& operator=(const CProgramHarness&) = delete;
 
   CScratchRegistry& Registry() { return *m_registry; }
+  // The main frame the next Start creates (a frame that fails, in a test of that case).
+  void SetFrameFactory(std::function<CMainFrame*()> factory) { m_frameFactory = factory; }
   // Builds the application object and runs its start-up with this command line. FALSE when
   // InitInstance failed.
   bool Start(const std::string& commandLine = "");
@@ -156,6 +158,7 @@ class CProgramHarness {
 
   std::string m_name;
   CScratchRegistry* m_registry;
+  std::function<CMainFrame*()> m_frameFactory;
   CKelStrengthApp* m_app = nullptr;
   std::string m_commandLine;
   std::string m_tempFolder;

@@ -1,0 +1,89 @@
+// The start-up splash: centred, on top, owned by an invisible window; gone after its time or at
+// once on a click or a key, which it swallows; it frees itself; without its picture nothing
+// shows and nothing leaks.
+#include <gtest/gtest.h>
+
+#include "res/ShellResources.h"
+#include "shell/StartupSplashWnd.h"
+#include "tests/support/ProgramHarness.h"
+#include "tests/support/screenshot.h"
+
+using namespace qxtest;
+
+namespace {
+
+HWND FindSplash() {
+  for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(w, &pid);
+    if (pid != ::GetCurrentProcessId() || !::IsWindowVisible(w)) continue;
+    if ((::GetWindowLongA(w, GWL_STYLE) & WS_POPUP) && (::GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST))
+      return w;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+TEST(Splash, ShowsCentredOnTopAndGoesByItself) {
+  CProgramHarness program("splash_timer");
+  ASSERT_TRUE(program.Start());
+  CStartupSplashWnd* splash = new CStartupSplashWnd(IDB_SPLASH, 300);
+  ASSERT_TRUE(splash->Show());
+  HWND h = FindSplash();
+  ASSERT_NE(h, nullptr);
+  HWND owner = ::GetWindow(h, GW_OWNER);
+  ASSERT_NE(owner, nullptr);
+  EXPECT_FALSE(::IsWindowVisible(owner));
+  RECT rc, work;
+  ::GetWindowRect(h, &rc);
+  ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_NEAR((rc.left + rc.right) / 2, (work.left + work.right) / 2, 1);
+  EXPECT_NEAR((rc.top + rc.bottom) / 2, (work.top + work.bottom) / 2, 1);
+  BITMAP bm = {};
+  HBITMAP picture = static_cast<HBITMAP>(
+      ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_SPLASH), IMAGE_BITMAP, 0, 0, 0));
+  ::GetObjectA(picture, sizeof bm, &bm);
+  ::DeleteObject(picture);
+  EXPECT_EQ(rc.right - rc.left, bm.bmWidth);
+  EXPECT_EQ(rc.bottom - rc.top, bm.bmHeight);
+  program.Pump();
+  SaveWindowScreenshot(h, ScreenshotFolder() + "splash.bmp");
+  EXPECT_EQ(CStartupSplashWnd::GetLiveCount(), 1);
+  program.PumpFor(700);
+  EXPECT_FALSE(::IsWindow(h));
+  EXPECT_FALSE(::IsWindow(owner));
+  EXPECT_EQ(CStartupSplashWnd::GetLiveCount(), 0);
+  EXPECT_EQ(program.Exit(), 0);
+}
+
+TEST(Splash, AClickOrAKeyClosesItAtOnceAndGoesNoFurther) {
+  CProgramHarness program("splash_input");
+  ASSERT_TRUE(program.Start());
+  for (UINT message : {static_cast<UINT>(WM_LBUTTONDOWN), static_cast<UINT>(WM_KEYDOWN),
+                       static_cast<UINT>(WM_RBUTTONDOWN)}) {
+    CStartupSplashWnd* splash = new CStartupSplashWnd(IDB_SPLASH, 60000);
+    ASSERT_TRUE(splash->Show());
+    HWND h = FindSplash();
+    ASSERT_NE(h, nullptr);
+    ::PostMessageA(h, message, message == WM_KEYDOWN ? 'A' : MK_LBUTTON, MAKELPARAM(5, 5));
+    program.Pump();
+    EXPECT_FALSE(::IsWindow(h)) << message;
+    EXPECT_EQ(CStartupSplashWnd::GetLiveCount(), 0) << message;
+  }
+  EXPECT_EQ(program.Exit(), 0);
+}
+
+TEST(Splash, WithoutItsPictureNothingShows) {
+  CStartupSplashWnd* splash = new CStartupSplashWnd(4242, 100);
+  EXPECT_FALSE(splash->Show());
+  EXPECT_EQ(splash->m_hWnd, nullptr);
+  delete splash;  // the caller frees what never showed
+  EXPECT_EQ(CStartupSplashWnd::GetLiveCount(), 0);
+  CBitmap bitmap;
+  CPalette palette;
+  EXPECT_FALSE(CStartupSplashWnd::LoadBitmapAndPalette(MAKEINTRESOURCEA(4242), bitmap, palette));
+  // The program's own picture has more than 256 colours: a halftone palette.
+  ASSERT_TRUE(CStartupSplashWnd::LoadBitmapAndPalette(MAKEINTRESOURCEA(IDB_SPLASH), bitmap, palette));
+  EXPECT_GT(palette.GetEntryCount(), 0);
+}
