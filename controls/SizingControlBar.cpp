@@ -550,10 +550,9 @@ BOOL CViewBar::Create(CFrameWnd* parent, CRuntimeClass* viewClass, CCreateContex
   if (context) {
     m_context = *context;
   } else if (CWnd* main = AfxGetMainWnd()) {
-    if (main->IsKindOf(RUNTIME_CLASS(CFrameWnd))) {
-      m_context.m_pCurrentDoc = static_cast<CFrameWnd*>(main)->GetActiveDocument();
+    // The hosted view belongs to no document: it follows whichever is active by itself.
+    if (main->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
       m_context.m_pCurrentFrame = static_cast<CFrameWnd*>(main);
-    }
   }
   m_context.m_pNewViewClass = viewClass;
   return CSizingControlBar::Create(title, parent, id, style);

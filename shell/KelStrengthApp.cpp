@@ -340,8 +340,8 @@ void CKelStrengthApp::SaveDisplaySettings() {
 
 void CKelStrengthApp::ApplyDisplaySettings() {
   std::vector<CDocument*> documents;
-  for (POSITION tp = m_pDocManager ? m_pDocManager->GetFirstDocTemplatePosition() : nullptr; tp;) {
-    CDocTemplate* docTemplate = m_pDocManager->GetNextDocTemplate(tp);
+  for (POSITION tp = GetFirstDocTemplatePosition(); tp;) {
+    CDocTemplate* docTemplate = GetNextDocTemplate(tp);
     for (POSITION dp = docTemplate->GetFirstDocPosition(); dp;)
       documents.insert(documents.begin(), docTemplate->GetNextDoc(dp));
   }

@@ -80,9 +80,8 @@ BOOL CKelStrengthDoc::OnOpenDocument(LPCSTR path) {
   // document changes its template's list.
   std::vector<CDocument*> untouched;
   CWinApp* app = AfxGetApp();
-  CDocManager* manager = app ? app->m_pDocManager : nullptr;
-  for (POSITION tp = manager ? manager->GetFirstDocTemplatePosition() : nullptr; tp;) {
-    CDocTemplate* docTemplate = manager->GetNextDocTemplate(tp);
+  for (POSITION tp = app ? app->GetFirstDocTemplatePosition() : nullptr; tp;) {
+    CDocTemplate* docTemplate = app->GetNextDocTemplate(tp);
     for (POSITION dp = docTemplate->GetFirstDocPosition(); dp;) {
       CDocument* doc = docTemplate->GetNextDoc(dp);
       if (doc != this && doc->GetPathName().IsEmpty() && !doc->IsModified())
@@ -120,9 +119,8 @@ void CKelStrengthDoc::OnCloseDocument() {
 int CKelStrengthDoc::CountOtherDocuments() {
   int count = 0;
   CWinApp* app = AfxGetApp();
-  CDocManager* manager = app ? app->m_pDocManager : nullptr;
-  for (POSITION tp = manager ? manager->GetFirstDocTemplatePosition() : nullptr; tp;) {
-    CDocTemplate* docTemplate = manager->GetNextDocTemplate(tp);
+  for (POSITION tp = app ? app->GetFirstDocTemplatePosition() : nullptr; tp;) {
+    CDocTemplate* docTemplate = app->GetNextDocTemplate(tp);
     for (POSITION dp = docTemplate->GetFirstDocPosition(); dp;)
       if (docTemplate->GetNextDoc(dp) != this) ++count;
   }

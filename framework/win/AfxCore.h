@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
+#include <exception>
+
 #include "framework/base/CString.h"
+#include "framework/base/Exception.h"
 
 class CWnd;
 class CWinApp;
@@ -59,6 +62,24 @@ void AfxDeleteTempMaps();
 // a CUserException, which was reported already). Tests can count reports.
 void AfxReportException(LPCSTR where, LPCSTR what);
 int AfxGetReportedExceptionCount();
+
+// Runs fn outside any window procedure (message filters, idle work): an exception it throws is
+// reported as one from a window procedure would be (a CUserException was reported already) and
+// the result is failed.
+template <class Fn>
+BOOL AfxCallGuarded(LPCSTR where, Fn fn, BOOL failed = FALSE) {
+  try {
+    return fn();
+  } catch (CException* e) {
+    if (!e->IsKindOf(RUNTIME_CLASS(CUserException))) AfxReportException(where, e->GetErrorMessage());
+    e->Delete();
+  } catch (const std::exception& e) {
+    AfxReportException(where, e.what());
+  } catch (...) {
+    AfxReportException(where, nullptr);
+  }
+  return failed;
+}
 
 // Shows the hourglass for its lifetime, also when the mouse moves over the program's windows
 // meanwhile (they answer WM_SETCURSOR with it while any wait cursor lives).

@@ -138,9 +138,10 @@ INT_PTR CDialog::DoModal() {
                      SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
   }
   m_bContinueModal = FALSE;
-  // Re-enable the owner before the dialog goes, so activation returns to it.
+  // Re-enable the owner before the dialog goes, so activation returns to it: to its top-level
+  // window (a child window cannot be the active one).
   if (bEnableOwner) ::EnableWindow(hDisable, TRUE);
-  if (hOwner && m_hWnd && ::GetActiveWindow() == m_hWnd) ::SetActiveWindow(hOwner);
+  if (hDisable && m_hWnd && ::GetActiveWindow() == m_hWnd) ::SetActiveWindow(hDisable);
   DestroyWindow();
   m_bModal = FALSE;
   return m_nModalResult;

@@ -222,7 +222,9 @@ void CFrameWnd::InitialUpdateFrame(CDocument* doc, BOOL makeVisible) {
       m_pViewActive->OnInitialUpdate();
     }
     ActivateFrame(-1);
-    if (m_pViewActive) m_pViewActive->NotifyActivateView(TRUE, m_pViewActive, m_pViewActive);
+    // A frame hosted in a bar does not take the focus from the windows around it.
+    if (m_pViewActive && !m_bChildHosted)
+      m_pViewActive->NotifyActivateView(TRUE, m_pViewActive, m_pViewActive);
   }
   if (doc) doc->UpdateFrameCounts();
   OnUpdateFrameTitle(TRUE);

@@ -109,8 +109,10 @@ CFormView::CFormView(UINT templateId) : m_lpszTemplateName(MAKEINTRESOURCEA(temp
 CFormView::CFormView(LPCSTR templateName) : m_lpszTemplateName(templateName) {}
 
 namespace {
-INT_PTR CALLBACK FormDialogProc(HWND, UINT message, WPARAM, LPARAM) {
-  return message == WM_INITDIALOG;
+// FALSE to WM_INITDIALOG too: a form takes the focus when its view is activated, not when it
+// is made (a form in a side bar would take it from the program's windows at start-up).
+INT_PTR CALLBACK FormDialogProc(HWND, UINT, WPARAM, LPARAM) {
+  return FALSE;
 }
 
 // Style field of a DLGTEMPLATE or DLGTEMPLATEEX.
@@ -168,9 +170,17 @@ void CFormView::OnInitialUpdate() {
 
 BOOL CFormView::PreTranslateMessage(MSG* msg) {
   if (CView::PreTranslateMessage(msg)) return TRUE;
-  // Keyboard navigation between the form's controls.
   if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST && m_hWnd &&
-      (msg->hwnd == m_hWnd || ::IsChild(m_hWnd, msg->hwnd)))
+      (msg->hwnd == m_hWnd || ::IsChild(m_hWnd, msg->hwnd))) {
+    // The program's shortcuts first: keyboard navigation would swallow them.
+    CFrameWnd* frame = GetParentFrame();
+    CFrameWnd* top = frame ? frame->GetTopLevelFrame() : nullptr;
+    if (top && top->m_hWnd) {
+      HACCEL accel = top->GetDefaultAccelerator();
+      if (accel && ::TranslateAcceleratorA(top->m_hWnd, accel, msg)) return TRUE;
+    }
+    // Keyboard navigation between the form's controls.
     return ::IsDialogMessageA(m_hWnd, msg);
+  }
   return FALSE;
 }

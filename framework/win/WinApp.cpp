@@ -96,7 +96,7 @@ BOOL CWinApp::PreTranslateMessage(MSG* msg) {
 BOOL CWinApp::PumpMessage() {
   MSG msg;
   if (::GetMessageA(&msg, nullptr, 0, 0) <= 0) return FALSE;
-  if (!PreTranslateMessage(&msg)) {
+  if (!AfxCallGuarded("message filter", [&] { return PreTranslateMessage(&msg); })) {
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);
   }
@@ -129,7 +129,7 @@ int CWinApp::Run() {
   MSG msg;
   for (;;) {
     while (idle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-      if (!OnIdle(count++)) idle = FALSE;
+      if (!AfxCallGuarded("idle", [&] { return OnIdle(count++); })) idle = FALSE;
     }
     do {
       m_bIdlePending = FALSE;
@@ -149,12 +149,12 @@ BOOL CWinApp::PumpPendingMessages() {
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
       any = true;
       if (msg.message == WM_QUIT) return FALSE;
-      if (!PreTranslateMessage(&msg)) {
+      if (!AfxCallGuarded("message filter", [&] { return PreTranslateMessage(&msg); })) {
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
       }
     }
-    for (LONG count = 0; OnIdle(count); ++count) {
+    for (LONG count = 0; AfxCallGuarded("idle", [&] { return OnIdle(count); }); ++count) {
     }
     if (!any && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) return TRUE;
   }
@@ -273,6 +273,14 @@ BOOL CWinApp::DoPromptFileName(CString& fileName, UINT idsTitle, DWORD flags, BO
                                CDocTemplate* docTemplate) {
   if (!m_pDocManager) m_pDocManager = new CDocManager;
   return m_pDocManager->DoPromptFileName(fileName, idsTitle, flags, open, docTemplate);
+}
+
+POSITION CWinApp::GetFirstDocTemplatePosition() const {
+  return m_pDocManager ? m_pDocManager->GetFirstDocTemplatePosition() : nullptr;
+}
+
+CDocTemplate* CWinApp::GetNextDocTemplate(POSITION& pos) const {
+  return m_pDocManager ? m_pDocManager->GetNextDocTemplate(pos) : nullptr;
 }
 
 BOOL CWinApp::SaveAllModified() {

@@ -11,6 +11,7 @@
 #include "framework/win/AfxCore.h"
 #include "framework/win/RecentFileList.h"
 #include "framework/win/CmdTarget.h"
+#include "framework/win/DocPosition.h"
 
 class CDC;
 class CDocManager;
@@ -75,6 +76,9 @@ class CWinApp : public CCmdTarget {
 
   // Documents.
   void AddDocTemplate(CDocTemplate* docTemplate);
+  // The document templates, through the document manager (NULL without one).
+  POSITION GetFirstDocTemplatePosition() const;
+  CDocTemplate* GetNextDocTemplate(POSITION& pos) const;
   virtual CDocument* OpenDocumentFile(LPCSTR path);
   virtual void AddToRecentFileList(LPCSTR path);
   virtual BOOL DoPromptFileName(CString& fileName, UINT idsTitle, DWORD flags, BOOL open,

@@ -11,6 +11,7 @@
 #include "framework/win/DataExchange.h"
 #include "framework/win/Menu.h"
 #include "framework/win/TestSeams.h"
+#include "framework/win/WinApp.h"
 #include "framework/win/TempMaps.h"
 
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
@@ -524,6 +525,15 @@ int CWnd::RunModalLoop() {
         bShowIdle = FALSE;
       }
       SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, 0);
+      // The application's idle work goes on under the dialog: bars updated, temporary
+      // objects freed.
+      if (CWinApp* app = AfxGetApp()) {
+        for (LONG count = 0; ContinueModal() && AfxCallGuarded("idle", [&] {
+                               return app->OnIdle(count);
+                             });
+             ++count) {
+        }
+      }
       bIdle = FALSE;
       continue;
     }
@@ -531,7 +541,8 @@ int CWnd::RunModalLoop() {
       ::PostQuitMessage(static_cast<int>(msg.wParam));
       break;
     }
-    if (!WalkPreTranslateTree(m_hWnd, &msg)) {
+    const HWND stop = m_hWnd;
+    if (!AfxCallGuarded("message filter", [&] { return WalkPreTranslateTree(stop, &msg); })) {
       ::TranslateMessage(&msg);
       ::DispatchMessageA(&msg);
     }

@@ -5,6 +5,7 @@
 #include <dde.h>
 
 #include <cstring>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -462,5 +463,41 @@ TEST(AppPump, RunTranslatesDispatchesIdlesAndEndsWithExitInstance) {
   EXPECT_EQ(app.translated, 1);
   EXPECT_GT(app.idles, 0);
   EXPECT_EQ(app.m_pMainWnd, nullptr);
+  AfxSetMessageBoxSeam(prev);
+}
+
+namespace {
+class CFailingPumpApp : public CWinApp {
+ public:
+  CFailingPumpApp() : CWinApp("MdiApp") {}
+  int idles = 0;
+  BOOL OnIdle(LONG count) override {
+    if (++idles == 1) {
+      m_pMainWnd->PostMessage(WM_NULL);  // more to do: the loop comes back to idle time
+      throw std::runtime_error("idle failed");
+    }
+    if (idles == 3 && m_pMainWnd) m_pMainWnd->PostMessage(WM_CLOSE);
+    return CWinApp::OnIdle(count);
+  }
+  BOOL PreTranslateMessage(MSG* msg) override {
+    if (msg->message == WM_USER + 78) throw std::runtime_error("filter failed");
+    return CWinApp::PreTranslateMessage(msg);
+  }
+};
+}  // namespace
+
+// A message filter or an idle step that fails is reported like a failing handler; the loop
+// goes on and ends as usual.
+TEST(AppPump, FailingFiltersAndIdleStepsAreReportedAndTheLoopGoesOn) {
+  AfxMessageBoxSeam prev = AfxSetMessageBoxSeam(&FakeMessageBox);
+  const int reported = AfxGetReportedExceptionCount();
+  CFailingPumpApp app;
+  CTestMain* frame = new CTestMain;
+  ASSERT_TRUE(frame->LoadFrame(IDR_TESTMAIN));
+  app.m_pMainWnd = frame;
+  frame->PostMessage(WM_USER + 78);
+  EXPECT_EQ(app.Run(), 0);
+  EXPECT_EQ(AfxGetReportedExceptionCount(), reported + 2);
+  EXPECT_EQ(app.GetFirstDocTemplatePosition(), nullptr);  // no document manager yet
   AfxSetMessageBoxSeam(prev);
 }

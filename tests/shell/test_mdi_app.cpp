@@ -407,3 +407,43 @@ TEST_F(MdiApp, ViewsAreUpdatedFirstAndDeactivatedWhenTheyGo) {
   EXPECT_EQ(CountEvents(view, ViewEvent::kDeactivate), 1);
   EXPECT_EQ(app->GetOpenDocumentCount(), 0);
 }
+
+// The side bar's form: it takes no focus at start-up, belongs to no document (a bar made while
+// a document is active does not join its views), and a shortcut typed in one of its edits
+// reaches the frame's accelerators before the form's keyboard navigation.
+TEST_F(MdiApp, SideBarFormStaysOutOfTheDocumentsAndPassesShortcutsOn) {
+  HWND form = ::GetWindow(frame->m_wndSideBar.GetHostedFrame()->m_hWnd, GW_CHILD);
+  ASSERT_NE(form, nullptr);
+  HWND focus = ::GetFocus();
+  EXPECT_FALSE(focus == form || ::IsChild(form, focus));
+
+  CAppDoc* doc = app->NewDocument();
+  ASSERT_NE(doc, nullptr);
+  Pump();
+  CViewBar second;
+  ASSERT_TRUE(second.Create(frame, RUNTIME_CLASS(CSideForm), nullptr, "Second",
+                            WS_CHILD | WS_VISIBLE | CBRS_ALIGN_LEFT, 0xE901));
+  EXPECT_EQ(doc->GetViewCount(), 1);
+  second.DestroyWindow();
+  Pump();
+
+  static int saveDialogs;
+  saveDialogs = 0;
+  CSeamOverride<AfxFileDialogSeam> files(&AfxSetFileDialogSeam, [](OPENFILENAMEA*, BOOL) {
+    ++saveDialogs;
+    return FALSE;
+  });
+  HWND edit = ::GetDlgItem(form, 1001);
+  ASSERT_NE(edit, nullptr);
+  ::SetFocus(edit);
+  BYTE keys[256] = {};
+  ::GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  ::SetKeyboardState(keys);
+  ::PostMessageA(edit, WM_KEYDOWN, 'S', 1);
+  ::PostMessageA(edit, WM_KEYUP, 'S', 0xC0000001);
+  Pump();
+  keys[VK_CONTROL] = 0;
+  ::SetKeyboardState(keys);
+  EXPECT_EQ(saveDialogs, 1);  // Ctrl+S asked where to save the untitled document
+}

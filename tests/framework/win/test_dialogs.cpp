@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "framework/win/AfxWin.h"
+#include "framework/win/WinApp.h"
 #include "tests/framework/win/testdialogs.h"
 
 namespace {
@@ -225,3 +227,93 @@ TEST_F(DialogTest, ClipboardOpensForAWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+// An application whose idle work the modal loop must run.
+class CIdleApp : public CWinApp {
+ public:
+  CIdleApp() : CWinApp("IdleApp") {}
+  int idles = 0;
+  bool throwOnce = false;
+  BOOL OnIdle(LONG count) override {
+    ++idles;
+    if (throwOnce) {
+      throwOnce = false;
+      throw std::runtime_error("idle failed");
+    }
+    return CWinApp::OnIdle(count);
+  }
+};
+
+// An edit whose message filter fails on one key.
+class CThrowingEdit : public CEdit {
+ public:
+  BOOL PreTranslateMessage(MSG* pMsg) override {
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == 'X') throw std::runtime_error("filter failed");
+    return FALSE;
+  }
+};
+
+class CThrowingDlg : public CDialog {
+ public:
+  CThrowingDlg() : CDialog(IDD_TEST_KEYS) {}
+  CThrowingEdit m_edit;
+  void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, IDC_ENTER_EDIT, m_edit); }
+};
+
+}  // namespace
+
+// While a dialog runs, the application's idle work goes on (temporary objects are freed), and a
+// failing idle step or message filter is reported without ending the dialog.
+TEST_F(DialogTest, TheModalLoopDoesIdleWorkAndSurvivesFailingFilters) {
+  CIdleApp app;
+  int temporaryAtStart = -1;
+  auto endLater = [](CDialog* d) {
+    // Ended from a timer, once the loop has had idle time.
+    ::SetTimer(d->m_hWnd, 1, 300, [](HWND w, UINT, UINT_PTR id, DWORD) {
+      ::KillTimer(w, id);
+      ::PostMessageA(w, WM_COMMAND, IDCANCEL, 0);
+    });
+  };
+  CThrowingDlg quiet;
+  g_script = [&](CDialog* d) {
+    CWnd::FromHandle(::GetDesktopWindow());  // a temporary wrapper, freed at idle time
+    temporaryAtStart = AfxGetTemporaryWindowCount();
+    endLater(d);
+  };
+  EXPECT_EQ(quiet.DoModal(), IDCANCEL);
+  EXPECT_GT(temporaryAtStart, 0);
+  EXPECT_EQ(AfxGetTemporaryWindowCount(), 0);
+  EXPECT_GT(app.idles, 1);
+
+  // A failing message filter and a failing idle step are reported; the dialog goes on.
+  const int reported = AfxGetReportedExceptionCount();
+  app.throwOnce = true;
+  CThrowingDlg failing;
+  g_script = [&](CDialog* d) {
+    PostKey(d->GetDlgItem(IDC_ENTER_EDIT)->m_hWnd, 'X');
+    endLater(d);
+  };
+  EXPECT_EQ(failing.DoModal(), IDCANCEL);
+  EXPECT_EQ(AfxGetReportedExceptionCount(), reported + 2);
+}
+
+// At its end a modal dialog gives the activation back to its owner's top-level window, also
+// when its parent is a child window.
+TEST_F(DialogTest, AnEndedDialogActivatesTheTopLevelOwner) {
+  CWnd main;
+  ASSERT_TRUE(main.CreateEx(0, "STATIC", "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300,
+                            200, NULL, NULL));
+  CWnd child;
+  ASSERT_TRUE(child.Create("STATIC", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &main, 7));
+  ::SetActiveWindow(main.m_hWnd);
+  g_script = [](CDialog* d) {
+    ::SetActiveWindow(d->m_hWnd);
+    d->EndDialog(IDOK);
+  };
+  CDialog fromChild(IDD_TEST_EXCHANGE, &child);
+  EXPECT_EQ(fromChild.DoModal(), IDOK);
+  EXPECT_EQ(::GetActiveWindow(), main.m_hWnd);
+  main.DestroyWindow();
+}
