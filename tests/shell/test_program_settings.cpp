@@ -6,9 +6,11 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "controls/OwnerDrawMenu.h"
 #include "core/document/KelStrengthDoc.h"
+#include "core/document/DocumentFitDialogs.h"
 #include "core/document/KelProject.h"
 #include "framework/win/Dialog.h"
 #include "framework/win/TestSeams.h"
@@ -119,9 +121,29 @@ TEST(ProgramProjectSettings, OkAppliesTitleUnitsAndCriterionAndMarksTheProjectMo
   EXPECT_EQ(program.Exit(), 0);
 }
 
+namespace {
+
+// Fit dialogs that answer at once, as a user pressing OK or Cancel would.
+class CFakeFitDialogs : public IDocumentFitDialogs {
+ public:
+  INT_PTR answer = IDOK;
+  std::vector<FitDialogKind> ran;
+  FitDialogValues result;
+  bool setResult = false;
+  INT_PTR Run(FitDialogKind kind, CKelStrengthDoc*, FitDialogValues& values) override {
+    ran.push_back(kind);
+    if (setResult) values = result;
+    return answer;
+  }
+};
+
+}  // namespace
+
 TEST(ProgramProjectSettings, TheDataTypeWarningAsksAndNoThenCancelLeavesEveryModelAlone) {
   CProgramHarness program("settings_warning");
   ASSERT_TRUE(program.Start());
+  CFakeFitDialogs fits;  // a switch with data runs a fit dialog: accepted as it is
+  IDocumentFitDialogs* previousFits = SetDocumentFitDialogs(&fits);
   CKelStrengthDoc* doc = program.ActiveDocument();
   doc->SetCriterion(CRITERION_MOHR_COULOMB);
   doc->m_mohrCoulomb.SetDataType(DATA_DIRECT_SHEAR);
@@ -173,6 +195,8 @@ TEST(ProgramProjectSettings, TheDataTypeWarningAsksAndNoThenCancelLeavesEveryMod
   program.RunCommand(ID_ANALYSIS_PROJECT_SETTINGS);
   EXPECT_EQ(doc->m_nCriterion, CRITERION_HOEK_BROWN);
   EXPECT_TRUE(program.UnexpectedDialogs().empty());
+  EXPECT_EQ(fits.ran, (std::vector<FitDialogKind>{FIT_DIALOG_HOEK_BROWN, FIT_DIALOG_HOEK_BROWN}));
+  SetDocumentFitDialogs(previousFits);
   program.AnswerMessageBox(IDNO);
   EXPECT_EQ(program.Exit(), 0);
 }
