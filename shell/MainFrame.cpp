@@ -6,9 +6,9 @@
 #include "res/ShellResources.h"
 #include "shell/KelStrengthApp.h"
 #include "shell/PageSetupRecord.h"
-#include "shell/PlaceholderSideBar.h"
 #include "shell/PreferencesDlg.h"
 #include "shell/ShellSettings.h"
+#include "view/DockForm.h"
 
 IMPLEMENT_DYNCREATE(CMainFrame, CMDIFrameWnd)
 
@@ -17,9 +17,9 @@ namespace {
 const char kBarStateProfile[] = "KelStrength.BarState";
 const UINT kSideBarId = 0xE900;
 
-// The side bar's form class: the parameter form once it is part of the program.
+// The side bar's form class: the parameter form.
 CRuntimeClass* SideBarFormClass() {
-  return RUNTIME_CLASS(CPlaceholderSideBar);
+  return RUNTIME_CLASS(CDockForm);
 }
 
 }  // namespace

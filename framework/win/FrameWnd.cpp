@@ -162,8 +162,9 @@ CWnd* CFrameWnd::CreateView(CCreateContext* context, UINT id) {
   RECT rc = {0, 0, 0, 0};
   if (!view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, rc, this, id, context))
     return nullptr;  // a view whose window was made deleted itself
-  if (view->IsKindOf(RUNTIME_CLASS(CView)) && !m_pViewActive)
-    m_pViewActive = static_cast<CView*>(view);
+  // The view becomes the active one in InitialUpdateFrame, once its document is filled: a
+  // document window activated while it is being made tells no view (the document may be
+  // about to read its file).
   return view;
 }
 

@@ -1,5 +1,7 @@
 #include "framework/win/View.h"
 
+#include <windowsx.h>
+
 #include <vector>
 
 #include "framework/win/CmdUI.h"
@@ -105,6 +107,13 @@ BOOL CView::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* info) {
 
 IMPLEMENT_DYNAMIC(CFormView, CView)
 
+BEGIN_MESSAGE_MAP(CFormView, CView)
+ON_WM_SIZE()
+ON_WM_HSCROLL()
+ON_WM_VSCROLL()
+ON_WM_MOUSEWHEEL()
+END_MESSAGE_MAP()
+
 CFormView::CFormView(UINT templateId) : m_lpszTemplateName(MAKEINTRESOURCEA(templateId)) {}
 CFormView::CFormView(LPCSTR templateName) : m_lpszTemplateName(templateName) {}
 
@@ -169,6 +178,7 @@ void CFormView::OnInitialUpdate() {
 }
 
 BOOL CFormView::PreTranslateMessage(MSG* msg) {
+  if (PreTranslateWheel(msg)) return TRUE;
   if (CView::PreTranslateMessage(msg)) return TRUE;
   if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST && m_hWnd &&
       (msg->hwnd == m_hWnd || ::IsChild(m_hWnd, msg->hwnd))) {
@@ -183,4 +193,145 @@ BOOL CFormView::PreTranslateMessage(MSG* msg) {
     return ::IsDialogMessageA(m_hWnd, msg);
   }
   return FALSE;
+}
+
+// ---- CFormView scrolling --------------------------------------------------------------------
+
+void CFormView::SetScrollSizes(int mapMode, SIZE total) {
+  (void)mapMode;  // pixels only
+  m_bScrolls = TRUE;
+  m_totalSize.cx = total.cx > 0 ? total.cx : 0;
+  m_totalSize.cy = total.cy > 0 ? total.cy : 0;
+  UpdateBars();
+}
+
+void CFormView::UpdateBars() {
+  if (!m_bScrolls || !m_hWnd || m_bInUpdateBars) return;
+  m_bInUpdateBars = TRUE;
+  // The client size without bars: the bars shown now give their room back.
+  RECT rc;
+  ::GetClientRect(m_hWnd, &rc);
+  const DWORD style = GetStyle();
+  int width = rc.right + ((style & WS_VSCROLL) ? ::GetSystemMetrics(SM_CXVSCROLL) : 0);
+  int height = rc.bottom + ((style & WS_HSCROLL) ? ::GetSystemMetrics(SM_CYHSCROLL) : 0);
+  bool needV = m_totalSize.cy > height;
+  const bool needH = m_totalSize.cx > width - (needV ? ::GetSystemMetrics(SM_CXVSCROLL) : 0);
+  if (needH && !needV) needV = m_totalSize.cy > height - ::GetSystemMetrics(SM_CYHSCROLL);
+  if (needV) width -= ::GetSystemMetrics(SM_CXVSCROLL);
+  if (needH) height -= ::GetSystemMetrics(SM_CYHSCROLL);
+
+  POINT pos = m_scrollPos;
+  const int bars[2] = {SB_HORZ, SB_VERT};
+  const bool need[2] = {needH, needV};
+  const LONG totals[2] = {m_totalSize.cx, m_totalSize.cy};
+  const int pages[2] = {width > 0 ? width : 0, height > 0 ? height : 0};
+  LONG* positions[2] = {&pos.x, &pos.y};
+  for (int i = 0; i < 2; ++i) {
+    SCROLLINFO si = {};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    if (need[i]) {
+      si.nMax = totals[i] - 1;
+      si.nPage = static_cast<UINT>(pages[i]);
+      const LONG limit = totals[i] - pages[i];
+      *positions[i] = *positions[i] > limit ? limit : *positions[i] < 0 ? 0 : *positions[i];
+    } else {
+      *positions[i] = 0;
+    }
+    si.nPos = *positions[i];
+    ::SetScrollInfo(m_hWnd, bars[i], &si, TRUE);
+    ::ShowScrollBar(m_hWnd, bars[i], need[i] ? TRUE : FALSE);
+  }
+  m_bInUpdateBars = FALSE;
+  ScrollToPosition(pos);
+}
+
+void CFormView::ScrollToPosition(POINT pt) {
+  if (!m_hWnd) return;
+  RECT rc;
+  ::GetClientRect(m_hWnd, &rc);
+  const LONG maxX = m_totalSize.cx - rc.right, maxY = m_totalSize.cy - rc.bottom;
+  pt.x = pt.x > maxX ? maxX : pt.x;
+  pt.y = pt.y > maxY ? maxY : pt.y;
+  pt.x = pt.x < 0 ? 0 : pt.x;
+  pt.y = pt.y < 0 ? 0 : pt.y;
+  const int dx = m_scrollPos.x - pt.x, dy = m_scrollPos.y - pt.y;
+  m_scrollPos = pt;
+  if (dx || dy)
+    ::ScrollWindowEx(m_hWnd, dx, dy, nullptr, nullptr, nullptr, nullptr,
+                     SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+  if (GetStyle() & WS_HSCROLL) ::SetScrollPos(m_hWnd, SB_HORZ, pt.x, TRUE);
+  if (GetStyle() & WS_VSCROLL) ::SetScrollPos(m_hWnd, SB_VERT, pt.y, TRUE);
+}
+
+void CFormView::OnSize(UINT type, int cx, int cy) {
+  CView::OnSize(type, cx, cy);
+  UpdateBars();
+}
+
+int CFormView::ScrollTarget(int bar, UINT code) const {
+  SCROLLINFO si = {};
+  si.cbSize = sizeof si;
+  si.fMask = SIF_ALL;
+  ::GetScrollInfo(m_hWnd, bar, &si);
+  const int page = static_cast<int>(si.nPage);
+  const int line = page / 10 > 1 ? page / 10 : 1;
+  switch (code) {
+    case SB_LINEUP:
+      return si.nPos - line;
+    case SB_LINEDOWN:
+      return si.nPos + line;
+    case SB_PAGEUP:
+      return si.nPos - page;
+    case SB_PAGEDOWN:
+      return si.nPos + page;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+      return si.nTrackPos;
+    case SB_TOP:
+      return 0;
+    case SB_BOTTOM:
+      return si.nMax;
+    default:
+      return si.nPos;
+  }
+}
+
+void CFormView::OnHScroll(UINT code, UINT pos, CScrollBar* bar) {
+  if (bar || !m_bScrolls) return CView::OnHScroll(code, pos, bar);
+  ScrollToPosition(POINT{ScrollTarget(SB_HORZ, code), m_scrollPos.y});
+}
+
+void CFormView::OnVScroll(UINT code, UINT pos, CScrollBar* bar) {
+  if (bar || !m_bScrolls) return CView::OnVScroll(code, pos, bar);
+  ScrollToPosition(POINT{m_scrollPos.x, ScrollTarget(SB_VERT, code)});
+}
+
+BOOL CFormView::PreTranslateWheel(MSG* msg) {
+  // Edits and buttons keep the wheel to themselves under some systems: over them it scrolls
+  // the form. List and combo boxes use it for their own choices.
+  if (msg->message != WM_MOUSEWHEEL || !m_bScrolls || !m_hWnd || msg->hwnd == m_hWnd ||
+      !::IsChild(m_hWnd, msg->hwnd))
+    return FALSE;
+  char name[32] = "";
+  ::GetClassNameA(msg->hwnd, name, sizeof name);
+  if (lstrcmpiA(name, "Edit") != 0 && lstrcmpiA(name, "Button") != 0 &&
+      lstrcmpiA(name, "Static") != 0)
+    return FALSE;
+  OnMouseWheel(GET_KEYSTATE_WPARAM(msg->wParam), GET_WHEEL_DELTA_WPARAM(msg->wParam),
+               CPoint(GET_X_LPARAM(msg->lParam), GET_Y_LPARAM(msg->lParam)));
+  return TRUE;
+}
+
+BOOL CFormView::OnMouseWheel(UINT flags, short delta, CPoint point) {
+  if (!m_bScrolls || !(GetStyle() & WS_VSCROLL)) return CView::OnMouseWheel(flags, delta, point);
+  UINT lines = 3;
+  ::SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+  if (lines == WHEEL_PAGESCROLL) lines = 10;
+  RECT rc;
+  ::GetClientRect(m_hWnd, &rc);
+  const int line = rc.bottom / 10 > 1 ? rc.bottom / 10 : 1;
+  const int step = -delta * static_cast<int>(lines) * line / WHEEL_DELTA;
+  ScrollToPosition(POINT{m_scrollPos.x, m_scrollPos.y + step});
+  return TRUE;
 }

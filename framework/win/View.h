@@ -97,7 +97,32 @@ class CFormView : public CView {
   // The size of the form from its template.
   SIZE GetTemplateSize() const { return m_sizeTemplate; }
 
+  // Scrolling (MM_TEXT only: the total size is in pixels). While the window is smaller than
+  // the total, scroll bars show and the controls move with the scroll position; the wheel
+  // scrolls vertically. Without a call the form does not scroll.
+  void SetScrollSizes(int mapMode, SIZE total);
+  SIZE GetTotalSize() const { return m_totalSize; }
+  POINT GetScrollPosition() const { return m_scrollPos; }
+  // Scrolls so that pt of the form is at the window's top-left corner (kept inside the range).
+  void ScrollToPosition(POINT pt);
+
  protected:
+  afx_msg void OnSize(UINT type, int cx, int cy);
+  afx_msg void OnHScroll(UINT code, UINT pos, CScrollBar* bar);
+  afx_msg void OnVScroll(UINT code, UINT pos, CScrollBar* bar);
+  afx_msg BOOL OnMouseWheel(UINT flags, short delta, CPoint point);
+  // The wheel over one of the form's edits, buttons or statics scrolls the form.
+  BOOL PreTranslateWheel(MSG* msg);
+  // Shows or hides the bars for the window's size and keeps the position inside the range.
+  void UpdateBars();
+  // The new position for a scroll bar code (bar: SB_HORZ or SB_VERT).
+  int ScrollTarget(int bar, UINT code) const;
+
   LPCSTR m_lpszTemplateName;
   SIZE m_sizeTemplate = {0, 0};
+  BOOL m_bScrolls = FALSE;
+  SIZE m_totalSize = {0, 0};
+  POINT m_scrollPos = {0, 0};
+  BOOL m_bInUpdateBars = FALSE;
+  DECLARE_MESSAGE_MAP()
 };

@@ -1,0 +1,339 @@
+// The side bar in the program under Xvfb, driven by keystrokes through the message loop: it
+// follows the active project, applies what is typed (on leaving a field, a second after the
+// last key, at once for a spin step), refuses bad values with their message and changes
+// nothing then, follows the application, the criterion and the units, and the views and the
+// results follow it.
+#include <gtest/gtest.h>
+
+#include "core/version/version.h"
+#include "res/ShellResources.h"
+#include "res/ViewResources.h"
+#include "shell/MainFrame.h"
+#include "tests/view/side_bar_program_support.h"
+#include "view/ResultsText.h"
+
+namespace {
+
+using qxtest::CProgramHarness;
+using namespace sidebartest;
+using namespace viewtest;
+
+struct HoekBrownInputs {
+  double sigci, mi, gsi, d;
+};
+
+HoekBrownInputs InputsOf(const CKelStrengthDoc* doc) {
+  HoekBrownInputs in;
+  doc->m_hoekBrown.GetParameters(&in.sigci, &in.mi, &in.gsi, &in.d);
+  return in;
+}
+
+double Get(const qxchart::Chart* chart, int id) {
+  double v = 0;
+  chart->GetDouble(id, &v);
+  return v;
+}
+
+class SideBarProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(program.Start());
+    form = SideBar(program);
+    ASSERT_NE(form, nullptr);
+  }
+  CKelStrengthDoc* Open(const char* name, const std::function<void(CKelProject&)>& setUp) {
+    const std::string path = program.TempPath(std::string(name) + ".kel");
+    CKelProject project;
+    setUp(project);
+    CString error;
+    if (!project.WriteProject(path.c_str(), QUARVEX_VERSION_TEXT, error)) return nullptr;
+    CKelStrengthDoc* doc = program.OpenFile(path);
+    program.Pump();
+    return doc;
+  }
+  // A choice of an application list, as the user makes it.
+  void SelectApplication(int combo, int index) {
+    HWND h = ::GetDlgItem(form->m_hWnd, combo);
+    ::SendMessageA(h, CB_SETCURSEL, index, 0);
+    ::SendMessageA(form->m_hWnd, WM_COMMAND, MAKEWPARAM(combo, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(h));
+    program.Pump();
+  }
+  // Project Settings with another criterion and unit system.
+  void ChangeSettings(int criterionButton, int units) {
+    program.OnDialog(IDD_PROJECT_SETTINGS, [&](CDialog* d) {
+      qxtest::SelectComboItem(d, IDC_UNITS, units);
+      for (int id : {IDC_CRITERION_HOEK_BROWN, IDC_CRITERION_MOHR_COULOMB,
+                     IDC_CRITERION_BARTON_BANDIS, IDC_CRITERION_POWER_CURVE})
+        ::CheckDlgButton(d->m_hWnd, id, id == criterionButton ? BST_CHECKED : BST_UNCHECKED);
+      qxtest::ClickButton(d, IDOK);
+    });
+    program.OnDialog(IDD_SWITCH_DATA_TYPE, [](CDialog* d) { qxtest::ClickButton(d, IDOK); });
+    program.RunCommand(ID_ANALYSIS_PROJECT_SETTINGS);
+    program.Pump();
+  }
+  CProgramHarness program{"side_bar"};
+  CDockForm* form = nullptr;
+};
+
+TEST_F(SideBarProgram, TypedParametersReachTheModelTheViewAndTheResults) {
+  CKelStrengthDoc* doc = program.ActiveDocument();
+  ASSERT_NE(doc, nullptr);
+  EXPECT_EQ(form->GetAttachedDocument(), doc);
+  EXPECT_TRUE(Visible(form, IDC_HB_SIGCI));
+  EXPECT_FALSE(Visible(form, IDC_MC_C));
+  EXPECT_FALSE(Visible(form, IDC_HB_GROUP));
+  CKelStrengthView* view = ActiveChartView(program);
+  ASSERT_NE(view, nullptr);
+
+  Enter(program, form, IDC_HB_SIGCI, "80");
+  Enter(program, form, IDC_HB_MI, "15");
+  Enter(program, form, IDC_HB_GSI, "65");
+  Enter(program, form, IDC_HB_D, "0.3");
+  const HoekBrownInputs in = InputsOf(doc);
+  EXPECT_EQ(in.sigci, 80);
+  EXPECT_EQ(in.mi, 15);
+  EXPECT_EQ(in.gsi, 65);
+  EXPECT_EQ(in.d, 0.3);
+  EXPECT_TRUE(doc->IsModified());
+  EXPECT_EQ(doc->m_hoekBrown.GetStateFlag(), 0);
+  EXPECT_TRUE(program.MessageBoxTexts().empty());
+
+  // The side bar's results and the view's envelope are those of the new parameters.
+  double sigci, mb, s, a;
+  doc->m_hoekBrown.GetRockMassConstants(&sigci, &mb, &s, &a);
+  EXPECT_EQ(Text(form, IDC_HB_MB), FormatResultNumber("%.3f", mb, -1));
+  EXPECT_EQ(Text(form, IDC_HB_S), FormatResultNumber("%.4f", s, -1));
+  const double sig3max = doc->m_hoekBrown.GetSig3Max();
+  EXPECT_EQ(Text(form, IDC_HB_SIG3MAX), FormatResultNumber("%.4f", sig3max, -1));
+  const qxchart::Chart* chart = view->PrincipalChart().GetChart();
+  EXPECT_NEAR(Get(chart, qxchart::prop::kDataXMax), sig3max, 1e-9);
+  EXPECT_NEAR(Get(chart, qxchart::prop::kDataYMax), doc->m_hoekBrown.GetSig1(sig3max), 1e-6);
+  program.Screenshot("side_bar_typed_hoek_brown");
+}
+
+TEST_F(SideBarProgram, TypingAppliesOnceASecondAfterTheLastKey) {
+  CKelStrengthDoc* doc = program.ActiveDocument();
+  FocusEdit(program, form, IDC_HB_GSI);
+  Type(program, "3");
+  Type(program, "5");
+  EXPECT_EQ(InputsOf(doc).gsi, 50);  // not yet
+  EXPECT_TRUE(doc->IsModified());
+  EXPECT_EQ(doc->m_hoekBrown.GetStateFlag(), 1);
+  program.PumpFor(1300);
+  EXPECT_EQ(InputsOf(doc).gsi, 35);
+  EXPECT_EQ(doc->m_hoekBrown.GetStateFlag(), 0);
+  EXPECT_EQ(::GetFocus(), ::GetDlgItem(form->m_hWnd, IDC_HB_GSI));  // typing goes on
+}
+
+TEST_F(SideBarProgram, AnOutOfRangeValueIsRefusedWithItsMessageAndNothingChanges) {
+  CKelStrengthDoc* doc = program.ActiveDocument();
+  const HoekBrownInputs before = InputsOf(doc);
+  const double sig3max = doc->m_hoekBrown.GetSig3Max();
+  // The timer's apply fails quietly.
+  FocusEdit(program, form, IDC_HB_GSI);
+  Type(program, "120");
+  program.PumpFor(1300);
+  EXPECT_TRUE(program.MessageBoxTexts().empty());
+  EXPECT_EQ(doc->m_hoekBrown.GetStateFlag(), 1);
+  // Leaving the field says why, and the field keeps the focus with its text selected.
+  program.PressKey(VK_TAB);
+  ASSERT_EQ(program.MessageBoxTexts().size(), 1u);
+  EXPECT_EQ(program.MessageBoxTexts()[0], "Please enter a number between 5 and 100");
+  HWND gsi = ::GetDlgItem(form->m_hWnd, IDC_HB_GSI);
+  EXPECT_EQ(::GetFocus(), gsi);
+  DWORD start = 1, end = 0;
+  ::SendMessageA(gsi, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 3u);
+  // Leaving the field again repeats the message; the field keeps it until it holds a number
+  // in range.
+  ::SetDlgItemTextA(form->m_hWnd, IDC_HB_GSI, "50");
+  program.Pump();
+  // A malformed number, and sigci 0, on the roads that show messages.
+  Enter(program, form, IDC_HB_MI, "1x5");
+  ASSERT_EQ(program.MessageBoxTexts().size(), 2u);
+  EXPECT_EQ(program.MessageBoxTexts()[1], "Enter a number.");
+  SetDlgItemTextA(form->m_hWnd, IDC_HB_MI, "10");
+  Enter(program, form, IDC_HB_SIGCI, "0");
+  ASSERT_GE(program.MessageBoxTexts().size(), 3u);
+  EXPECT_EQ(program.MessageBoxTexts().back(),
+            "Please enter a number between 1e-07 and 1.79769e+308");
+  const HoekBrownInputs after = InputsOf(doc);
+  EXPECT_EQ(after.gsi, before.gsi);
+  EXPECT_EQ(after.mi, before.mi);
+  EXPECT_EQ(after.sigci, before.sigci);
+  EXPECT_EQ(doc->m_hoekBrown.GetSig3Max(), sig3max);
+  EXPECT_EQ(doc->m_hoekBrown.GetStateFlag(), 1);
+}
+
+TEST_F(SideBarProgram, AResultThatShowsNoNumberNeverBlocksAnApply) {
+  CKelStrengthDoc* doc = program.ActiveDocument();
+  ::SetDlgItemTextA(form->m_hWnd, IDC_HB_MB, "nan");
+  ::SetDlgItemTextA(form->m_hWnd, IDC_HB_SIG3MAX, "inf");  // General: a computed result
+  Enter(program, form, IDC_HB_GSI, "60");
+  EXPECT_TRUE(program.MessageBoxTexts().empty());
+  EXPECT_EQ(InputsOf(doc).gsi, 60);
+  double sigci, mb, s, a;
+  doc->m_hoekBrown.GetRockMassConstants(&sigci, &mb, &s, &a);
+  EXPECT_EQ(Text(form, IDC_HB_MB), FormatResultNumber("%.3f", mb, -1));
+}
+
+TEST_F(SideBarProgram, ApplicationChoosesTheRangeRows) {
+  CKelStrengthDoc* doc = program.ActiveDocument();
+  doc->SetModifiedFlag(FALSE);
+  EXPECT_FALSE(Visible(form, IDC_HB_UNIT_WEIGHT));
+  EXPECT_TRUE(ReadOnly(form, IDC_HB_SIG3MAX));
+  SelectApplication(IDC_HB_APPLICATION, CHoekBrownCriterion::APPLICATION_TUNNELS);
+  EXPECT_TRUE(doc->IsModified());
+  int app = -1;
+  double sig3max, gamma, depth;
+  doc->m_hoekBrown.GetEnvelopeRange(&app, &sig3max, &gamma, &depth);
+  EXPECT_EQ(app, CHoekBrownCriterion::APPLICATION_TUNNELS);
+  EXPECT_TRUE(Visible(form, IDC_HB_UNIT_WEIGHT));
+  EXPECT_TRUE(Visible(form, IDC_HB_DEPTH_UNIT));
+  EXPECT_EQ(Text(form, IDC_HB_DEPTH_LABEL), "Tunnel Depth");
+  EXPECT_TRUE(ReadOnly(form, IDC_HB_SIG3MAX));
+  EXPECT_FALSE(Enabled(form, IDC_HB_SIG3MAX_SPIN));
+  // A deeper tunnel, a larger bound.
+  Enter(program, form, IDC_HB_DEPTH, "900");
+  double deeper;
+  doc->m_hoekBrown.GetEnvelopeRange(&app, &deeper, &gamma, &depth);
+  EXPECT_EQ(depth, 900);
+  EXPECT_GT(deeper, sig3max);
+  EXPECT_EQ(Text(form, IDC_HB_SIG3MAX), FormatResultNumber("%.4f", deeper, -1));
+  program.Screenshot("side_bar_tunnels");
+
+  SelectApplication(IDC_HB_APPLICATION, CHoekBrownCriterion::APPLICATION_SLOPES);
+  EXPECT_EQ(Text(form, IDC_HB_DEPTH_LABEL), "Slope Height");
+  SelectApplication(IDC_HB_APPLICATION, CHoekBrownCriterion::APPLICATION_CUSTOM);
+  EXPECT_FALSE(Visible(form, IDC_HB_UNIT_WEIGHT));
+  EXPECT_FALSE(ReadOnly(form, IDC_HB_SIG3MAX));
+  EXPECT_TRUE(Enabled(form, IDC_HB_SIG3MAX_SPIN));
+  Enter(program, form, IDC_HB_SIG3MAX, "12.5");
+  EXPECT_EQ(doc->m_hoekBrown.GetSig3Max(), 12.5);
+  EXPECT_EQ(Text(form, IDC_HB_SIG3MAX), "12.5000");
+}
+
+TEST_F(SideBarProgram, ASpinStepAppliesAtOnce) {
+  CKelStrengthDoc* doc = program.ActiveDocument();
+  HWND spin = ::GetDlgItem(form->m_hWnd, IDC_HB_GSI_SPIN);
+  RECT rc;
+  ::GetClientRect(spin, &rc);
+  program.Click(spin, rc.right / 2, rc.bottom / 4);  // the upper arrow
+  program.PumpFor(50);
+  EXPECT_EQ(InputsOf(doc).gsi, 51);
+  EXPECT_EQ(Text(form, IDC_HB_GSI), "51");
+}
+
+TEST_F(SideBarProgram, CriterionAndUnitsFollowTheProjectSettings) {
+  CKelStrengthDoc* doc = program.ActiveDocument();
+  ChangeSettings(IDC_CRITERION_MOHR_COULOMB, UNITS_KPA);
+  ASSERT_EQ(doc->m_nCriterion, CRITERION_MOHR_COULOMB);
+  EXPECT_TRUE(Visible(form, IDC_MC_C));
+  EXPECT_FALSE(Visible(form, IDC_HB_SIGCI));
+  EXPECT_EQ(Text(form, IDC_MC_C_UNIT), "kPa");
+  EXPECT_EQ(Text(form, IDC_MC_UNIT_WEIGHT_UNIT), "kN/m3");
+  EXPECT_EQ(form->GetSpin(IDC_MC_C_SPIN)->GetStep(), 10);
+  double c, phi, sigt;
+  doc->m_mohrCoulomb.GetParameters(&c, &phi, &sigt);
+  EXPECT_EQ(Text(form, IDC_MC_PHI), FormatResultNumber("%.15g", phi, -1));
+  Enter(program, form, IDC_MC_PHI, "33");
+  doc->m_mohrCoulomb.GetParameters(&c, &phi, &sigt);
+  EXPECT_EQ(phi, 33);
+
+  ChangeSettings(IDC_CRITERION_POWER_CURVE, UNITS_KPA);
+  ASSERT_EQ(doc->m_nCriterion, CRITERION_POWER_CURVE);
+  EXPECT_TRUE(Visible(form, IDC_PC_A));
+  EXPECT_EQ(form->GetSpin(IDC_PC_RANGE_SPIN)->GetStep(), 0.01);
+  EXPECT_EQ(form->GetSpin(IDC_BB_SIGNMAX_SPIN)->GetStep(), 10);
+}
+
+TEST_F(SideBarProgram, FollowsTheActiveProjectAndATypedChangeStaysWithItsProject) {
+  CKelStrengthDoc* first = Open("hoek_brown", [](CKelProject& p) {
+    p.SetCriterion(CRITERION_HOEK_BROWN);
+    p.m_hoekBrown.SetParameters(45, 12, 60, 0);
+  });
+  ASSERT_NE(first, nullptr);
+  CView* firstView = program.ActiveView();
+  CKelStrengthDoc* second = Open("mohr_coulomb_kpa", [](CKelProject& p) {
+    p.SetCriterion(CRITERION_MOHR_COULOMB);
+    for (int c = 0; c < 4; ++c) p.ModelOf(c)->SetUnits(UNITS_KPA);
+    p.m_mohrCoulomb.SetParameters(25, 28, -5);
+  });
+  ASSERT_NE(second, nullptr);
+  CView* secondView = program.ActiveView();
+  EXPECT_EQ(form->GetAttachedDocument(), second);
+  EXPECT_EQ(form->GetAttachedView(), secondView);
+  EXPECT_TRUE(Visible(form, IDC_MC_C));
+  EXPECT_EQ(Text(form, IDC_MC_C), "25");
+  EXPECT_EQ(Text(form, IDC_MC_SIGT_UNIT), "kPa");
+
+  program.Frame()->MDIActivate(firstView->GetParentFrame());
+  program.Pump();
+  EXPECT_EQ(form->GetAttachedDocument(), first);
+  EXPECT_TRUE(Visible(form, IDC_HB_SIGCI));
+  EXPECT_EQ(Text(form, IDC_HB_SIGCI), "45");
+  EXPECT_EQ(Text(form, IDC_HB_SIGCI_UNIT), "MPa");
+
+  // Typed into the first project, which is left before the timer fires.
+  FocusEdit(program, form, IDC_HB_GSI);
+  Type(program, "70");
+  program.Frame()->MDIActivate(secondView->GetParentFrame());
+  program.PumpFor(1300);
+  EXPECT_EQ(InputsOf(first).gsi, 70);
+  EXPECT_EQ(InputsOf(second).gsi, 50);
+  EXPECT_EQ(form->GetAttachedDocument(), second);
+  EXPECT_EQ(Text(form, IDC_MC_C), "25");
+  EXPECT_TRUE(program.MessageBoxTexts().empty());
+}
+
+TEST_F(SideBarProgram, WithNoProjectTheBarIsDisabledAndHoldsNone) {
+  EXPECT_TRUE(Enabled(form, IDC_HB_SIGCI));
+  program.RunCommand(ID_FILE_CLOSE);
+  ASSERT_EQ(program.DocumentCount(), 0);
+  EXPECT_EQ(form->GetAttachedDocument(), nullptr);
+  EXPECT_EQ(form->GetAttachedView(), nullptr);
+  EXPECT_FALSE(Enabled(form, IDC_HB_SIGCI));
+  EXPECT_FALSE(Enabled(form, IDC_HB_GSI_PICK));
+  EXPECT_FALSE(Enabled(form, IDC_HB_APPLICATION));
+  EXPECT_TRUE(Enabled(form, IDC_HB_SIGCI_LABEL));
+  // Typing into a disabled bar's edit (as the program might) changes nothing and breaks nothing.
+  ::SetDlgItemTextA(form->m_hWnd, IDC_HB_GSI, "33");
+  program.PumpFor(1200);
+  program.Screenshot("side_bar_no_project");
+
+  program.RunCommand(ID_FILE_NEW);
+  ASSERT_EQ(program.DocumentCount(), 1);
+  EXPECT_EQ(form->GetAttachedDocument(), program.ActiveDocument());
+  EXPECT_TRUE(Enabled(form, IDC_HB_SIGCI));
+  EXPECT_EQ(Text(form, IDC_HB_GSI), "50");
+}
+
+TEST_F(SideBarProgram, EachCriterionsGroupAsShown) {
+  const struct {
+    const char* name;
+    int criterion;
+    int units;
+  } cases[] = {{"side_bar_hoek_brown", CRITERION_HOEK_BROWN, UNITS_MPA},
+               {"side_bar_mohr_coulomb", CRITERION_MOHR_COULOMB, UNITS_MPA},
+               {"side_bar_barton_bandis", CRITERION_BARTON_BANDIS, UNITS_KSI},
+               {"side_bar_power_curve", CRITERION_POWER_CURVE, UNITS_KPA}};
+  for (const auto& c : cases) {
+    CKelStrengthDoc* doc = Open(c.name, [&](CKelProject& p) {
+      p.SetCriterion(c.criterion);
+      for (int i = 0; i < 4; ++i) p.ModelOf(i)->SetUnits(c.units);
+      if (c.criterion == CRITERION_BARTON_BANDIS)
+        p.m_bartonBandis.SetEnvelopeRange(APPLICATION_TUNNELS, 0, 0.16, 400);
+    });
+    ASSERT_NE(doc, nullptr) << c.name;
+    EXPECT_EQ(form->GetAttachedDocument(), doc);
+    EXPECT_TRUE(Visible(form, GroupBoxOf(c.criterion) == IDC_HB_GROUP ? IDC_HB_SIGCI
+                               : c.criterion == CRITERION_MOHR_COULOMB ? IDC_MC_C
+                               : c.criterion == CRITERION_BARTON_BANDIS ? IDC_BB_JRC
+                                                                         : IDC_PC_A));
+    CaptureSideBar(form, c.name);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,94 @@
+// CDockForm: the side bar, the parameter panel docked beside the project windows. One group of
+// controls per failure criterion (inputs with spins and pick buttons, the envelope range with
+// its application, read-only results, Copy Data), of which the group of the attached document's
+// criterion is shown. Typing applies the panel to the document's current model (at once for a
+// spin step or a program-written value, when the edit loses the focus, or a second after the
+// last keystroke), the results follow and the document's views are updated. The rules that need
+// no window are in DockFormLogic.
+#pragma once
+
+#include "controls/ControlGroupSwitcher.h"
+#include "controls/FlatButton.h"
+#include "controls/FlatComboBox.h"
+#include "controls/RealSpinCtrl.h"
+#include "controls/TransparentStatic.h"
+#include "core/document/SideBarSink.h"
+#include "framework/win/View.h"
+#include "view/DockFormLogic.h"
+
+class CKelStrengthDoc;
+
+class CDockForm : public CFormView, public ISideBarSink {
+  DECLARE_DYNCREATE(CDockForm)
+ public:
+  CDockForm();
+  ~CDockForm() override;
+
+  // ISideBarSink
+  void RefreshFromDocument() override;
+  void ApplyParameters(int redrawHint, BOOL showMessages) override;
+  void EnableControls(BOOL enable) override;
+  void ShowResults() override;
+  void AttachDocument(CView* view, CKelStrengthDoc* document, BOOL activate) override;
+  int GetPanelWidth() override;
+
+  void OnInitialUpdate() override;
+  // Visibility and read-only state by application, spin steps by unit system, unit labels.
+  void UpdateControlTexts();
+  // The panel's values read from the edits (messages shown or not); FALSE when a value is
+  // malformed or out of range, and then nothing of the panel changed.
+  BOOL UpdateDataQuiet(BOOL showMessages);
+  // An edit was typed in: the current model is marked changed and the document modified.
+  void MarkParametersChanged();
+
+  CKelStrengthDoc* GetAttachedDocument() const { return m_pDoc; }
+  CView* GetAttachedView() const { return m_pView; }
+  SideBarValues& Values() { return m_values; }
+  // The unit system of the attached document's current model (0 without a document).
+  int GetUnits() const;
+  // The spin of a spin id (null for another id).
+  CRealSpinCtrl* GetSpin(int id);
+  // Whether the form is writing its own edits (their change notifications are ignored).
+  bool IsUpdating() const { return m_nUpdating > 0; }
+
+  // Timer of the typing road.
+  static const UINT_PTR kApplyTimer = 1;
+  static const UINT kApplyDelay = 1000;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  // The document's models as the window-free rules take them.
+  static PlotDocument Models(CKelStrengthDoc* doc);
+  // Drops an attachment to a document that is no longer open (or a view no longer its own).
+  void CheckAttachment();
+  // A change typed but not yet applied goes to the document it was typed for (quietly) before
+  // the panel changes documents.
+  void ApplyPendingChange();
+  // One edit of the current group: read with its range check, or written.
+  void ExchangeField(CDataExchange* pDX, const SideBarField& field);
+  // Writes the panel's values into its edits without the edits' notifications taking effect.
+  void WriteFields();
+  void SetControlText(int id, const char* text);
+
+  afx_msg void OnParamEditChange(UINT id);
+  afx_msg void OnParamEditKillFocus(UINT id);
+  afx_msg void OnTimer(UINT_PTR id);
+  afx_msg void OnApplicationChange();
+  afx_msg void OnCopyData();
+  afx_msg void OnDestroy();
+  DECLARE_MESSAGE_MAP()
+
+  SideBarValues m_values;
+  CKelStrengthDoc* m_pDoc = nullptr;  // not owned
+  CView* m_pView = nullptr;           // not owned
+  BYTE m_bShowMessages = 1;           // the data exchange reports errors in message boxes
+  int m_nUpdating = 0;                // > 0 while the form writes its own edits
+  bool m_bApplyPending = false;       // the typing timer runs
+  bool m_bControlsBound = false;
+  CControlGroupSwitcher m_groups;
+  CFlatComboBox m_applications[4];
+  CFlatButton m_pickButtons[9];
+  CFlatButton m_copyButtons[4];
+  CRealSpinCtrl m_spins[18];
+  CTransparentStatic m_formulas[6];
+};
