@@ -264,8 +264,12 @@ void CKelStrengthApp::ShowGettingStartedScreen() {
 // ---- documents ------------------------------------------------------------------------------
 
 BOOL CKelStrengthApp::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* info) {
+  // The recent-folder manager answers for every id it is asked about: it is asked only about
+  // the example folder and the ids one of its lists owns, so that an id past the lists finds
+  // no handler (and stays disabled).
   const bool folderCommand =
-      id == ID_FILE_EXAMPLE_FOLDER || (id >= ID_FILE_RECENT_FOLDER1 && id <= ID_FILE_RECENT_FOLDER_LAST);
+      id == ID_FILE_EXAMPLE_FOLDER ||
+      (id >= ID_FILE_RECENT_FOLDER1 && id <= ID_FILE_RECENT_FOLDER_LAST && m_mruManager.FindList(id));
   if (folderCommand && m_mruManager.OnCmdMsg(id, code, extra, info)) return TRUE;
   return CShellRegApp::OnCmdMsg(id, code, extra, info);
 }

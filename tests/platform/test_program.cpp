@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 
+#include "core/document/KelProject.h"
 #include "tests/support/screenshot.h"
 
 namespace {
@@ -83,6 +84,34 @@ class QuietValue {
   bool m_had = false;
 };
 
+// Starts the program with arguments; the process handle, or NULL.
+HANDLE StartProgram(const std::string& arguments, DWORD* processId) {
+  std::string command = "\"" + ProgramPath() + "\" " + arguments;
+  STARTUPINFOA si = {};
+  si.cb = sizeof(si);
+  PROCESS_INFORMATION pi = {};
+  if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    return nullptr;
+  CloseHandle(pi.hThread);
+  if (processId) *processId = pi.dwProcessId;
+  return pi.hProcess;
+}
+
+DWORD WaitForExit(HANDLE process, DWORD timeoutMs) {
+  WaitForSingleObject(process, timeoutMs);
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(process, &code);
+  if (code == STILL_ACTIVE) TerminateProcess(process, 1);
+  CloseHandle(process);
+  return code;
+}
+
+std::string Title(HWND w) {
+  char text[512] = "";
+  GetWindowTextA(w, text, sizeof text);
+  return text;
+}
+
 }  // namespace
 
 TEST(Program, MainWindowOpensAndClosesCleanly) {
@@ -116,4 +145,41 @@ TEST(Program, MainWindowOpensAndClosesCleanly) {
   EXPECT_EQ(code, 0u);
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);
+}
+
+// One program at a time: a second start with a file hands the file to the running program and
+// ends at once (code 0); a start without a file only brings the running one forward.
+TEST(Program, ASecondStartHandsItsFileToTheRunningProgram) {
+  QuietValue welcome("Software\\Talvenor\\Quarvex 3.0\\Settings\\Warnings",
+                     "GettingStartedScreen", 1);
+  QuietValue updates("Software\\Talvenor\\Quarvex 3.0", "CheckWebAutomatic", 0);
+  char temp[MAX_PATH] = "";
+  GetTempPathA(sizeof temp, temp);
+  const std::string file = std::string(temp) + "quarvex-second-start.kel";
+  CKelProject project;
+  project.m_strTitle = "Handed over";
+  CString error;
+  ASSERT_TRUE(project.WriteProject(file.c_str(), "3.015", error));
+
+  DWORD firstId = 0;
+  HANDLE first = StartProgram("", &firstId);
+  ASSERT_NE(first, nullptr);
+  HWND main = WaitForTopLevel(firstId, "Quarvex 3.0", 30000);
+  ASSERT_NE(main, nullptr);
+
+  HANDLE second = StartProgram("\"" + file + "\"", nullptr);
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(WaitForExit(second, 30000), 0u);
+  bool opened = false;
+  for (int i = 0; i < 100 && !opened; ++i, Sleep(100))
+    opened = Title(main).find("quarvex-second-start.kel") != std::string::npos;
+  EXPECT_TRUE(opened) << Title(main);
+
+  HANDLE third = StartProgram("", nullptr);
+  ASSERT_NE(third, nullptr);
+  EXPECT_EQ(WaitForExit(third, 30000), 0u);
+
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitForExit(first, 30000), 0u);
+  DeleteFileA(file.c_str());
 }

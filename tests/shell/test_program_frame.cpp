@@ -4,15 +4,18 @@
 // folder, a missing file), a frame that cannot be made, and the shell registration.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "core/document/KelStrengthDoc.h"
 #include "framework/win/FrameworkIds.h"
 #include "framework/win/Menu.h"
+#include "framework/win/TestSeams.h"
 #include "res/ShellResources.h"
 #include "shell/KelStrengthApp.h"
 #include "shell/MainFrame.h"
+#include "shell/PageSetupRecord.h"
 #include "shell/ShellSettings.h"
 #include "shell/StartupSplashWnd.h"
 #include "tests/support/ProgramHarness.h"
@@ -276,5 +279,107 @@ TEST(ProgramStartUp, TheDocumentTypeIsRegisteredWithAQuotedPath) {
   EXPECT_EQ(command.front(), '"');
   EXPECT_EQ(command.substr(command.size() - 6), "\" /dde");
   EXPECT_NE(value("Quarvex.Document\\DefaultIcon").find(",0"), std::string::npos);
+  EXPECT_EQ(program.Exit(), 0);
+}
+
+TEST(ProgramStartUp, TheWelcomeScreenSwitchDecidesAboutTheSplash) {
+  CProgramHarness program("startup_welcome_switch");
+  program.SetSplashTime(60000);
+  ASSERT_TRUE(program.Start());  // welcome screen off: the splash shows
+  EXPECT_EQ(CStartupSplashWnd::GetLiveCount(), 1);
+  program.Screenshot("program_start_with_splash");
+  for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(w, &pid);
+    if (pid == ::GetCurrentProcessId() && ::IsWindowVisible(w) &&
+        (::GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST))
+      ::PostMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, 0);  // a click closes it
+  }
+  program.Pump();
+  EXPECT_EQ(CStartupSplashWnd::GetLiveCount(), 0);
+  EXPECT_EQ(program.Exit(), 0);
+  program.Registry().DeleteValue(kWarningsKey, "GettingStartedScreen");
+  ASSERT_TRUE(program.Start());  // welcome screen on: no splash
+  EXPECT_EQ(CStartupSplashWnd::GetLiveCount(), 0);
+  EXPECT_EQ(program.Exit(), 0);
+}
+
+namespace {
+std::vector<std::string> g_opened;
+HINSTANCE RecordShell(HWND, LPCSTR, LPCSTR file, LPCSTR, LPCSTR, INT) {
+  g_opened.push_back(file ? file : "");
+  return reinterpret_cast<HINSTANCE>(33);
+}
+}  // namespace
+
+TEST(ProgramCommands, FolderCommandsHelpPagesAndTheUpdateCheck) {
+  CProgramHarness program("commands_app");
+  ASSERT_TRUE(program.Start());
+  // Recent folders: an empty list leaves its item disabled; ids past the list's six are
+  // nobody's and stay disabled; the example folder is the application's own command.
+  EXPECT_FALSE(program.IsCommandEnabled(ID_FILE_RECENT_FOLDER1));
+  EXPECT_FALSE(program.IsCommandEnabled(ID_FILE_RECENT_FOLDER1 + 6));
+  EXPECT_FALSE(program.IsCommandEnabled(ID_FILE_RECENT_FOLDER_LAST));
+  EXPECT_TRUE(program.IsCommandEnabled(ID_FILE_EXAMPLE_FOLDER));
+  ASSERT_TRUE(program.RunCommand(ID_FILE_EXAMPLE_FOLDER));
+  EXPECT_NE(program.LastFileDialogFolder().find("Examples"), std::string::npos);
+  EXPECT_TRUE(program.App()->m_strStartFolder.IsEmpty());
+
+  // Help pages that are not next to the program come from their download address.
+  CSeamOverride<AfxShellExecuteSeam> shell(&AfxSetShellExecuteSeam, &RecordShell);
+  g_opened.clear();
+  ASSERT_TRUE(program.RunCommand(ID_HELP_USERS_GUIDE));
+  ASSERT_TRUE(program.RunCommand(ID_HELP_MOVIE_UNITS));
+  ASSERT_EQ(g_opened.size(), 2u);
+  EXPECT_EQ(g_opened[0],
+            "https://downloads.talvenor.example/quarvex/guide/Quarvex%20Users%20Guide.pdf");
+  EXPECT_EQ(g_opened[1],
+            "https://downloads.talvenor.example/quarvex/movies/Quarvex-MeasurementUnits.htm");
+  EXPECT_FALSE(program.IsCommandEnabled(ID_HELP_TUTORIAL_MOVIE));
+
+  // No update check while a project has unsaved changes.
+  program.ActiveDocument()->SetModifiedFlag(TRUE);
+  ASSERT_TRUE(program.RunCommand(ID_HELP_CHECK_FOR_UPDATES));
+  ASSERT_FALSE(program.MessageBoxTexts().empty());
+  EXPECT_EQ(program.MessageBoxTexts().back(), "Please save your document\nbefore checking for updates");
+  program.ActiveDocument()->SetModifiedFlag(FALSE);
+
+  // Compute goes to the side bar, also from the Enter key in the project's window.
+  CKelStrengthDoc* doc = program.ActiveDocument();
+  doc->m_nRedrawHint = 0;
+  ASSERT_TRUE(program.RunCommand(ID_ANALYSIS_COMPUTE));
+  EXPECT_EQ(doc->m_nRedrawHint, 2);
+  doc->m_nRedrawHint = 0;
+  ::SetFocus(program.ActiveView()->m_hWnd);
+  program.PressKey(VK_RETURN);
+  EXPECT_EQ(doc->m_nRedrawHint, 2);
+  EXPECT_EQ(program.Exit(), 0);
+}
+
+namespace {
+// A page set-up dialog as the main frame sees it.
+class CFakePageSetup : public CObject, public IPageSetupSource {
+ public:
+  PageSetupRecord record;
+  const PageSetupRecord& GetWorkingRecord() const override { return record; }
+};
+}  // namespace
+
+TEST(ProgramCommands, ThePageSetupNotificationReplacesTheWholeRecord) {
+  CProgramHarness program("commands_page_setup");
+  ASSERT_TRUE(program.Start());
+  CFakePageSetup dialog;
+  dialog.record.paperHeight = 14.0;
+  dialog.record.portrait = 1;
+  dialog.record.left = 0.25;
+  dialog.record.autoFormat = -1;
+  EXPECT_EQ(::SendMessageA(program.FrameWindow(), WM_PAGESETUP_CHANGED,
+                           reinterpret_cast<WPARAM>(static_cast<CObject*>(&dialog)), 0),
+            1);
+  const PageSetupRecord& r = program.App()->m_pageSetup;
+  EXPECT_DOUBLE_EQ(r.paperHeight, 14.0);
+  EXPECT_EQ(r.portrait, 1);
+  EXPECT_DOUBLE_EQ(r.left, 0.25);
+  EXPECT_EQ(r.autoFormat, -1);
   EXPECT_EQ(program.Exit(), 0);
 }

@@ -329,3 +329,63 @@ TEST(ProgramDisplayOptions, GrayscaleEditsTheGrayPairAndOkKeepsTheChanges) {
   EXPECT_EQ(program.App()->m_displaySettings.m_nJustify, JUSTIFY_CENTER);
   EXPECT_EQ(program.Exit(), 0);
 }
+
+
+TEST(ProgramFitCommands, UseLabAndRockMassDataRunTheirDialogsAndTakeTheirResults) {
+  CProgramHarness program("fit_commands");
+  ASSERT_TRUE(program.Start());
+  CFakeFitDialogs fits;
+  IDocumentFitDialogs* previous = SetDocumentFitDialogs(&fits);
+  CKelStrengthDoc* doc = program.ActiveDocument();
+
+  fits.setResult = true;
+  fits.result.sig3max = 4.75;
+  fits.result.sigci = 80.0;
+  fits.result.mi = 12.0;
+  fits.result.gsi = 55.0;
+  fits.result.d = 0.3;
+  doc->m_hoekBrown.SetEnvelopeRange(CHoekBrownCriterion::APPLICATION_CUSTOM, 9.0, 0.026, 50);
+  ASSERT_TRUE(program.RunCommand(ID_ANALYSIS_USE_LAB_DATA));
+  EXPECT_DOUBLE_EQ(doc->GetRange(CRITERION_HOEK_BROWN).bound, 4.75);
+
+  const double rockX[] = {0.0, 1.0, 2.0};
+  const double rockY[] = {20.0, 28.0, 34.0};
+  doc->m_hoekBrown.SetRockMassData(3, rockX, rockY);
+  ASSERT_TRUE(program.RunCommand(ID_ANALYSIS_USE_ROCK_MASS_DATA));
+  double sigci, mi, gsi, d;
+  doc->m_hoekBrown.GetParameters(&sigci, &mi, &gsi, &d);
+  EXPECT_DOUBLE_EQ(sigci, 80.0);
+  EXPECT_DOUBLE_EQ(gsi, 55.0);
+  BYTE flag = 0;
+  doc->m_hoekBrown.GetFieldDataFlag(&flag);
+  EXPECT_EQ(flag, 1);
+  EXPECT_EQ(fits.ran, (std::vector<FitDialogKind>{FIT_DIALOG_HOEK_BROWN, FIT_DIALOG_ROCK_MASS}));
+
+  // Cancel keeps everything; the other criteria have their own dialogs.
+  fits.answer = IDCANCEL;
+  fits.result.sigci = 1.0;
+  ASSERT_TRUE(program.RunCommand(ID_ANALYSIS_USE_ROCK_MASS_DATA));
+  doc->m_hoekBrown.GetParameters(&sigci, &mi, &gsi, &d);
+  EXPECT_DOUBLE_EQ(sigci, 80.0);
+  doc->SetCriterion(CRITERION_BARTON_BANDIS);
+  ASSERT_TRUE(program.RunCommand(ID_ANALYSIS_USE_LAB_DATA));
+  EXPECT_EQ(fits.ran.back(), FIT_DIALOG_BARTON_BANDIS);
+
+  // A criterion switch whose fit dialog is cancelled comes back to where it was.
+  doc->SetCriterion(CRITERION_MOHR_COULOMB);
+  doc->m_mohrCoulomb.SetLabData(3, kShearX, kShearY);
+  doc->m_mohrCoulomb.SetDataType(DATA_DIRECT_SHEAR);
+  program.OnDialog(IDD_PROJECT_SETTINGS, [&](CDialog* dlg) {
+    SetControlText(dlg, IDC_PROJECT_TITLE, "Renamed");
+    ClickRadio(dlg, IDC_CRITERION_HOEK_BROWN, IDC_CRITERION_POWER_CURVE,
+               IDC_CRITERION_POWER_CURVE);
+    ClickButton(dlg, IDOK);
+  });
+  ASSERT_TRUE(program.RunCommand(ID_ANALYSIS_PROJECT_SETTINGS));
+  EXPECT_EQ(fits.ran.back(), FIT_DIALOG_POWER_CURVE);
+  EXPECT_EQ(doc->m_nCriterion, CRITERION_MOHR_COULOMB);
+  EXPECT_EQ(doc->m_strTitle, CString(CKelProject::kDefaultTitle));
+  SetDocumentFitDialogs(previous);
+  program.AnswerMessageBox(IDNO);
+  EXPECT_EQ(program.Exit(), 0);
+}

@@ -230,7 +230,7 @@ bool CProgramHarness::Start(const std::string& commandLine) {
   m_commandLine = commandLine;
   m_app = new CHarnessApp(m_frameFactory);
   m_app->m_hClassesRoot = m_registry->ClassesRoot();
-  m_app->m_nSplashTime = kSplashTime;
+  m_app->m_nSplashTime = m_splashTime;
   m_app->m_lpCmdLine = m_commandLine.c_str();
   m_app->m_nCmdShow = SW_SHOWNORMAL;
   if (!m_app->InitApplication() || !m_app->InitInstance()) {
@@ -239,7 +239,8 @@ bool CProgramHarness::Start(const std::string& commandLine) {
     m_exited = true;
     return false;
   }
-  PumpFor(static_cast<int>(kSplashTime) * 3);  // the splash has gone by then
+  // A short splash has gone by then.
+  PumpFor(static_cast<int>(m_splashTime <= kSplashTime ? kSplashTime * 3 : kSplashTime));
   return true;
 }
 

@@ -93,6 +93,8 @@ class CProgramHarness {
   CProgramHarness& operator=(const CProgramHarness&) = delete;
 
   CScratchRegistry& Registry() { return *m_registry; }
+  // How long the splash of the next Start stays (ms; kSplashTime unless set).
+  void SetSplashTime(UINT ms) { m_splashTime = ms; }
   // The main frame the next Start creates (a frame that fails, in a test of that case).
   void SetFrameFactory(std::function<CMainFrame*()> factory) { m_frameFactory = factory; }
   // Builds the application object and runs its start-up with this command line. FALSE when
@@ -159,6 +161,7 @@ class CProgramHarness {
   std::string m_name;
   CScratchRegistry* m_registry;
   std::function<CMainFrame*()> m_frameFactory;
+  UINT m_splashTime = kSplashTime;
   CKelStrengthApp* m_app = nullptr;
   std::string m_commandLine;
   std::string m_tempFolder;
