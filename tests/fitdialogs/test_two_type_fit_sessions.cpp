@@ -64,6 +64,30 @@ TEST(MohrCoulombFitSession, EveryDataTypeAndMethodRecoversCAndPhi) {
   }
 }
 
+TEST(MohrCoulombFitSession, FailedFitTakesTheModelsParametersSilently) {
+  for (int type : {DATA_TRIAXIAL, DATA_DIRECT_SHEAR}) {
+    for (int method = 0; method < 2; ++method) {
+      CMohrCoulombCriterion model;
+      model.SetParameters(0.7, 27.0, 0.1);
+      CMohrCoulombFitSession session(model);
+      session.SetDataType(type);
+      session.SetMethod(method);
+      RecomputeRows(session, MohrCoulombRows(type, 2.0, 40.0));
+      ASSERT_NE(0.7, session.C());
+      // One test, then tests that cannot be fitted: no stale results, no message.
+      for (const auto& rows : {TextRows({{"1", "5"}}), TextRows({{"1e200", "3e200"}, {"2e200", "5e200"}})}) {
+        const RecomputeResult r = RecomputeRows(session, rows);
+        EXPECT_TRUE(r.message.IsEmpty());
+        EXPECT_EQ(0.7, session.C()) << type << method;
+        EXPECT_EQ(27.0, session.Phi()) << type << method;
+        EXPECT_EQ(0.1, session.Sigt()) << type << method;
+        EXPECT_EQ(-1.0, session.Residual()) << type << method;
+        EXPECT_EQ(-1.0, model.GetResiduals());
+      }
+    }
+  }
+}
+
 TEST(MohrCoulombFitSession, HeadingsTitlesAndTheRowCheckFollowTheDataType) {
   CMohrCoulombCriterion model;
   CMohrCoulombFitSession session(model);
