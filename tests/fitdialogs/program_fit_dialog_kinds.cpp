@@ -5,8 +5,10 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "core/document/KelStrengthDoc.h"
+#include "core/document/SideBarSink.h"
 #include "fit_program_support.h"
 #include "fitdialogs/BartonBandisFitDlg.h"
 #include "fitdialogs/HoekBrownFitDlg.h"
@@ -46,6 +48,27 @@ bool HasMessage(const CProgramHarness& program, const std::string& part) {
 }
 
 const double kDeg = 3.14159265358979323846 / 180.0;
+
+// A side bar that counts how often it is asked to reload from the document, and what the
+// model's cohesion was each time.
+class CCountingSideBar : public ISideBarSink {
+ public:
+  explicit CCountingSideBar(CKelStrengthDoc* doc) : m_doc(doc) {}
+  void RefreshFromDocument() override {
+    double c = 0;
+    m_doc->m_mohrCoulomb.GetParameters(&c, nullptr, nullptr);
+    cohesions.push_back(c);
+  }
+  void ApplyParameters(int, BOOL) override {}
+  void EnableControls(BOOL) override {}
+  void ShowResults() override {}
+  void AttachDocument(CView*, CKelStrengthDoc*, BOOL) override {}
+  int GetPanelWidth() override { return 100; }
+  std::vector<double> cohesions;
+
+ private:
+  CKelStrengthDoc* m_doc;
+};
 }  // namespace
 
 TEST(FitDialogsInTheProgram, HoekBrownBadRowBlocksApplyAndCancelUndoesApply) {
@@ -89,7 +112,12 @@ TEST(FitDialogsInTheProgram, HoekBrownBadRowBlocksApplyAndCancelUndoesApply) {
     EXPECT_TRUE(HasMessage(program, "At most 10000 tests can be used: 1999990001 tests were left out."));
     qxtest::ClickButton(d, IDCANCEL);
   });
+  ISideBarSink* realSideBar = AfxGetSideBar();
+  CCountingSideBar sideBar(doc);
+  AfxRegisterSideBar(&sideBar);
   ASSERT_TRUE(program.RunCommand(ID_ANALYSIS_USE_LAB_DATA));
+  AfxRegisterSideBar(realSideBar);
+  EXPECT_EQ(2u, sideBar.cohesions.size());  // after Apply and after Cancel
   double mi = 0, sigci = 0, expectedMi = 0, expectedSigci = 0;
   doc->m_hoekBrown.GetParameters(&sigci, &mi, nullptr, nullptr);
   before.GetParameters(&expectedSigci, &expectedMi, nullptr, nullptr);
@@ -180,7 +208,14 @@ TEST(FitDialogsInTheProgram, MohrCoulombBothDataTypes) {
     program.Capture(d, "fit_mohr_coulomb_shear");
     qxtest::ClickButton(d, IDOK);
   });
+  // The side bar reloads after Apply and OK (here a stand-in that notes the model's cohesion).
+  ISideBarSink* realSideBar = AfxGetSideBar();
+  CCountingSideBar sideBar(doc);
+  AfxRegisterSideBar(&sideBar);
   ASSERT_TRUE(program.RunCommand(ID_ANALYSIS_USE_LAB_DATA));
+  AfxRegisterSideBar(realSideBar);
+  ASSERT_EQ(1u, sideBar.cohesions.size());
+  EXPECT_NEAR(0.2, sideBar.cohesions[0], 1e-6);
   double c, phi, sigt;
   doc->m_mohrCoulomb.GetParameters(&c, &phi, &sigt);
   EXPECT_NEAR(0.2, c, 1e-6);
