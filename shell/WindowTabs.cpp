@@ -149,8 +149,12 @@ void CMDITabBar::UpdateTabs() {
   bool wanted = GetItemCount() >= m_nMinTabs;
   SetRedraw(TRUE);
   if (visible != wanted) {
+    // Laid out once the window switch that brought us here has finished: the tabs are updated
+    // while the document windows are being activated, when the incoming maximised window has
+    // already taken its size from the old client area and a resized client would only resize
+    // the outgoing one, leaving the new window's bottom under the strip.
     if (CFrameWnd* frame = static_cast<CFrameWnd*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd))))
-      frame->RecalcLayout();
+      frame->DelayRecalcLayout();
   }
   RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
