@@ -45,6 +45,14 @@ ON_COMMAND(ID_ANALYSIS_PLOT_BOTH, &CKelStrengthView::OnPlotBoth)
 ON_UPDATE_COMMAND_UI(ID_ANALYSIS_PLOT_BOTH, &CKelStrengthView::OnUpdatePlotBoth)
 ON_COMMAND(ID_ANALYSIS_PLOT_TEST_DATA, &CKelStrengthView::OnPlotTestData)
 ON_UPDATE_COMMAND_UI(ID_ANALYSIS_PLOT_TEST_DATA, &CKelStrengthView::OnUpdatePlotTestData)
+// Reports, exports and printing.
+ON_COMMAND(ID_EDIT_COPY_DATA, &CKelStrengthView::OnCopyData)
+ON_COMMAND(ID_EXPORT_EXCEL, &CKelStrengthView::OnExportExcel)
+ON_COMMAND(ID_FILE_EXPORT_IMAGE, &CKelStrengthView::OnExportImage)
+ON_COMMAND(ID_FILE_EXPORT_SHEAR_FUNCTION, &CKelStrengthView::OnExportShearNormalFunction)
+ON_COMMAND(ID_FILE_PRINT, &CKelStrengthView::OnFilePrint)
+ON_COMMAND(ID_FILE_PRINT_DIRECT, &CKelStrengthView::OnFilePrint)
+ON_COMMAND(ID_FILE_PRINT_PREVIEW, &CKelStrengthView::OnFilePrintPreview)
 END_MESSAGE_MAP()
 
 namespace {

@@ -13,6 +13,7 @@
 #include "view/IconPlacement.h"
 #include "view/PlotBuilder.h"
 #include "view/PlotViewState.h"
+#include "view/AnalysisReport.h"
 
 class CCmdUI;
 class CKelStrengthDoc;
@@ -66,6 +67,19 @@ class CKelStrengthView : public CView, private PlotBuildHooks {
   // Points per curve while printing (-1 otherwise).
   int m_nPointCountOverride = -1;
 
+  // Reports and exports (view/KelStrengthViewOutputs.cpp). The analysis report of the
+  // document's criterion to the clipboard, or to a new workbook with tables and charts.
+  void ExportReport(BOOL toSpreadsheet);
+  // What the report takes from this view: points per curve, plots shown, axis titles.
+  ReportView MakeReportView();
+
+  // Printing (view/KelStrengthViewPrinting.cpp): one page, the charts and the results text
+  // laid out as on a window of the printable area's size.
+  BOOL OnPreparePrinting(CPrintInfo* info) override;
+  void OnBeginPrinting(CDC* dc, CPrintInfo* info) override;
+  void OnPrint(CDC* dc, CPrintInfo* info) override;
+  void OnEndPrinting(CDC* dc, CPrintInfo* info) override;
+
  protected:
   void RefreshSamplers(int which) override { (void)which; }
   PlotBuildContext Context(const PlotDocument& doc, const PlotDisplay& display);
@@ -100,6 +114,12 @@ class CKelStrengthView : public CView, private PlotBuildHooks {
   afx_msg void OnPlotTestData();
   afx_msg void OnUpdatePlotTestData(CCmdUI* ui);
   afx_msg void OnEditCopy();
+  afx_msg void OnCopyData();
+  afx_msg void OnExportExcel();
+  afx_msg void OnExportImage();
+  afx_msg void OnExportShearNormalFunction();
+  afx_msg void OnFilePrint();
+  afx_msg void OnFilePrintPreview();
   DECLARE_MESSAGE_MAP()
 
   CChart2D m_principalChart;

@@ -10,5 +10,8 @@ set(QX_VIEW_OUTPUTS_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ChartImageExporter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DibImage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/JpegWriter.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ReportClipboard.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/KelStrengthViewOutputs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/KelStrengthViewPrinting.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReportClipboard.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WSPreviewView.cpp)
 set(QX_VIEW_OUTPUTS_LIBS qx_spreadsheet qx_libjpeg)

@@ -17,3 +17,17 @@ add_test(NAME win.qx_view_image_files_check
   WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 set_tests_properties(win.qx_view_image_files_check PROPERTIES
   FIXTURES_REQUIRED view_image_files LABELS wine TIMEOUT 300)
+
+# The reports, exports and printing in the whole program, on the tests' PDF printer; then the
+# workbook and the printed page read back by programs nobody here wrote.
+quarvex_program_test(qx_view_outputs_program_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_outputs_program.cpp ${CMAKE_CURRENT_LIST_DIR}/jpeg_decode.cpp
+  LIBS qx_test_support qx_libjpeg)
+quarvex_use_test_printer(win.qx_view_outputs_program_tests)
+set_tests_properties(win.qx_view_outputs_program_tests PROPERTIES FIXTURES_SETUP program_outputs)
+add_test(NAME win.qx_view_program_outputs_check
+  COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/check_program_outputs.py
+          "program_workbook/Quarvex Report 2024-06-01 09-30-00.xlsx" printed-program-title.txt
+  WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+set_tests_properties(win.qx_view_program_outputs_check PROPERTIES
+  FIXTURES_REQUIRED program_outputs LABELS wine TIMEOUT 300)

@@ -1,0 +1,53 @@
+"""Checks what test_outputs_program.cpp made in the whole program: the workbook of a Hoek-Brown
+project (cells and the three charts, read by openpyxl; rendered by LibreOffice) and the page it
+printed on the PDF printer (rendered by pdftoppm), each kept as a picture."""
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
+import printed_page  # noqa: E402
+import workbook_check  # noqa: E402
+
+
+def check_workbook(path):
+    book = workbook_check.load(path)
+    sheet = book["Sheet1"]
+    assert sheet["B2"].value == "Hoek-Brown Classification"
+    assert sheet["C3"].value == "sigci" and sheet["D3"].value == 60 and sheet["E3"].value == "MPa"
+    assert sheet["C12"].value == "Application" and sheet["D12"].value == "Custom"
+    assert sheet["B14"].value == "Mohr-Coulomb Fit"
+    assert sheet["B22"].value == "Lab Data" and sheet["D23"].value == 4
+    assert sheet["C26"].value == "Number" and sheet["C27"].value == 1 and sheet["D27"].value == 0
+    assert sheet["B31"].value == "Principal Stresses"
+    # 100 points per curve: the first row and 99 samples.
+    assert sheet["C33"].value == 1 and sheet["C132"].value == 100 and sheet["C133"].value is None
+    assert sheet["B133"].value == "Normal Stress vs. Shear Stress"
+    charts = workbook_check.charts(sheet)
+    assert len(charts) == 3, len(charts)
+    lab = workbook_check.series_refs(charts[0])
+    assert lab[0][1:] == ("Sheet1!$D$27:$D$30", "Sheet1!$E$27:$E$30"), lab
+    assert workbook_check.series_refs(charts[1])[0][1:] == ("Sheet1!$D$33:$D$132",
+                                                              "Sheet1!$E$33:$E$132")
+    png = workbook_check.render(path, "program_workbook")
+    print("workbook checked:", png)
+
+
+def check_printed(title_file):
+    if not os.path.exists(title_file):
+        print("no page was printed (no test printer)")
+        return
+    title = open(title_file).read().strip()
+    os.remove(title_file)
+    png = printed_page.keep(printed_page.find_pdf(title), "program_printed_page", dpi=50)
+    width, height, rows = printed_page.read_png(png)
+    # Something red (the envelope) and something dark (axes, text) on white paper.
+    red = sum(1 for row in rows for (r, g, b) in row if r > 200 and g < 80 and b < 80)
+    dark = sum(1 for row in rows for (r, g, b) in row if r < 80 and g < 80 and b < 80)
+    assert red > 50, red
+    assert dark > 200, dark
+    print("printed page checked:", png, width, height)
+
+
+if __name__ == "__main__":
+    check_workbook(sys.argv[1])
+    check_printed(sys.argv[2])
