@@ -4,6 +4,8 @@
 // keep a start quiet (no welcome screen, no update question) are set for the run and put back.
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -178,6 +180,19 @@ TEST(Program, ASecondStartHandsItsFileToTheRunningProgram) {
   HANDLE third = StartProgram("", nullptr);
   ASSERT_NE(third, nullptr);
   EXPECT_EQ(WaitForExit(third, 30000), 0u);
+
+  // The shell's open of a project file (the program registered the type when it started)
+  // reaches the running program through its DDE open too.
+  const std::string shellFile = std::string(temp) + "quarvex-shell-open.kel";
+  ASSERT_TRUE(project.WriteProject(shellFile.c_str(), "3.015", error));
+  const INT_PTR shell = reinterpret_cast<INT_PTR>(
+      ShellExecuteA(nullptr, "open", shellFile.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  EXPECT_GT(shell, 32);
+  opened = false;
+  for (int i = 0; i < 200 && !opened; ++i, Sleep(100))
+    opened = Title(main).find("quarvex-shell-open.kel") != std::string::npos;
+  EXPECT_TRUE(opened) << Title(main);
+  DeleteFileA(shellFile.c_str());
 
   PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_EQ(WaitForExit(first, 30000), 0u);

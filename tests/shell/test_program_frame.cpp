@@ -383,3 +383,35 @@ TEST(ProgramCommands, ThePageSetupNotificationReplacesTheWholeRecord) {
   EXPECT_EQ(r.autoFormat, -1);
   EXPECT_EQ(program.Exit(), 0);
 }
+
+TEST(ProgramFrame, TwoProjectsShowTheWindowTabs) {
+  CProgramHarness program("frame_tabs");
+  ASSERT_TRUE(program.Start());
+  CMDITabBar* tabs = program.Frame()->m_tabManager.GetTabBar();
+  ASSERT_NE(tabs, nullptr);
+  EXPECT_FALSE(tabs->IsStripVisible());  // one window: no strip
+  ASSERT_TRUE(program.RunCommand(ID_FILE_NEW));
+  program.Pump();
+  EXPECT_TRUE(tabs->IsStripVisible());
+  EXPECT_EQ(tabs->GetItemCount(), 2);
+  program.Screenshot("program_two_projects");
+  ASSERT_TRUE(program.RunCommand(ID_FILE_CLOSE));
+  program.Pump();
+  EXPECT_FALSE(tabs->IsStripVisible());
+  EXPECT_EQ(program.Exit(), 0);
+}
+
+TEST(ProgramFrame, ProjectSettingsDefaultsCarryToTheNextStart) {
+  CProgramHarness program("frame_defaults");
+  ASSERT_TRUE(program.Start());
+  CKelStrengthDoc* doc = program.ActiveDocument();
+  doc->m_pActiveCriterion->SetUnits(UNITS_KSF);
+  doc->m_hoekBrown.SetModulusMethod(MODULUS_HOEK_DIEDERICHS, 27000.0);
+  EXPECT_EQ(program.Exit(), 0);  // the last project closed stores its units and modulus
+  ASSERT_TRUE(program.Start());
+  doc = program.ActiveDocument();
+  EXPECT_EQ(doc->m_pActiveCriterion->GetUnits(), UNITS_KSF);
+  EXPECT_EQ(doc->m_hoekBrown.GetModulusMethod(), MODULUS_HOEK_DIEDERICHS);
+  EXPECT_DOUBLE_EQ(doc->m_hoekBrown.GetIntactModulus(), 27000.0);
+  EXPECT_EQ(program.Exit(), 0);
+}
