@@ -98,6 +98,14 @@ class PageSetupDialogTest : public ::testing::Test {
                    (LPARAM)combo);
   }
   bool Enabled(int id) { return ::IsWindowEnabled(::GetDlgItem(dialog.m_hWnd, id)) != 0; }
+  // The list as the store has it now, with the user's first auto-format chosen.
+  void FillAndChoose7() {
+    HWND combo = ::GetDlgItem(dialog.m_hWnd, IDC_AUTOFORMAT_COMBO);
+    ::SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+    for (const CString& name : CPageSetupLogic(printer, formats).AutoFormatNames())
+      ::SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM)name.GetString());
+    Choose(7);
+  }
 
   CWinApp app{"PageSetupTest"};
   CRecordingMain main;
@@ -185,7 +193,17 @@ TEST_F(PageSetupDialogTest, ChoosingAnAutoFormatAppliesIt) {
   dialog.SendMessage(WM_COMMAND, IDC_DELETE_AUTOFORMAT, 0);
   ASSERT_EQ(g_messages.size(), 1u);
   EXPECT_EQ(g_messages[0], "The built-in Auto-Formats cannot be deleted");
+  // A store that refuses: the list is read again and the refusal named.
   Choose(7);
+  pagetest::CFakeFormats refusing;
+  refusing.formats = formats.formats;
+  dialog.UseServices(&printer, &refusing);
+  refusing.formats.clear();  // gone meanwhile: Remove fails
+  Click(IDC_DELETE_AUTOFORMAT);
+  ASSERT_EQ(g_messages.size(), 2u);
+  EXPECT_EQ(g_messages[1], "Error occured while trying to remove the entry");
+  dialog.UseServices(&printer, &formats);
+  FillAndChoose7();
   Click(IDC_DELETE_AUTOFORMAT);
   EXPECT_TRUE(formats.formats.empty());
   EXPECT_EQ(::SendDlgItemMessageA(dialog.m_hWnd, IDC_AUTOFORMAT_COMBO, CB_GETCOUNT, 0, 0), 7);

@@ -26,6 +26,15 @@ def find_pdf(title, timeout=60):
     raise RuntimeError("no printed page named %s* in %s" % (title, folder))
 
 
+def remove(title, timeout=60):
+    """Takes a page that was printed only to see that printing went through out of the PDF
+    folder, once cups-pdf has written it."""
+    try:
+        os.remove(find_pdf(title, timeout))
+    except (RuntimeError, OSError):
+        pass
+
+
 def keep(pdf, picture_name, dpi=50):
     """Moves the PDF beside the test and renders its first page as <picture_name>.png in the
     screenshot folder. Returns the PNG path."""

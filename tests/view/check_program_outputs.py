@@ -48,6 +48,16 @@ def check_printed(title_file):
     print("printed page checked:", png, width, height)
 
 
+def remove_others(list_file):
+    """Pages printed only to see that printing went through: out of the PDF folder."""
+    if not os.path.exists(list_file):
+        return
+    for title in open(list_file).read().split():
+        printed_page.remove(title)
+    os.remove(list_file)
+
+
 if __name__ == "__main__":
     check_workbook(sys.argv[1])
     check_printed(sys.argv[2])
+    remove_others("printed-program-others.txt")

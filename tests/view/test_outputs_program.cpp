@@ -23,6 +23,7 @@
 #include "res/ShellResources.h"
 #include "shell/KelStrengthApp.h"
 #include "shell/MainFrame.h"
+#include "shell/PageSetupDlg.h"
 #include "shell/PageSetupLogic.h"
 #include "spreadsheet/ExcelExport.h"
 #include "spreadsheet/WorkbookAutomation.h"
@@ -231,10 +232,29 @@ TEST_F(OutputsProgram, ImageFilesOfTheView) {
   EXPECT_EQ(program.MessageBoxTexts()[0].find("Unsupported image format"), 0u);
 }
 
+// Save dialogs: the flags they were given, and a new file's path as the answer.
+DWORD g_saveFlags = 0;
+std::string g_savePath;
+BOOL AnswerSave(OPENFILENAMEA* ofn, BOOL open) {
+  g_saveFlags = open ? 0xFFFFFFFF : ofn->Flags;
+  lstrcpynA(ofn->lpstrFile, g_savePath.c_str(), (int)ofn->nMaxFile);
+  return TRUE;
+}
+
 TEST_F(OutputsProgram, ShearNormalFunctionFile) {
   std::string path = program.TempPath("quarry.fn2");
-  program.AnswerFileDialog(path);
-  ASSERT_TRUE(program.RunCommand(ID_FILE_EXPORT_SHEAR_FUNCTION));
+  {
+    // A file to be made: the dialog does not ask for one that exists.
+    g_savePath = path;
+    CSeamOverride<AfxFileDialogSeam> save(AfxSetFileDialogSeam, AnswerSave);
+    ASSERT_TRUE(program.RunCommand(ID_FILE_EXPORT_SHEAR_FUNCTION));
+    EXPECT_EQ(g_saveFlags & OFN_FILEMUSTEXIST, 0u);
+    EXPECT_NE(g_saveFlags & OFN_OVERWRITEPROMPT, 0u);
+    g_savePath = program.TempPath("picture.bmp");
+    ASSERT_TRUE(program.RunCommand(ID_FILE_EXPORT_IMAGE));
+    EXPECT_EQ(g_saveFlags & OFN_FILEMUSTEXIST, 0u);
+    EXPECT_NE(::GetFileAttributesA(g_savePath.c_str()), INVALID_FILE_ATTRIBUTES);
+  }
   std::string bytes = ReadBytes(path);
   EXPECT_EQ(bytes.find("QUELM - NORMAL/SHEAR FUNCTION FILE\r\nVERSION 1.0\r\n\r\n"
                        "FUNCTION NAME: Quarry face\r\n\r\n  type: 5  num: 99\r\n   n: "),
@@ -245,8 +265,6 @@ TEST_F(OutputsProgram, ShearNormalFunctionFile) {
     ++rows;
   EXPECT_EQ(rows, 99);
   EXPECT_TRUE(program.MessageBoxTexts().empty());
-  // Save dialogs do not ask for a file that exists already.
-  program.AnswerFileDialog(program.TempPath("other.fn2"));
 }
 
 TEST_F(OutputsProgram, WithoutAPrinterPrintAndPreviewSaySoOnce) {
@@ -298,6 +316,33 @@ TEST_F(OutputsProgram, PrintingAPageOnThePdfPrinter) {
   EXPECT_TRUE(::EqualRect(&before, &after));  // the view got its place back
   EXPECT_EQ(view->m_nPointCountOverride, -1);
   std::ofstream("printed-program-title.txt") << title;
+}
+
+TEST_F(OutputsProgram, MarginsWiderThanThePaperAreClampedBeforePrinting) {
+  if (!HaveTestPrinter()) GTEST_SKIP() << "no test printer";
+  CSeamOverride<AfxPrintDialogSeam> seam(AfxSetPrintDialogSeam, PrintDialogOk);
+  // The page set-up read from the printer, then margins wider than the paper (as the dialog's
+  // fields could be left).
+  PageSetupRecord& r = program.App()->m_pageSetup;
+  CPageSetupDlg setup(nullptr);
+  setup.GetPrintableArea(r);
+  setup.ClampMargins(r);
+  r.left = r.paperWidth / 2;
+  r.right = r.paperWidth / 2;
+  r.autoFormat = -1;
+  char title[64];
+  snprintf(title, sizeof title, "qxprogramclamped%lu", (unsigned long)::GetTickCount());
+  Doc()->SetTitle(title);
+  RECT before;
+  view->GetWindowRect(&before);
+  ASSERT_TRUE(program.RunCommand(ID_FILE_PRINT_DIRECT));
+  EXPECT_LT(r.left + r.right, r.paperWidth);
+  EXPECT_TRUE(program.MessageBoxTexts().empty());
+  RECT after;
+  view->GetWindowRect(&after);
+  EXPECT_TRUE(::EqualRect(&before, &after));
+  // The check afterwards takes this page out of the PDF folder.
+  std::ofstream("printed-program-others.txt", std::ios::app) << title << "\n";
 }
 
 // The context menu through the menu-tracking seam: the chosen command goes to the owner.

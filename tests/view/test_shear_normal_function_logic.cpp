@@ -90,6 +90,21 @@ TEST(ShearNormalFunctionTest, StressesGoToKpaOrPsf) {
   EXPECT_NE(text.find("   n: 0  s: 144000\n   n: 988708  s: 714831\n"), std::string::npos) << text;
 }
 
+TEST(ShearNormalFunctionTest, EveryUnitSystemWritesKpaOrPsf) {
+  // A cohesion of 1 in the project's stress unit is the envelope's first shear stress.
+  const char* firstRows[UNITS_COUNT] = {"s: 1000\n", "s: 1\n", "s: 9.80665\n", "s: 144000\n",
+                                        "s: 1000\n", "s: 144\n", "s: 1\n", "s: 2000\n"};
+  for (int units = 0; units < UNITS_COUNT; ++units) {
+    Models m;
+    m.mohrCoulomb.SetUnits(units);
+    m.mohrCoulomb.SetParameters(1, 30, 0);
+    m.mohrCoulomb.SetEnvelopeRange(APPLICATION_CUSTOM, 4, 0.027, 100);
+    std::string text = BuildShearNormalFunctionText(m.Doc(CRITERION_MOHR_COULOMB), "", 3).GetString();
+    EXPECT_NE(text.find(std::string("num: 2\n   n: 0  ") + firstRows[units]), std::string::npos)
+        << units << "\n" << text;
+  }
+}
+
 TEST(ShearNormalFunctionTest, DirectShearDataSampleTheShearEnvelopeToSignmax) {
   // A new Barton-Bandis model has sig3max 0: the principal envelope would be one point.
   Models m;

@@ -26,3 +26,8 @@ def main(title_file):
 
 if __name__ == "__main__":
     main(sys.argv[1])
+    # Pages printed only to see that printing went through.
+    if os.path.exists("printed-others.txt"):
+        for other in open("printed-others.txt").read().split():
+            printed_page.remove(other)
+        os.remove("printed-others.txt")
