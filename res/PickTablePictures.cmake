@@ -13,11 +13,12 @@ add_custom_command(OUTPUT ${gsichart}
   DEPENDS ${gsichart_sources} ${QUARVEX_ROOT}/picktables/GsiChartSheet.h)
 foreach(sheet General Flysch)
   string(TOLOWER ${sheet} name)
-  add_custom_command(OUTPUT ${pictures}/gsi_${name}.gif
+  # An uncompressed bitmap: the system's picture loader reads it without any image codec.
+  add_custom_command(OUTPUT ${pictures}/gsi_${name}.bmp
     COMMAND ${gsichart} ${sheet} ${pictures}/gsi_${name}.svg
-    COMMAND ${tool} gif ${pictures}/gsi_${name}.svg ${pictures}/gsi_${name}.gif
+    COMMAND ${tool} bmp8 ${pictures}/gsi_${name}.svg ${pictures}/gsi_${name}.bmp
     DEPENDS ${gsichart} ${tool})
-  list(APPEND QX_PICTURE_OUTPUTS ${pictures}/gsi_${name}.gif)
+  list(APPEND QX_PICTURE_OUTPUTS ${pictures}/gsi_${name}.bmp)
 endforeach()
 
 # The roughness profiles: ten synthetic profiles drawn by a generator.

@@ -75,6 +75,18 @@ class CDockForm : public CFormView, public ISideBarSink {
   afx_msg void OnTimer(UINT_PTR id);
   afx_msg void OnApplicationChange();
   afx_msg void OnCopyData();
+  // The pick buttons (view/DockFormPicks.cpp).
+  afx_msg void OnPickGsi();
+  afx_msg void OnPickMi();
+  afx_msg void OnPickDisturbance();
+  afx_msg void OnPickIntactUcs();
+  afx_msg void OnPickResidualFriction();
+  afx_msg void OnPickJcs();
+  afx_msg void OnPickJrc();
+  afx_msg void OnPickCohesion();
+  afx_msg void OnPickFrictionAngle();
+  // A value picked: into the panel and its edit, then applied with the hint.
+  void TakePick(double SideBarValues::*value, double picked, int spinId, int hint);
   afx_msg void OnDestroy();
   DECLARE_MESSAGE_MAP()
 
