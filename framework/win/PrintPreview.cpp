@@ -223,6 +223,8 @@ void CPreviewView::OnPrepareDC(CDC*, CPrintInfo*) {
       page.rectScreen = CRect(left, top, left + width, top + height);
     }
     UpdateScrollBars();
+    // Pages placed anew: all of the view shows them, not only the part being painted.
+    ::InvalidateRect(m_hWnd, nullptr, FALSE);
   }
 }
 
