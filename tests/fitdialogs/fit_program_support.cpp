@@ -1,9 +1,12 @@
 #include "fit_program_support.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
 #include "framework/win/Dialog.h"
+#include "core/document/SideBarSink.h"
+#include "view/DockForm.h"
 #include "view/KelStrengthView.h"
 #include "view/ResultsText.h"
 
@@ -81,6 +84,14 @@ std::string ViewResults(qxtest::CProgramHarness& program) {
   if (view == nullptr || !BuildResultLines(view->MakePlotDocument(), -1, &panel)) return text;
   for (const ResultLine& line : panel.lines) text += line.text + "\n";
   return text;
+}
+
+double SideBarValue(int id) {
+  auto* form = dynamic_cast<CDockForm*>(AfxGetSideBar());
+  if (form == nullptr || form->m_hWnd == nullptr) return NAN;
+  char buffer[128] = "";
+  ::GetDlgItemTextA(form->m_hWnd, id, buffer, sizeof buffer);
+  return std::atof(buffer);
 }
 
 }  // namespace fittest

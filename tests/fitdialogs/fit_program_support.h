@@ -23,5 +23,7 @@ void ClickSpin(qxtest::CProgramHarness& program, CDialog* dialog, int id, bool u
 double FieldValue(CDialog* dialog, int id);
 // The results summary the active view paints, one line after another.
 std::string ViewResults(qxtest::CProgramHarness& program);
+// The number a field of the program's side bar shows (NaN without a side bar).
+double SideBarValue(int id);
 
 }  // namespace fittest

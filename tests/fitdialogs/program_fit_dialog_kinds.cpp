@@ -160,6 +160,8 @@ TEST(FitDialogsInTheProgram, RockMass) {
   EXPECT_EQ(SOURCE_ROCK_MASS, source);
   EXPECT_EQ(6, doc->m_hoekBrown.GetRockMassCount());
   EXPECT_EQ(8.0, doc->m_hoekBrown.GetSig3Max());
+  EXPECT_NEAR(14.0, SideBarValue(IDC_HB_MI), 1e-3);
+  EXPECT_NEAR(45.0, SideBarValue(IDC_HB_GSI), 1e-3);
 
   // OK without rock-mass tests leaves the data source alone.
   doc->m_hoekBrown.SetFieldDataFlag(SOURCE_LAB);
@@ -268,6 +270,9 @@ TEST(FitDialogsInTheProgram, BartonBandis) {
   doc->m_bartonBandis.GetEnvelopeRange(&application, &signmax, nullptr, nullptr);
   EXPECT_EQ(APPLICATION_CUSTOM, application);
   EXPECT_EQ(8.0, signmax);
+  EXPECT_NEAR(9.5, SideBarValue(IDC_BB_JRC), 1e-3);
+  EXPECT_NEAR(85.0, SideBarValue(IDC_BB_JCS), 1e-2);
+  program.Screenshot("fit_barton_bandis_applied");
   program.AnswerMessageBox(IDNO);
   EXPECT_EQ(program.Exit(), 0);
 }
@@ -309,6 +314,8 @@ TEST(FitDialogsInTheProgram, PowerCurveBothDataTypes) {
   EXPECT_NEAR(0.3, dd, 1e-5);
   EXPECT_NEAR(0.75, b, 1e-6);
   EXPECT_EQ(DATA_DIRECT_SHEAR, doc->m_powerCurve.GetDataType(nullptr));
+  EXPECT_NEAR(1.2, SideBarValue(IDC_PC_A), 1e-3);
+  EXPECT_NEAR(0.75, SideBarValue(IDC_PC_B), 1e-3);
   EXPECT_TRUE(program.MessageBoxTexts().empty());
   program.AnswerMessageBox(IDNO);
   EXPECT_EQ(program.Exit(), 0);

@@ -68,6 +68,9 @@ TEST(FitDialogsInTheProgram, HoekBrownTypedPastedFittedAndApplied) {
   EXPECT_EQ(4, doc->m_hoekBrown.GetLabCount());
   EXPECT_EQ(30.0, doc->m_hoekBrown.GetSig3Max());
   EXPECT_TRUE(doc->IsModified());
+  // The side bar shows them.
+  EXPECT_NEAR(10.0, SideBarValue(IDC_HB_MI), 1e-3);
+  EXPECT_NEAR(50.0, SideBarValue(IDC_HB_SIGCI), 1e-3);
   // The view shows the fitted constants as the model's best fit.
   const std::string results = ViewResults(program);
   EXPECT_NE(std::string::npos, results.find("intact uniaxial compressive strength = 50 MPa")) << results;
