@@ -2,6 +2,7 @@
 #include "view/DockForm.h"
 
 #include <cfloat>
+#include <cstring>
 
 #include "core/document/KelStrengthDoc.h"
 #include "framework/win/DataExchange.h"
@@ -82,7 +83,14 @@ CRealSpinCtrl* CDockForm::GetSpin(int id) {
 }
 
 void CDockForm::SetControlText(int id, const char* text) {
-  if (HWND h = ::GetDlgItem(m_hWnd, id)) ::SetWindowTextA(h, text);
+  HWND h = ::GetDlgItem(m_hWnd, id);
+  if (!h) return;
+  // Most texts stay as they are from one apply to the next; a window that is told its own
+  // text again still repaints.
+  char now[256];
+  const int n = ::GetWindowTextA(h, now, sizeof now);
+  if (n < static_cast<int>(sizeof now) - 1 && std::strcmp(now, text) == 0) return;
+  ::SetWindowTextA(h, text);
 }
 
 // ---- data exchange ----------------------------------------------------------------------
@@ -222,16 +230,25 @@ void CDockForm::UpdateControlTexts() {
   if (m_pDoc) {
     const int criterion = m_pDoc->m_nCriterion;
     const ApplicationControls a = ApplicationControlsFor(criterion, m_values.Application(criterion));
-    ::SendMessageA(::GetDlgItem(m_hWnd, a.rangeEdit), EM_SETREADONLY, a.rangeReadOnly, 0);
+    HWND range = ::GetDlgItem(m_hWnd, a.rangeEdit);
+    if (((::GetWindowLongA(range, GWL_STYLE) & ES_READONLY) != 0) != a.rangeReadOnly)
+      ::SendMessageA(range, EM_SETREADONLY, a.rangeReadOnly, 0);
     ::EnableWindow(::GetDlgItem(m_hWnd, a.rangeSpin), !a.rangeReadOnly);
-    for (int id : a.loadRows) ::ShowWindow(::GetDlgItem(m_hWnd, id), a.showLoadRows ? SW_SHOW : SW_HIDE);
+    for (int id : a.loadRows) {
+      HWND h = ::GetDlgItem(m_hWnd, id);
+      if (((::GetWindowLongA(h, GWL_STYLE) & WS_VISIBLE) != 0) != a.showLoadRows)
+        ::ShowWindow(h, a.showLoadRows ? SW_SHOW : SW_HIDE);
+    }
     if (a.depthText) SetControlText(a.depthLabel, a.depthText);
   }
   const int units = active ? active->GetUnits() : UNITS_MPA;
   if (units < 0 || units >= UNITS_COUNT) return;
   if (active)
-    for (const SpinSetting& s : UnitSpinSettings(units))
-      if (CRealSpinCtrl* spin = GetSpin(s.spin)) spin->SetRangeAndDelta(s.min, s.max, s.step);
+    for (const SpinSetting& s : UnitSpinSettings(units)) {
+      CRealSpinCtrl* spin = GetSpin(s.spin);
+      if (spin && (spin->GetMin() != s.min || spin->GetMax() != s.max || spin->GetStep() != s.step))
+        spin->SetRangeAndDelta(s.min, s.max, s.step);
+    }
   for (const SideBarText& t : UnitLabelTexts(active)) SetControlText(t.id, t.text.c_str());
 }
 

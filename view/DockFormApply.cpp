@@ -117,6 +117,10 @@ void CDockForm::ApplyParameters(int redrawHint, BOOL showMessages) {
   m_bApplyPending = false;
   if (!UpdateDataQuiet(showMessages)) return;
   CKelStrengthDoc* doc = m_pDoc;
+  // A change typed since the last apply keeps the document marked modified, also when it was
+  // saved in between (Ctrl+S before the typing timer fired): what the file lacks is not lost
+  // without a prompt.
+  const bool typed = doc->m_pActiveCriterion->GetStateFlag() == 1;
   ApplySideBarValues(Models(doc), m_values);
   WriteFields();
   ShowResults();
@@ -126,6 +130,7 @@ void CDockForm::ApplyParameters(int redrawHint, BOOL showMessages) {
   UpdateControlTexts();
   doc->UpdateAllViews(nullptr, 0, nullptr);
   doc->m_pActiveCriterion->SetStateFlag(0);
+  if (typed) doc->SetModifiedFlag(TRUE);
 }
 
 void CDockForm::RefreshFromDocument() {

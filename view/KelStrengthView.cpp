@@ -24,6 +24,11 @@ ON_WM_LBUTTONDOWN()
 ON_WM_MOUSEMOVE()
 ON_WM_LBUTTONUP()
 ON_WM_SETCURSOR()
+ON_WM_RBUTTONDOWN()
+ON_COMMAND(ID_ANALYSIS_STRESS_SAMPLER, &CKelStrengthView::OnStressSampler)
+ON_UPDATE_COMMAND_UI(ID_ANALYSIS_STRESS_SAMPLER, &CKelStrengthView::OnUpdateStressSampler)
+ON_COMMAND(ID_ANALYSIS_INSTANT_SAMPLER, &CKelStrengthView::OnInstantaneousSampler)
+ON_UPDATE_COMMAND_UI(ID_ANALYSIS_INSTANT_SAMPLER, &CKelStrengthView::OnUpdateInstantaneousSampler)
 ON_COMMAND(ID_VIEW_ZOOM_EXTENTS, &CKelStrengthView::OnZoomExtents)
 ON_UPDATE_COMMAND_UI(ID_VIEW_ZOOM_EXTENTS, &CKelStrengthView::OnUpdateZoom)
 ON_COMMAND(ID_ANALYSIS_PRINCIPAL_PLOT, &CKelStrengthView::OnPrincipalStressPlot)
@@ -88,7 +93,9 @@ CKelStrengthView::~CKelStrengthView() {
 }
 
 void CKelStrengthView::DestroyCharts() {
-  // Each chart lets go of its data before the data object is freed.
+  // Each chart lets go of its data before the data object is freed: the samplers' too.
+  PlotDocument doc;
+  m_sampler.Release(MakeSamplerContext(&doc));
   if (Chart* c = m_principalChart.GetChart()) c->SetData(prop::kData, nullptr);
   if (Chart* c = m_shearChart.GetChart()) c->SetData(prop::kData, nullptr);
   m_pPrincipalData.reset();
@@ -266,6 +273,11 @@ BOOL CKelStrengthView::OnEraseBkgnd(CDC*) {
 // ---- painting ------------------------------------------------------------------------------
 
 void CKelStrengthView::OnDraw(CDC* dc) {
+  // A sampler line dragged since the last paint moves first.
+  if (m_bSamplePending) {
+    m_bSamplePending = false;
+    MoveSamplerTo(m_ptPendingSample.x, m_ptPendingSample.y);
+  }
   DrawOffscreen(dc);
 }
 
@@ -408,6 +420,10 @@ void CKelStrengthView::MakeBlackIconBitmap(CBitmap* bitmap) {
 // ---- icon dragging -------------------------------------------------------------------------
 
 void CKelStrengthView::OnLButtonDown(UINT flags, CPoint point) {
+  if (SamplerButtonDown(point)) {
+    CView::OnLButtonDown(flags, point);
+    return;
+  }
   if (m_icons.Press(IconPoint{point.x, point.y})) {
     SetCapture();
     ::SetCursor(::LoadCursor(nullptr, IDC_SIZEALL));
@@ -416,6 +432,10 @@ void CKelStrengthView::OnLButtonDown(UINT flags, CPoint point) {
 }
 
 void CKelStrengthView::OnMouseMove(UINT flags, CPoint point) {
+  if (SamplerMouseMove(flags, point)) {
+    CView::OnMouseMove(flags, point);
+    return;
+  }
   const IconPoint p{point.x, point.y};
   if (!m_icons.Dragged()) {
     const bool over = m_icons.Hover(p);
@@ -433,6 +453,7 @@ void CKelStrengthView::OnMouseMove(UINT flags, CPoint point) {
 }
 
 void CKelStrengthView::OnLButtonUp(UINT flags, CPoint point) {
+  SamplerButtonUp();
   if (m_icons.Dragged()) {
     m_icons.DragTo(IconPoint{point.x, point.y});
     m_icons.Release();

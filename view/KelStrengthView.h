@@ -14,6 +14,7 @@
 #include "view/PlotBuilder.h"
 #include "view/PlotViewState.h"
 #include "view/AnalysisReport.h"
+#include "view/StressSampler.h"
 
 class CCmdUI;
 class CKelStrengthDoc;
@@ -53,7 +54,14 @@ class CKelStrengthView : public CView, private PlotBuildHooks {
   // 1 principal, 2 shear, 3 both: the chart font for this view's size.
   void SetChartFonts(int which) override;
   // Switches the samplers off without repainting (the criterion changed).
-  void ResetSamplers() override {}
+  void ResetSamplers() override;
+
+  // The samplers (KelStrengthViewSampler.cpp): on or off, a mouse position applied, and what
+  // they read of this view.
+  void ShowSampler(bool on);
+  void MoveSamplerTo(int x, int y);
+  SamplerContext MakeSamplerContext(PlotDocument* doc);
+  const StressSampler& Sampler() const { return m_sampler; }
 
   // What the plots read of the document and the application.
   PlotDocument MakePlotDocument() const;
@@ -81,7 +89,11 @@ class CKelStrengthView : public CView, private PlotBuildHooks {
   void OnEndPrinting(CDC* dc, CPrintInfo* info) override;
 
  protected:
-  void RefreshSamplers(int which) override { (void)which; }
+  void RefreshSamplers(int which) override;
+  // The samplers' share of the mouse: TRUE when they took the message.
+  BOOL SamplerButtonDown(CPoint point);
+  BOOL SamplerMouseMove(UINT flags, CPoint point);
+  void SamplerButtonUp();
   PlotBuildContext Context(const PlotDocument& doc, const PlotDisplay& display);
   // The chart font of the results text: the principal chart's when that plot is shown.
   HFONT ResultsFont();
@@ -94,6 +106,11 @@ class CKelStrengthView : public CView, private PlotBuildHooks {
   afx_msg void OnMouseMove(UINT flags, CPoint point);
   afx_msg void OnLButtonUp(UINT flags, CPoint point);
   afx_msg BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
+  afx_msg void OnRButtonDown(UINT flags, CPoint point);
+  afx_msg void OnStressSampler();
+  afx_msg void OnUpdateStressSampler(CCmdUI* ui);
+  afx_msg void OnInstantaneousSampler();
+  afx_msg void OnUpdateInstantaneousSampler(CCmdUI* ui);
 
   // View commands.
   afx_msg void OnZoomIn();
@@ -136,4 +153,9 @@ class CKelStrengthView : public CView, private PlotBuildHooks {
   int m_nBitmapHeight = -1;
   // The off-screen bitmap when no application object holds one (tests).
   CBitmap* m_pOwnOffscreenBitmap = nullptr;
+  // The samplers, a drag of their line, and the mouse position the next paint applies.
+  StressSampler m_sampler;
+  bool m_bDraggingSampler = false;
+  POINT m_ptPendingSample = {0, 0};
+  bool m_bSamplePending = false;
 };

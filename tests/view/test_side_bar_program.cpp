@@ -5,6 +5,8 @@
 // results follow it.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "core/version/version.h"
 #include "res/ShellResources.h"
 #include "res/ViewResources.h"
@@ -33,6 +35,20 @@ double Get(const qxchart::Chart* chart, int id) {
   chart->GetDouble(id, &v);
   return v;
 }
+
+// A window-less view of a document that records the redraw hint of every update it is told of.
+class CHintRecorder : public CView {
+ public:
+  explicit CHintRecorder(CKelStrengthDoc* doc) : m_doc(doc) { doc->AddView(this); }
+  ~CHintRecorder() override {
+    if (GetDocument()) m_doc->RemoveView(this);
+  }
+  void OnUpdate(CView*, LPARAM, CObject*) override { hints.push_back(m_doc->m_nRedrawHint); }
+  std::vector<int> hints;
+
+ private:
+  CKelStrengthDoc* m_doc;
+};
 
 class SideBarProgram : public ::testing::Test {
  protected:
@@ -112,6 +128,92 @@ TEST_F(SideBarProgram, TypedParametersReachTheModelTheViewAndTheResults) {
   program.Screenshot("side_bar_typed_hoek_brown");
 }
 
+TEST_F(SideBarProgram, EveryApplyUpdatesTheViewsTwiceAndARefreshOnce) {
+  CKelStrengthDoc* doc = program.ActiveDocument();
+  CHintRecorder views(doc);
+  // Leaving a field: the road's hint, then 2.
+  Enter(program, form, IDC_HB_GSI, "55");
+  EXPECT_EQ(views.hints, (std::vector<int>{2, 2}));
+  // The picks of GSI, mi and D apply with hint 1.
+  views.hints.clear();
+  form->ApplyParameters(1, TRUE);
+  EXPECT_EQ(views.hints, (std::vector<int>{1, 2}));
+  // A refresh writes nothing and updates once; the modified flag stays as it was.
+  views.hints.clear();
+  doc->SetModifiedFlag(FALSE);
+  doc->m_hoekBrown.SetStateFlag(1);
+  form->RefreshFromDocument();
+  EXPECT_EQ(views.hints, std::vector<int>{2});
+  EXPECT_FALSE(doc->IsModified());
+  EXPECT_EQ(doc->m_hoekBrown.GetStateFlag(), 0);
+  // A refused value updates nothing.
+  views.hints.clear();
+  Enter(program, form, IDC_HB_D, "2");
+  EXPECT_TRUE(views.hints.empty());
+  ::SetDlgItemTextA(form->m_hWnd, IDC_HB_D, "0");
+  program.Pump();
+  // Enter is the Compute command: the field is applied without leaving it.
+  FocusEdit(program, form, IDC_HB_MI);  // D, left, is applied
+  views.hints.clear();
+  Type(program, "22");
+  program.PressKey(VK_RETURN);
+  EXPECT_EQ(InputsOf(doc).mi, 22);
+  EXPECT_EQ(views.hints, (std::vector<int>{2, 2}));
+  EXPECT_EQ(::GetFocus(), ::GetDlgItem(form->m_hWnd, IDC_HB_MI));
+}
+
+TEST_F(SideBarProgram, CopyDataPutsTheAttachedProjectsReportOnTheClipboard) {
+  CKelStrengthDoc* doc = Open("copy_data", [](CKelProject& p) {
+    p.SetCriterion(CRITERION_BARTON_BANDIS);
+  });
+  ASSERT_NE(doc, nullptr);
+  Enter(program, form, IDC_BB_JRC, "12.5");
+  HWND button = ::GetDlgItem(form->m_hWnd, IDC_BB_COPY_DATA);
+  ASSERT_TRUE(::IsWindowVisible(button));
+  program.Click(button, 5, 5);
+  std::string text;
+  if (::OpenClipboard(form->m_hWnd)) {
+    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
+      if (const char* p = static_cast<const char*>(::GlobalLock(data))) text = p;
+      ::GlobalUnlock(data);
+    }
+    ::CloseClipboard();
+  }
+  EXPECT_EQ(text.rfind("Barton-Bandis Criterion", 0), 0u) << text;
+  EXPECT_NE(text.find("joint roughness coefficient\t12.5\t"), std::string::npos) << text;
+}
+
+TEST_F(SideBarProgram, LabDataResidualsFollowWithoutARefit) {
+  CKelStrengthDoc* doc = Open("lab_data", [](CKelProject& p) {
+    p.SetCriterion(CRITERION_HOEK_BROWN);
+    p.m_hoekBrown.SetParameters(60, 12, 100, 0);
+    const double x[] = {0, 5, 10};
+    double y[3];
+    for (int i = 0; i < 3; ++i) y[i] = p.m_hoekBrown.GetSig1(x[i]);
+    p.m_hoekBrown.SetLabData(3, x, y);
+    p.m_hoekBrown.SetResiduals(0);
+  });
+  ASSERT_NE(doc, nullptr);
+  Enter(program, form, IDC_HB_MI, "20");
+  EXPECT_GT(doc->m_hoekBrown.GetResiduals(), 1.0);
+  const HoekBrownInputs in = InputsOf(doc);
+  EXPECT_EQ(in.mi, 20);
+  EXPECT_EQ(in.sigci, 60);
+}
+
+TEST_F(SideBarProgram, ClosingAProjectWhileTypingLosesNothingAndBreaksNothing) {
+  CKelStrengthDoc* first = program.ActiveDocument();
+  ASSERT_NE(first, nullptr);
+  FocusEdit(program, form, IDC_HB_GSI);
+  Type(program, "44");
+  program.AnswerMessageBox(IDNO);  // the save prompt
+  program.RunCommand(ID_FILE_CLOSE);
+  program.PumpFor(1200);
+  EXPECT_EQ(program.DocumentCount(), 0);
+  EXPECT_EQ(form->GetAttachedDocument(), nullptr);
+  EXPECT_FALSE(Enabled(form, IDC_HB_GSI));
+}
+
 TEST_F(SideBarProgram, TypingAppliesOnceASecondAfterTheLastKey) {
   CKelStrengthDoc* doc = program.ActiveDocument();
   FocusEdit(program, form, IDC_HB_GSI);
@@ -124,6 +226,18 @@ TEST_F(SideBarProgram, TypingAppliesOnceASecondAfterTheLastKey) {
   EXPECT_EQ(InputsOf(doc).gsi, 35);
   EXPECT_EQ(doc->m_hoekBrown.GetStateFlag(), 0);
   EXPECT_EQ(::GetFocus(), ::GetDlgItem(form->m_hWnd, IDC_HB_GSI));  // typing goes on
+
+  // Saved between the keystroke and the apply: the document stays marked modified, so the
+  // typed value is not lost without a prompt.
+  FocusEdit(program, form, IDC_HB_GSI);
+  Type(program, "42");
+  program.AnswerFileDialog(program.TempPath("typed.kel"));
+  program.PressKey('S', true);
+  EXPECT_FALSE(doc->IsModified());
+  EXPECT_EQ(InputsOf(doc).gsi, 35);  // saved before the timer
+  program.PumpFor(1300);
+  EXPECT_EQ(InputsOf(doc).gsi, 42);
+  EXPECT_TRUE(doc->IsModified());
 }
 
 TEST_F(SideBarProgram, AnOutOfRangeValueIsRefusedWithItsMessageAndNothingChanges) {
