@@ -13,7 +13,7 @@ packages=(
   cmake ninja-build g++ gcc clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   mingw-w64-x86-64-dev libz-mingw-w64-dev
-  wine wine64 xvfb xauth x11-utils xdotool imagemagick librsvg2-bin fonts-liberation fonts-dejavu-core dpkg-dev python3
+  wine wine64 xvfb xauth x11-utils xdotool imagemagick librsvg2-bin fonts-liberation fonts-dejavu-core fonts-wine dpkg-dev python3
   python3-openpyxl libreoffice-calc-nogui libreoffice-draw-nogui poppler-utils
   cups-daemon cups-client printer-driver-cups-pdf
 )
