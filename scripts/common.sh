@@ -6,6 +6,11 @@ quarvex_build=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build
 wineprefix_display=$quarvex_build/wineprefix
 wineprefix_headless=$quarvex_build/wineprefix-headless
 
+# Programs here only talk to servers on this machine (tests start their own on 127.0.0.1): no
+# proxy from the environment may stand in between.
+unset http_proxy HTTP_PROXY https_proxy HTTPS_PROXY
+export no_proxy=127.0.0.1,localhost NO_PROXY=127.0.0.1,localhost
+
 # Quiet Wine, and no prompts to install Mono or Gecko into the private prefixes.
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}

@@ -15,6 +15,9 @@ class CException : public CObject {
   // there is no message.
   virtual BOOL GetErrorMessage(char* buffer, UINT maxChars, UINT* helpContext = nullptr) const;
   CString GetErrorMessage() const;
+  // Shows the message (or a standard text when there is none) in a message box of the given
+  // type and returns the button pressed. Windows build only.
+  int ReportError(UINT type = 0 /* MB_OK */, UINT helpId = 0);
 };
 
 // A failure that has already been reported to the user.

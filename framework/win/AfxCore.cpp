@@ -125,12 +125,19 @@ CString AfxGetMessageBoxCaption() {
   return Caption();
 }
 
+HWND AfxOwnerOnThisThread(HWND owner) {
+  if (!owner || !::IsWindow(owner)) return NULL;
+  return ::GetWindowThreadProcessId(owner, NULL) == ::GetCurrentThreadId() ? owner : NULL;
+}
+
 int AfxMessageBox(LPCSTR text, UINT type, UINT /*helpId*/) {
   HWND owner = ::GetActiveWindow();
   if (owner) owner = ::GetAncestor(owner, GA_ROOTOWNER);
   if (!owner) {
     CWnd* main = AfxGetMainWnd();
-    owner = main ? main->m_hWnd : NULL;
+    owner = AfxOwnerOnThisThread(main ? main->m_hWnd : NULL);
+    // A box of a worker thread has no owner; it must still be seen above the program.
+    if (!owner && main && main->m_hWnd) type |= MB_SETFOREGROUND | MB_TOPMOST;
   }
   return AfxShowMessageBox(owner, text, AfxGetMessageBoxCaption(), type);
 }

@@ -47,8 +47,15 @@ LPCSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = NULL, HBRUSH backgr
                            HICON icon = NULL);
 BOOL AfxRegisterClass(WNDCLASSA* wndClass);
 
+// The window itself when it belongs to the calling thread, else NULL. Windows never get an
+// owner of another thread: the two threads' input would be joined, and a modal window would
+// disable a window that another thread runs.
+HWND AfxOwnerOnThisThread(HWND owner);
+
 // Message box through the message-box seam; the owner is the active window's top level or the
-// main window; the caption is the program name ("Quarvex") unless the application sets another.
+// main window when it belongs to the calling thread (a worker thread's box has no owner and
+// comes to the foreground); the caption is the program name ("Quarvex") unless the application
+// sets another.
 int AfxMessageBox(LPCSTR text, UINT type = MB_OK, UINT helpId = 0);
 int AfxMessageBox(UINT idPrompt, UINT type = MB_OK, UINT helpId = (UINT)-1);
 void AfxSetMessageBoxCaption(LPCSTR caption);

@@ -96,6 +96,7 @@ BOOL CDialog::Create(LPCSTR lpszTemplateName, CWnd* pParentWnd) {
   if (IS_INTRESOURCE(lpszTemplateName) && m_nIDHelp == 0)
     m_nIDHelp = (UINT)(UINT_PTR)lpszTemplateName;
   if (!pParentWnd) pParentWnd = AfxGetMainWnd();
+  if (!AfxOwnerOnThisThread(pParentWnd->GetSafeHwnd())) pParentWnd = NULL;
   m_pParentWnd = pParentWnd;
   m_bModal = FALSE;
   return CreateDlgIndirect(tmpl, pParentWnd, hInst);
@@ -107,6 +108,7 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) {
 
 BOOL CDialog::CreateIndirect(LPCDLGTEMPLATEA lpDialogTemplate, CWnd* pParentWnd) {
   if (!pParentWnd) pParentWnd = AfxGetMainWnd();
+  if (!AfxOwnerOnThisThread(pParentWnd->GetSafeHwnd())) pParentWnd = NULL;
   m_pParentWnd = pParentWnd;
   m_bModal = FALSE;
   return CreateDlgIndirect(lpDialogTemplate, pParentWnd, NULL);
@@ -119,7 +121,8 @@ INT_PTR CDialog::DoModal() {
   if (!tmpl) return -1;
 
   CWnd* pParent = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
-  HWND hOwner = pParent->GetSafeHwnd();
+  HWND hOwner = AfxOwnerOnThisThread(pParent->GetSafeHwnd());
+  if (!hOwner) pParent = NULL;
   HWND hDisable = hOwner ? ::GetAncestor(hOwner, GA_ROOT) : NULL;
   BOOL bEnableOwner = FALSE;
   if (hDisable && ::IsWindowEnabled(hDisable)) {

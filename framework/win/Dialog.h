@@ -1,7 +1,8 @@
 // CDialog: dialogs from resource templates, modal (with the framework's own modal loop) or
 // modeless.
 //
-// DoModal creates the dialog modeless-style, disables its owner, calls the modal-dialog seam
+// DoModal creates the dialog modeless-style, disables its owner (the parent given, else the main
+// window; never a window of another thread: a worker thread's dialog has no owner), calls the modal-dialog seam
 // (tests drive the dialog from there), then runs a loop that offers every message to
 // PreTranslateMessage of the target window and its parents up to the dialog before dialog
 // keyboard handling (IsDialogMessage, in CDialog::PreTranslateMessage). So a control whose

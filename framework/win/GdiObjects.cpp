@@ -27,8 +27,10 @@ thread_local std::map<HDC, std::unique_ptr<CDC>>* t_tempDC = nullptr;
 template <class T>
 T* TempGdi(HGDIOBJ h) {
   if (!h) return nullptr;
-  if (!t_tempGdi)
+  if (!t_tempGdi) {
     t_tempGdi = new std::map<std::pair<HGDIOBJ, std::type_index>, std::unique_ptr<CGdiObject>>();
+    AfxNoteThreadMaps();
+  }
   auto key = std::make_pair(h, std::type_index(typeid(T)));
   auto it = t_tempGdi->find(key);
   if (it != t_tempGdi->end()) return static_cast<T*>(it->second.get());
@@ -43,7 +45,10 @@ T* TempGdi(HGDIOBJ h) {
 
 CDC* AfxTempDC(HDC hDC) {
   if (!hDC) return nullptr;
-  if (!t_tempDC) t_tempDC = new std::map<HDC, std::unique_ptr<CDC>>();
+  if (!t_tempDC) {
+    t_tempDC = new std::map<HDC, std::unique_ptr<CDC>>();
+    AfxNoteThreadMaps();
+  }
   auto it = t_tempDC->find(hDC);
   if (it != t_tempDC->end()) return it->second.get();
   std::unique_ptr<CDC> wrapper(new CDC);
@@ -62,6 +67,14 @@ void AfxDeleteTempGdiMaps() {
     for (auto& e : *t_tempDC) e.second->m_hDC = e.second->m_hAttribDC = NULL;
     t_tempDC->clear();
   }
+}
+
+void AfxFreeThreadGdiMaps() {
+  AfxDeleteTempGdiMaps();
+  delete t_tempGdi;
+  t_tempGdi = nullptr;
+  delete t_tempDC;
+  t_tempDC = nullptr;
 }
 
 int AfxGetTemporaryGdiCount() {

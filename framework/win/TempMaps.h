@@ -6,3 +6,8 @@ int AfxGetTemporaryGdiCount();
 class CDC;
 typedef struct HDC__* HDC;
 CDC* AfxTempDC(HDC hDC);
+
+// Per-thread maps: every thread that makes one notes it (once); AfxTermThread frees them all.
+void AfxNoteThreadMaps();
+void AfxFreeThreadWindowMaps();
+void AfxFreeThreadGdiMaps();

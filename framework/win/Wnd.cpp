@@ -41,12 +41,18 @@ thread_local CWnd* t_pWndInit = nullptr;
 thread_local HHOOK t_hHookCbt = NULL;
 
 std::unordered_map<HWND, CWnd*>& Permanent() {
-  if (!t_permanent) t_permanent = new std::unordered_map<HWND, CWnd*>();
+  if (!t_permanent) {
+    t_permanent = new std::unordered_map<HWND, CWnd*>();
+    AfxNoteThreadMaps();
+  }
   return *t_permanent;
 }
 
 std::unordered_map<HWND, std::unique_ptr<CWnd>>& Temporary() {
-  if (!t_temporary) t_temporary = new std::unordered_map<HWND, std::unique_ptr<CWnd>>();
+  if (!t_temporary) {
+    t_temporary = new std::unordered_map<HWND, std::unique_ptr<CWnd>>();
+    AfxNoteThreadMaps();
+  }
   return *t_temporary;
 }
 
@@ -151,6 +157,20 @@ void AfxDeleteTempMaps() {
     for (auto& entry : doomed) entry.second->m_hWnd = NULL;
   }
   AfxDeleteTempGdiMaps();
+}
+
+void AfxFreeThreadWindowMaps() {
+  AfxDeleteTempMaps();
+  delete t_temporary;
+  t_temporary = nullptr;
+  // Windows of this thread died with it; their objects, if any, no longer find themselves.
+  delete t_permanent;
+  t_permanent = nullptr;
+  if (t_hHookCbt) {
+    ::UnhookWindowsHookEx(t_hHookCbt);
+    t_hHookCbt = NULL;
+  }
+  t_pWndInit = nullptr;
 }
 
 // ---- construction and the handle map ---------------------------------------------------------
