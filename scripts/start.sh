@@ -37,7 +37,7 @@ if [ -z "$window" ]; then
   kill $program 2>/dev/null || true
   exit 1
 fi
-sleep 1  # let it paint
+sleep 3  # let it paint, and the start-up splash go
 import -display "$DISPLAY" -window root "$shot"
 echo "$shot"
 wine taskkill /im quarvex.exe >/dev/null 2>&1 || true   # a polite close: WM_CLOSE to its windows

@@ -258,6 +258,11 @@ TEST(ProgramPreferences, TicksComeBackAndResetActsOnlyWithOk) {
   EXPECT_EQ(stored, look == 1 ? 0 : 1);
   EXPECT_TRUE(program.Registry().GetInt(kPreferencesKey, "MDI_Tabs_On", &stored));
   EXPECT_EQ(stored, 0);
+  EXPECT_EQ(program.Exit(), 0);
+  // Read back at the next start.
+  ASSERT_TRUE(program.Start());
+  EXPECT_EQ(COwnerDrawMenu::GetMenuLook(), look == 1 ? 0 : 1);
+  EXPECT_FALSE(program.Frame()->m_tabManager.IsShown());
   COwnerDrawMenu::SetMenuLook(look);
   EXPECT_EQ(program.Exit(), 0);
 }

@@ -414,3 +414,34 @@ TEST(ProjectSettings, AModulusChangeAloneIsAChange) {
   EXPECT_EQ(s.project.m_hoekBrown.GetModulusMethod(), MODULUS_HOEK_DIEDERICHS);
   EXPECT_DOUBLE_EQ(s.project.m_hoekBrown.GetIntactModulus(), 22000.0);
 }
+
+TEST(ProjectSettings, EveryRowWithAFitDialogComesBackOnCancel) {
+  struct Row {
+    int from, to, type, flag;
+    bool rockMass;
+  };
+  const Row rows[] = {
+      {HB, HB, DATA_TRIAXIAL, 0, false},     {HB, MC, DATA_TRIAXIAL, 0, false},
+      {HB, PC, DATA_TRIAXIAL, 1, true},      {HB, BB, DATA_TRIAXIAL, 0, false},
+      {MC, HB, DATA_TRIAXIAL, 0, false},     {PC, HB, DATA_TRIAXIAL, 1, false},
+      {MC, HB, DATA_DIRECT_SHEAR, 0, false}, {MC, BB, DATA_DIRECT_SHEAR, 0, false},
+      {PC, BB, DATA_TRIAXIAL, 0, false},     {MC, PC, DATA_TRIAXIAL, 0, false},
+      {PC, MC, DATA_DIRECT_SHEAR, 0, false}, {BB, HB, DATA_DIRECT_SHEAR, 0, false},
+      {BB, MC, DATA_DIRECT_SHEAR, 0, false}, {BB, PC, DATA_DIRECT_SHEAR, 0, false},
+  };
+  for (const Row& r : rows) {
+    Switch s(r.from, r.to);
+    if (r.rockMass)
+      s.Model(HB)->SetRockMassData(4, kTriaxX, kTriaxY);
+    else
+      GiveLabData(s.Model(r.from), r.type);
+    s.project.m_hoekBrown.SetFieldDataFlag(static_cast<BYTE>(r.flag));
+    s.choice.title = "Changed";
+    FakeRunner cancel(FALSE);
+    EXPECT_EQ(s.Run(cancel), SettingsOutcome::Cancelled) << r.from << "->" << r.to;
+    EXPECT_EQ(cancel.ran.size(), 1u) << r.from << "->" << r.to;
+    EXPECT_EQ(s.project.m_nCriterion, r.from) << r.from << "->" << r.to;
+    EXPECT_EQ(s.project.m_pActiveCriterion, s.Model(r.from)) << r.from << "->" << r.to;
+    EXPECT_EQ(s.project.m_strTitle, CString(CKelProject::kDefaultTitle)) << r.from << "->" << r.to;
+  }
+}
