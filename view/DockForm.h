@@ -50,6 +50,8 @@ class CDockForm : public CFormView, public ISideBarSink {
   CRealSpinCtrl* GetSpin(int id);
   // Whether the form is writing its own edits (their change notifications are ignored).
   bool IsUpdating() const { return m_nUpdating > 0; }
+  // Whether typing waits for the timer to apply it.
+  bool IsApplyPending() const { return m_bApplyPending; }
 
   // Timer of the typing road.
   static const UINT_PTR kApplyTimer = 1;

@@ -49,6 +49,11 @@ void Enter(qxtest::CProgramHarness& program, CDockForm* form, int id, const std:
   program.PressKey(key);
 }
 
+void WaitForTypingTimer(qxtest::CProgramHarness& program, CDockForm* form) {
+  for (int waited = 0; form->IsApplyPending() && waited < 5000; waited += 100) program.PumpFor(100);
+  program.Pump();
+}
+
 bool CaptureSideBar(CDockForm* form, const std::string& name) {
   // The bar around the form: title and frame included.
   HWND bar = ::GetParent(::GetParent(form->m_hWnd));

@@ -22,6 +22,9 @@ void Type(qxtest::CProgramHarness& program, const std::string& text);
 // Focus on the edit, its text replaced by typing, then Tab (or Enter) to apply.
 void Enter(qxtest::CProgramHarness& program, CDockForm* form, int id, const std::string& text,
            UINT key = VK_TAB);
+// Handles messages until the typing timer has fired (at most a few seconds; the machine may be
+// slow), then a little more.
+void WaitForTypingTimer(qxtest::CProgramHarness& program, CDockForm* form);
 // The side bar's window into <screenshots>/<name>.bmp.
 bool CaptureSideBar(CDockForm* form, const std::string& name);
 

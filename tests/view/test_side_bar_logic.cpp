@@ -74,20 +74,6 @@ TEST(SideBarFields, RangeMessagesShowBothEnds) {
   EXPECT_EQ(RangeMessage(5, 100), "Please enter a number between 5 and 100");
 }
 
-TEST(SideBarFields, EachGroupHasItsInputsAndOnlyTheLastPowerCurveResultIsNeverExchanged) {
-  int inputs = 0;
-  for (int c = 0; c < 4; ++c)
-    for (const SideBarField& f : SideBarFields(c)) {
-      if (f.role != FieldRole::kResult) ++inputs;
-      if (f.role == FieldRole::kResult) {
-        EXPECT_EQ(f.spin, 0);
-        EXPECT_EQ(f.pick, 0);
-      }
-      EXPECT_EQ(f.exchanged, f.edit != IDC_PC_PHI);
-    }
-  EXPECT_EQ(inputs, 26);  // the editable edits of the form
-}
-
 TEST(SideBarFields, AReadTakesOnlyWhatTheUserCanType) {
   const SideBarField& sigci = *FindSideBarField(IDC_HB_SIGCI);
   const SideBarField& sig3max = *FindSideBarField(IDC_HB_SIG3MAX);
@@ -424,13 +410,6 @@ TEST(SideBarControls, EnableListTakesLoadEditsOnlyWhereTheyAreUsed) {
   EXPECT_FALSE(Contains(ids, IDC_HB_FORMULA));
   // 18 spins, 18 input edits, 9 picks, 19 results, 4 combos, 4 load edits, 4 copy buttons.
   EXPECT_EQ(ids.size(), 76u);
-}
-
-TEST(SideBarEdits, OnlyAProgramWrittenTextAppliesAtOnce) {
-  EXPECT_TRUE(EditChangeAppliesAtOnce(3, 0, 0));
-  EXPECT_FALSE(EditChangeAppliesAtOnce(0, 0, 0));  // an emptied edit waits for the timer
-  EXPECT_FALSE(EditChangeAppliesAtOnce(3, 3, 3));  // typing leaves the caret after the text
-  EXPECT_FALSE(EditChangeAppliesAtOnce(3, 0, 3));
 }
 
 }  // namespace
