@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -231,6 +232,20 @@ TEST(ProgramStartUp, AMissingFileOrAFolderOnTheCommandLineDoesNotStopTheProgram)
   EXPECT_EQ(folder, program.TempFolder());
   EXPECT_TRUE(program.IsRunning());
   EXPECT_TRUE(program.App()->m_strStartFolder.IsEmpty());
+  EXPECT_EQ(program.Exit(), 0);
+
+  // A damaged project: the reader's message, then a new project.
+  const std::string damaged = program.TempPath("damaged.kel");
+  {
+    FILE* f = std::fopen(damaged.c_str(), "wb");
+    std::fputs("Quarvex:\r\nversion: one\r\n", f);  // no version number: unreadable
+    std::fclose(f);
+  }
+  const size_t boxes = program.MessageBoxTexts().size();
+  ASSERT_TRUE(program.Start("\"" + damaged + "\""));
+  EXPECT_GT(program.MessageBoxTexts().size(), boxes);
+  EXPECT_EQ(program.DocumentCount(), 1);
+  EXPECT_TRUE(program.ActiveDocument()->GetPathName().IsEmpty());
   EXPECT_EQ(program.Exit(), 0);
 
   std::string bare = program.TempFolder();
