@@ -132,8 +132,10 @@ void CMarkupLabel::OnPaint() {
 }
 
 LRESULT CMarkupLabel::OnSetText(WPARAM wParam, LPARAM lParam) {
-  // Stored the generic way: the static's own handling would draw the raw text at once.
-  LRESULT result = ::DefWindowProcA(m_hWnd, WM_SETTEXT, wParam, lParam);
+  // Stored the generic way: the static's own handling would draw the raw text at once. The
+  // text comes in the window's own character set (a Unicode static under common controls 6).
+  LRESULT result = ::IsWindowUnicode(m_hWnd) ? ::DefWindowProcW(m_hWnd, WM_SETTEXT, wParam, lParam)
+                                             : ::DefWindowProcA(m_hWnd, WM_SETTEXT, wParam, lParam);
   // The label paints no background: have the parent repaint what lies under the old text.
   CWnd* parent = GetParent();
   if (parent && IsWindowVisible()) {
