@@ -7,6 +7,7 @@
 #include "core/document/SideBarSink.h"
 #include "core/registry/Win32SettingsStore.h"
 #include "core/version/VersionResource.h"
+#include "core/version/VersionText.h"
 #include "framework/win/CmdUI.h"
 #include "framework/win/FrameworkIds.h"
 #include "framework/win/Ole.h"
@@ -19,6 +20,9 @@
 #include "shell/MainFrame.h"
 #include "shell/ShellSettings.h"
 #include "shell/StartupSplashWnd.h"
+#include "shell/AboutDlg.h"
+#include "shell/NoticeText.h"
+#include "shell/TechSupportDlg.h"
 #include "shell/WelcomeDlg.h"
 #include "view/KelStrengthView.h"
 
@@ -197,11 +201,16 @@ CMainFrame* CKelStrengthApp::CreateMainFrame() {
 }
 
 void CKelStrengthApp::StartUpdateCheck() {
+  // A deployment (or a test) may name another update server.
+  const CString root = CWebUpdateChecker::GetConfiguredServerRoot("Quarvex 3.0");
+  if (!root.IsEmpty()) m_updateChecker.SetServerRoot(root);
   m_updateChecker.SetHistoryUrl(kUpdateHistoryPage);
   m_updateChecker.Init("Quarvex 3.0");
 }
 
 int CKelStrengthApp::ExitInstance() {
+  // A check still waiting for the server is cut short (briefly waited for).
+  m_updateChecker.Shutdown();
   SaveDisplaySettings();
   m_mruManager.WriteLists();
   return CShellRegApp::ExitInstance();
@@ -410,6 +419,8 @@ void CKelStrengthApp::OnHelpMovieTriaxial() {
 void CKelStrengthApp::OnAppAbout() {
   CAboutDlg dlg(m_pMainWnd);
   dlg.m_strCaption = "About Quarvex";
+  dlg.m_strBuildDate = GetBuildDateTimeText();
+  dlg.m_strNotice = GetNoticeText(2002, kNoticeCompany);
   dlg.m_strAppVersion = GetVersionLine(TRUE, TRUE);
   dlg.m_hIcon = LoadIcon(IDR_KELSTRTYPE);
   dlg.DoModal();

@@ -1,40 +1,32 @@
-// The welcome screen, the about box and the technical-support dialog as the application runs
-// them. These place holders show nothing (DoModal gives IDCANCEL at once) until the dialogs
-// themselves are part of the program.
+// CWelcomeDlg: the welcome screen at start-up. It suggests the Getting Started movie and the
+// User's Guide; the choice is read back by the application, which opens what was chosen and
+// stores "do not show" however the screen was closed.
 #pragma once
 
-#include "framework/base/CString.h"
+#include "controls/FlatButton.h"
+#include "controls/MarkupLabel.h"
 #include "framework/win/AfxWin.h"
 
-class CWelcomeDlg {
+class CWelcomeDlg : public CDialog {
  public:
-  explicit CWelcomeDlg(CWnd* parent = nullptr) : m_pParent(parent) {}
-  INT_PTR DoModal() { return IDCANCEL; }
-  BOOL m_bDontShow = FALSE;
-  BOOL m_bOpenGuide = FALSE;
-  BOOL m_bWatchMovie = FALSE;
+  explicit CWelcomeDlg(CWnd* pParent = NULL);
 
- private:
-  CWnd* m_pParent;
-};
+  CMarkupLabel m_labelAdvice;    // 16811
+  CMarkupLabel m_labelText;      // 16810
+  CFlatButton m_buttonGuide;     // 16776
+  CFlatButton m_buttonMovie;     // 16809
+  CMarkupLabel m_labelSubtitle;  // 16779
+  CMarkupLabel m_labelTitle;     // 16778
+  BOOL m_bDontShow;    // "In the future, Do not show this dialog"
+  BOOL m_bOpenGuide;   // Read the User's Guide was chosen
+  BOOL m_bWatchMovie;  // Watch the Movie was chosen
 
-class CAboutDlg {
- public:
-  explicit CAboutDlg(CWnd* parent = nullptr) : m_pParent(parent) {}
-  INT_PTR DoModal() { return IDCANCEL; }
-  CString m_strCaption, m_strAppVersion, m_strBuildDate, m_strNotice;
-  HICON m_hIcon = nullptr;
-
- private:
-  CWnd* m_pParent;
-};
-
-class CTechSupportDlg {
- public:
-  explicit CTechSupportDlg(CWnd* parent = nullptr) : m_pParent(parent) {}
-  INT_PTR DoModal() { return IDCANCEL; }
-  CString m_strProgram, m_strVersion;
-
- private:
-  CWnd* m_pParent;
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+  BOOL OnInitDialog() override;
+  // Esc and the close box still read the check box.
+  void OnCancel() override;
+  afx_msg void OnReadGuide();
+  afx_msg void OnWatchMovie();
+  DECLARE_MESSAGE_MAP()
 };

@@ -6,6 +6,12 @@
 
 typedef double DATE;
 
+// windows.h keeps an old macro of this name for GetTickCount. Windows code includes windows.h
+// before this header, so the member below keeps its own name there too.
+#ifdef GetCurrentTime
+#undef GetCurrentTime
+#endif
+
 class COleDateTimeSpan {
  public:
   enum DateTimeSpanStatus { valid = 0, invalid = 1, null = 2 };

@@ -1,0 +1,222 @@
+// The welcome screen, the About box, Technical Support and the update commands in the running
+// program: start-up rules, the Help menu, and an automatic check at start-up against a server
+// of the test's own on 127.0.0.1 that offers an update. Nothing is started for real.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "core/version/VersionResource.h"
+#include "core/version/VersionText.h"
+#include "framework/win/AfxWin.h"
+#include "framework/win/FrameworkIds.h"
+#include "res/resource.h"
+#include "shell/KelStrengthApp.h"
+#include "shell/ShellSettings.h"
+#include "shell/WebUpdateLogic.h"
+#include "tests/support/LoopbackHttpServer.h"
+#include "tests/support/ProgramHarness.h"
+
+namespace {
+
+using qxtest::CProgramHarness;
+
+const char kSettings[] = "Software\\Talvenor\\Quarvex 3.0";
+
+std::vector<std::pair<std::string, std::string>> g_started;
+INT_PTR g_shellResult = 42;
+HINSTANCE RecordShell(HWND, LPCSTR, LPCSTR file, LPCSTR parameters, LPCSTR, INT) {
+  g_started.emplace_back(file ? file : "", parameters ? parameters : "");
+  return reinterpret_cast<HINSTANCE>(g_shellResult);
+}
+
+// Shell starts recorded (and reported as started) for one test.
+class ShellRecorder {
+ public:
+  ShellRecorder() : m_seam(&AfxSetShellExecuteSeam, &RecordShell) {
+    g_started.clear();
+    g_shellResult = 42;
+  }
+
+ private:
+  CSeamOverride<AfxShellExecuteSeam> m_seam;
+};
+
+std::string Text(CDialog* d, int id) {
+  CString text;
+  d->GetDlgItemText(id, text);
+  return text.GetString();
+}
+
+TEST(ProgramWelcome, ShownWithoutAFileAndTheBoxKeepsItAwayEvenAfterTheCloseBox) {
+  CProgramHarness program("welcome_switch");
+  program.Registry().DeleteValue(kWarningsKey, "GettingStartedScreen");
+  int shown = 0;
+  program.OnDialog(IDD_WELCOME, [&](CDialog* d) {
+    ++shown;
+    program.Capture(d, "program_welcome");
+    d->CheckDlgButton(IDC_WELCOME_DONT_SHOW, BST_CHECKED);
+    d->SendMessage(WM_COMMAND, IDCANCEL, 0);  // the close box
+  });
+  ASSERT_TRUE(program.Start());
+  EXPECT_EQ(shown, 1);
+  int stored = 0;
+  EXPECT_TRUE(program.Registry().GetInt(kWarningsKey, "GettingStartedScreen", &stored));
+  EXPECT_EQ(stored, 1);
+  EXPECT_EQ(program.Exit(), 0);
+
+  ASSERT_TRUE(program.Start());  // switched off now
+  EXPECT_EQ(shown, 1);
+  EXPECT_TRUE(program.UnexpectedDialogs().empty());
+  EXPECT_EQ(program.Exit(), 0);
+}
+
+TEST(ProgramWelcome, TheMovieButtonOpensTheStartPageAndAnUntickedBoxStoresNothing) {
+  CProgramHarness program("welcome_movie");
+  program.Registry().DeleteValue(kWarningsKey, "GettingStartedScreen");
+  ShellRecorder shell;
+  program.OnDialog(IDD_WELCOME, [](CDialog* d) {
+    d->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_WELCOME_MOVIE, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(d->m_hWnd, IDC_WELCOME_MOVIE)));
+  });
+  ASSERT_TRUE(program.Start());
+  ASSERT_EQ(g_started.size(), 1u);
+  EXPECT_NE(g_started[0].first.find("Quarvex-StartMenu.htm"), std::string::npos);
+  EXPECT_FALSE(program.Registry().ValueExists(kWarningsKey, "GettingStartedScreen"));
+  EXPECT_EQ(program.Exit(), 0);
+}
+
+TEST(ProgramWelcome, AProjectNamedOnTheCommandLineStartsWithoutIt) {
+  CProgramHarness program("welcome_with_file");
+  ASSERT_TRUE(program.Start());
+  const std::string path = program.TempPath("welcome.kel");
+  program.AnswerFileDialog(path);
+  ASSERT_TRUE(program.RunCommand(ID_FILE_SAVE_AS));
+  EXPECT_EQ(program.Exit(), 0);
+
+  program.Registry().DeleteValue(kWarningsKey, "GettingStartedScreen");
+  ASSERT_TRUE(program.Start("\"" + path + "\""));
+  EXPECT_TRUE(program.UnexpectedDialogs().empty());  // no welcome screen
+  EXPECT_EQ(program.Exit(), 0);
+}
+
+TEST(ProgramHelp, AboutAndTechnicalSupportShowTheProgramsFacts) {
+  CProgramHarness program("help_about");
+  ASSERT_TRUE(program.Start());
+  std::string version, notice, caption, supportText;
+  program.OnDialog(IDD_ABOUTBOX, [&](CDialog* d) {
+    program.Capture(d, "program_about");
+    CString text;
+    d->GetWindowText(text);
+    caption = text.GetString();
+    version = Text(d, IDC_ABOUT_VERSION);
+    notice = Text(d, IDC_ABOUT_NOTICE);
+    EXPECT_EQ(Text(d, IDC_ABOUT_BUILD_DATE), std::string(GetBuildDateTimeText()));
+    d->EndDialog(IDOK);
+  });
+  ASSERT_TRUE(program.RunCommand(ID_APP_ABOUT));
+  EXPECT_EQ(caption, "About Quarvex");
+  EXPECT_EQ(version, std::string(GetVersionLine(TRUE, TRUE)));
+  EXPECT_EQ(notice.find("Copyright (C) 2002-"), 0u);
+  EXPECT_NE(notice.find("Quarvex authors. All rights reserved."), std::string::npos);
+
+  program.OnDialog(IDD_TECH_SUPPORT, [&](CDialog* d) {
+    program.Capture(d, "program_tech_support");
+    supportText = Text(d, IDC_SUPPORT_TEXT);
+    d->EndDialog(IDOK);
+  });
+  ASSERT_TRUE(program.RunCommand(ID_HELP_TECH_SUPPORT));
+  EXPECT_EQ(supportText.find("Program: Quarvex\r\n" + std::string(GetVersionLine(TRUE, TRUE)) + "\r\n"), 0u);
+  EXPECT_TRUE(program.UnexpectedDialogs().empty());
+  EXPECT_EQ(program.Exit(), 0);
+}
+
+TEST(ProgramHelp, UpdateCommandsSwitchAndReportWithoutAnInstallation) {
+  CProgramHarness program("help_updates");
+  ShellRecorder shell;
+  ASSERT_TRUE(program.Start());
+  // Automatic checks were switched off (seeded); the menu switches them on and off.
+  EXPECT_FALSE(program.IsCommandChecked(ID_HELP_CHECK_AUTOMATICALLY));
+  ASSERT_TRUE(program.RunCommand(ID_HELP_CHECK_AUTOMATICALLY));
+  EXPECT_TRUE(program.IsCommandChecked(ID_HELP_CHECK_AUTOMATICALLY));
+  int automatic = -1;
+  EXPECT_TRUE(program.Registry().GetInt(kSettings, "CheckWebAutomatic", &automatic));
+  EXPECT_EQ(automatic, 1);
+  ASSERT_TRUE(program.RunCommand(ID_HELP_CHECK_AUTOMATICALLY));
+  EXPECT_FALSE(program.IsCommandChecked(ID_HELP_CHECK_AUTOMATICALLY));
+
+  // This test machine has no installation key: a manual check says that nothing can be had.
+  ASSERT_TRUE(program.RunCommand(ID_HELP_CHECK_FOR_UPDATES));
+  ASSERT_FALSE(program.MessageBoxTexts().empty());
+  EXPECT_EQ(program.MessageBoxTexts().back(), kUpdateTextNotAvailable);
+
+  // The updater is not there: the program says so and stays.
+  g_shellResult = SE_ERR_FNF;
+  ASSERT_TRUE(program.RunCommand(ID_HELP_CHECK_ALL_UPDATES));
+  ASSERT_EQ(g_started.size(), 1u);
+  EXPECT_NE(g_started[0].first.find("UpdateTalvenor.exe"), std::string::npos);
+  EXPECT_EQ(program.MessageBoxTexts().back(), kUpdateTextCannotStartUpdater);
+  EXPECT_TRUE(program.IsRunning());
+  EXPECT_EQ(program.Exit(), 0);
+}
+
+// HKEY_LOCAL_MACHINE redirected to a key below the (already redirected) current user, with the
+// installation's version, for one test.
+class CInstalledVersion {
+ public:
+  explicit CInstalledVersion(const char* version) {
+    ::RegCreateKeyExA(HKEY_CURRENT_USER, "Machine", 0, NULL, 0, KEY_ALL_ACCESS, NULL, &m_machine, NULL);
+    ::RegOverridePredefKey(HKEY_LOCAL_MACHINE, m_machine);
+    HKEY key = NULL;
+    ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSettings, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &key, NULL);
+    ::RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
+                     static_cast<DWORD>(std::strlen(version) + 1));
+    ::RegCloseKey(key);
+  }
+  ~CInstalledVersion() {
+    ::RegOverridePredefKey(HKEY_LOCAL_MACHINE, NULL);
+    ::RegCloseKey(m_machine);
+  }
+
+ private:
+  HKEY m_machine = NULL;
+};
+
+TEST(ProgramUpdate, AnAutomaticCheckAtStartOffersTheUpdateAndInstallingClosesTheProgram) {
+  qxtest::LoopbackHttpServer server;
+  ASSERT_TRUE(server.Start());
+  const std::string setup = server.Root() + "/Downloads/QuarvexSetup.exe";
+  qxtest::HttpReply reply;
+  reply.body = "YES_UPDATE " + setup + "\r\n";
+  server.QueueReply(reply);
+  ::SetEnvironmentVariableA("QUARVEX_UPDATE_ROOT", server.Root().c_str());
+
+  CProgramHarness program("update_at_start");
+  program.Registry().SetInt(kSettings, "CheckWebAutomatic", 1);  // on, and nothing scheduled
+  CInstalledVersion installed("3.015");
+  ShellRecorder shell;
+  int offered = 0;
+  program.OnDialog(IDD_UPDATE_AVAILABLE, [&](CDialog* d) {
+    ++offered;
+    program.Capture(d, "program_update_available");
+    EXPECT_TRUE(qxtest::IsButtonChecked(d, IDC_UPDATE_INSTALL_NOW));
+    qxtest::ClickButton(d, IDOK);
+  });
+  ASSERT_TRUE(program.Start());
+  const DWORD start = ::GetTickCount();
+  while (offered == 0 && ::GetTickCount() - start < 15000) program.PumpFor(50);
+  ::SetEnvironmentVariableA("QUARVEX_UPDATE_ROOT", NULL);
+
+  EXPECT_EQ(offered, 1);
+  ASSERT_EQ(server.Targets(), std::vector<std::string>{"/IUpdate/IUpdate.dll?UpdateAvailable?Quarvex-3.0_3.015_"});
+  ASSERT_EQ(g_started.size(), 1u);
+  EXPECT_NE(g_started[0].first.find("UpdateTalvenor.exe"), std::string::npos);
+  EXPECT_EQ(g_started[0].second, " -install \"" + setup + "\"");
+  // The updater started, so the program closes in the ordinary way.
+  for (int i = 0; i < 100 && program.IsRunning(); ++i) program.PumpFor(20);
+  EXPECT_FALSE(program.IsRunning());
+  EXPECT_TRUE(program.UnexpectedDialogs().empty());
+}
+
+}  // namespace
