@@ -279,6 +279,51 @@ TEST_F(UpdateCheckTest, InstallNowStartsTheUpdaterWithTheQuotedAddressAndClosesT
   EXPECT_TRUE(m_seams.boxes.empty());
 }
 
+std::vector<std::string> ReadLines(const std::string& path) {
+  std::vector<std::string> lines;
+  FILE* f = fopen(path.c_str(), "rb");
+  if (!f) return lines;
+  char line[4096];
+  while (fgets(line, sizeof line, f)) {
+    std::string text = line;
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    lines.push_back(text);
+  }
+  fclose(f);
+  return lines;
+}
+
+// The real shell starts the updater's stand-in next to this test program, which writes down
+// the arguments it got: the address arrives whole, as one argument.
+TEST_F(UpdateCheckTest, TheStartedUpdaterGetsTheAddressAsOneArgument) {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  const std::string log = std::string(temp) + "qx-updater-" + std::to_string(GetCurrentProcessId()) + ".txt";
+  DeleteFileA(log.c_str());
+  SetEnvironmentVariableA("QUARVEX_UPDATER_STUB_LOG", log.c_str());
+  m_seams.realShell = true;
+  // An address with characters a command line could misread.
+  const std::string address = m_server.Root() + "/Downloads/Quarvex%20Setup&v=3;x=(1).exe";
+  m_server.QueueReply(Body(YesLine(address)));
+  AnswerUpdateDialog(UPDATE_INSTALL_NOW);
+  StartChecker().CheckNow();
+  ASSERT_TRUE(Finish());
+  EXPECT_TRUE(PumpUntil([&] { return ReadLines(log).size() >= 2; }, 10000));
+  EXPECT_EQ(ReadLines(log), (std::vector<std::string>{"-install", address}));
+  EXPECT_TRUE(m_seams.boxes.empty());
+  PumpUntil([&] { return m_main.m_closes > 0; }, 2000);
+  EXPECT_EQ(m_main.m_closes, 1);
+
+  // Help > Check for Talvenor Updates starts it with no arguments at all.
+  DeleteFileA(log.c_str());
+  m_checker->RunUpdateHelper();
+  EXPECT_TRUE(PumpUntil([&] { return GetFileAttributesA(log.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000));
+  PumpUntil([] { return false; }, 200);
+  EXPECT_TRUE(ReadLines(log).empty());
+  SetEnvironmentVariableA("QUARVEX_UPDATER_STUB_LOG", NULL);
+  DeleteFileA(log.c_str());
+}
+
 TEST_F(UpdateCheckTest, AnUpdaterThatDoesNotStartIsReportedAndTheProgramStays) {
   m_seams.shellResult = SE_ERR_FNF;
   m_server.QueueReply(Body(YesLine(SetupAddress())));

@@ -32,8 +32,10 @@ int CSeams::Box(HWND, LPCSTR text, LPCSTR, UINT type) {
   return (type & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
 }
 
-HINSTANCE CSeams::Shell(HWND, LPCSTR, LPCSTR file, LPCSTR parameters, LPCSTR, INT) {
+HINSTANCE CSeams::Shell(HWND owner, LPCSTR operation, LPCSTR file, LPCSTR parameters,
+                        LPCSTR directory, INT show) {
   g_seams->starts.push_back({file ? file : "", parameters ? parameters : ""});
+  if (g_seams->realShell) return ::ShellExecuteA(owner, operation, file, parameters, directory, show);
   return reinterpret_cast<HINSTANCE>(g_seams->shellResult);
 }
 

@@ -29,6 +29,7 @@ class CSeams {
   std::deque<int> answers;  // the next answers; IDOK (or IDNO for Yes/No) when none is queued
   std::vector<ShellStart> starts;
   INT_PTR shellResult = 42;  // what ShellExecute reports (above 32: started)
+  bool realShell = false;    // recorded, then really started
   std::function<void(CDialog*)> onDialog;  // cancels the dialog when empty
 
  private:
