@@ -166,15 +166,6 @@ void Click(CGridCtrl& grid, CPoint p, UINT extraFlags) {
   grid.SendMessage(WM_LBUTTONUP, extraFlags, MAKELPARAM(p.x, p.y));
 }
 
-std::string RowText(CGridCtrl& grid, int row) {
-  std::string s;
-  for (int c = 0; c < grid.GetColumnCount(); ++c) {
-    if (c) s += "|";
-    s += grid.GetItemText(row, c).GetString();
-  }
-  return s;
-}
-
 CGridDlg& SharedDialog() {
   static CGridDlg* dlg = new CGridDlg;  // never destroyed: see OpenDialog
   return *dlg;

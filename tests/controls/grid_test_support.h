@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "controls/GridCtrl.h"
+#include "tests/controls/grid_row_text.h"
 #include "tests/controls/testgrid.h"
 
 namespace gridtest {
@@ -64,9 +65,6 @@ void MouseButton(bool down);
 CPoint CellCentre(CGridCtrl& grid, int row, int col);
 // Sends a click (down and up) at a client point of the grid.
 void Click(CGridCtrl& grid, CPoint p, UINT extraFlags = 0);
-
-// The text of a grid row, cells joined by "|".
-std::string RowText(CGridCtrl& grid, int row);
 
 // Records message boxes instead of showing them.
 struct MessageBoxes {

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "controls/GridCtrl.h"
+#include "tests/controls/grid_row_text.h"
 
 namespace {
 
@@ -58,14 +59,7 @@ std::string Copied(CGridCtrl& grid) {
   return text;
 }
 
-std::string Row(CGridCtrl& grid, int row) {
-  std::string s;
-  for (int c = 0; c < grid.GetColumnCount(); ++c) {
-    if (c) s += "|";
-    s += grid.GetItemText(row, c).GetString();
-  }
-  return s;
-}
+using gridtest::RowText;
 
 // ---- counts -----------------------------------------------------------------------------------
 
@@ -223,7 +217,7 @@ TEST(GridSelection, SelectedBitsAndTheMapStayInStep) {
   EXPECT_EQ(grid.GetFixedRowCount(), 1);
   EXPECT_EQ(grid.GetSelectedCount(), 0);
   EXPECT_EQ(grid.GetFocusCell(), GRIDCELLID());
-  EXPECT_EQ(Row(grid, 1), "|21|22");  // the rows below moved up
+  EXPECT_EQ(RowText(grid, 1), "|21|22");  // the rows below moved up
   EXPECT_EQ(grid.GetItemState(2, 1) & GRIDSTATE_SELECTED, 0u);
   EXPECT_FALSE(grid.DeleteRow(4));
   EXPECT_FALSE(grid.DeleteRow(-1));
@@ -339,10 +333,10 @@ TEST(GridPaste, FieldsFillCellsFromTheTargetAndAreSelected) {
   Fill(grid);
   grid.SetFocusCell(2, 2);
   ASSERT_TRUE(Paste(grid, 1, 1, "1,5\r\n\r\n2\t\t3\t4\r\n"));
-  EXPECT_EQ(Row(grid, 1), "|1|5");
-  EXPECT_EQ(Row(grid, 2), "||22");  // an empty line empties the first cell of its row
-  EXPECT_EQ(Row(grid, 3), "|2|3");  // the 4 fell off the last column
-  EXPECT_EQ(Row(grid, 4), "|41|42");
+  EXPECT_EQ(RowText(grid, 1), "|1|5");
+  EXPECT_EQ(RowText(grid, 2), "||22");  // an empty line empties the first cell of its row
+  EXPECT_EQ(RowText(grid, 3), "|2|3");  // the 4 fell off the last column
+  EXPECT_EQ(RowText(grid, 4), "|41|42");
   EXPECT_EQ(grid.GetFocusCell(), GRIDCELLID());
   EXPECT_EQ(grid.GetSelectedCount(), 2 + 1 + 2);
   EXPECT_TRUE(grid.GetModified());
@@ -365,7 +359,7 @@ TEST(GridPaste, ReadOnlyCellsAreSelectedButNotWritten) {
   Fill(grid);
   grid.SetItemState(1, 2, GRIDSTATE_READONLY);
   ASSERT_TRUE(Paste(grid, 1, 1, "7\t8"));
-  EXPECT_EQ(Row(grid, 1), "|7|12");
+  EXPECT_EQ(RowText(grid, 1), "|7|12");
   EXPECT_TRUE(grid.GetItemState(1, 2) & GRIDSTATE_SELECTED);
   EXPECT_TRUE(grid.GetModified());
 
@@ -375,7 +369,7 @@ TEST(GridPaste, ReadOnlyCellsAreSelectedButNotWritten) {
   locked.SetItemState(1, 2, GRIDSTATE_READONLY);
   EXPECT_FALSE(Paste(locked, 1, 2, "9"));  // a read-only target refuses the paste
   ASSERT_TRUE(Paste(locked, 1, 1, "x\t9"));
-  EXPECT_EQ(Row(locked, 1), "|11|12");
+  EXPECT_EQ(RowText(locked, 1), "|11|12");
   EXPECT_FALSE(locked.GetModified());
 }
 
@@ -383,8 +377,8 @@ TEST(GridPaste, TextThatIsNoNumberLeavesTheCellAsItWas) {
   CGridCtrl grid(3, 3, 1, 1);
   Fill(grid);
   ASSERT_TRUE(Paste(grid, 1, 1, "12abc\tnan\r\n0x10\t 2.5e1 "));
-  EXPECT_EQ(Row(grid, 1), "|11|12");
-  EXPECT_EQ(Row(grid, 2), "|21|2.5e1");
+  EXPECT_EQ(RowText(grid, 1), "|11|12");
+  EXPECT_EQ(RowText(grid, 2), "|21|2.5e1");
   EXPECT_EQ(grid.GetSelectedCount(), 4);  // all four targets were meant
 }
 
@@ -400,11 +394,11 @@ TEST(GridPaste, RefusesWhatItCannotRead) {
   EXPECT_FALSE(Paste(grid, 3, 1, "5"));                          // outside
   grid.SetEditable(FALSE);
   EXPECT_FALSE(Paste(grid, 1, 1, "5"));
-  EXPECT_EQ(Row(grid, 1), "|11|12");
+  EXPECT_EQ(RowText(grid, 1), "|11|12");
   // Text without a closing NUL is read to the end of its block and no further.
   grid.SetEditable(TRUE);
   ASSERT_TRUE(Paste(grid, 1, 1, std::string("3\t4", 3)));
-  EXPECT_EQ(Row(grid, 1), "|3|4");
+  EXPECT_EQ(RowText(grid, 1), "|3|4");
 }
 
 TEST(GridCopy, SelectionAsTabsAndLineEndsEndingInOneNul) {
@@ -428,7 +422,7 @@ TEST(GridCopy, SelectionAsTabsAndLineEndsEndingInOneNul) {
   CGridCtrl other(4, 3, 1, 1);
   Fill(other);
   ASSERT_TRUE(Paste(other, 1, 1, Copied(grid)));
-  EXPECT_EQ(Row(other, 2), "||22");
+  EXPECT_EQ(RowText(other, 2), "||22");
 }
 
 TEST(GridCut, EmptiesTheSelectionButKeepsTheFocusMark) {
@@ -438,7 +432,7 @@ TEST(GridCut, EmptiesTheSelectionButKeepsTheFocusMark) {
   grid.SelectCellRange(1, 1, 1, 2);
   grid.SetItemState(1, 2, grid.GetItemState(1, 2) | GRIDSTATE_READONLY);
   grid.CutSelectedText();
-  EXPECT_EQ(Row(grid, 1), "||12");
+  EXPECT_EQ(RowText(grid, 1), "||12");
   EXPECT_TRUE(grid.GetItemState(1, 1) & GRIDSTATE_FOCUSED);
   EXPECT_FALSE(grid.GetItemState(1, 1) & GRIDSTATE_SELECTED);
   EXPECT_TRUE(grid.GetModified());

@@ -8,15 +8,16 @@
 
 #include "controls/GridCtrl.h"
 #include "tests/support/ProgramHarness.h"
+#include "tests/support/clipboard_text.h"
 
 namespace fittest {
 
 // Clicks the cell, types the text key by key and ends the edit with Enter.
 void TypeIntoCell(qxtest::CProgramHarness& program, CGridCtrl& grid, int row, int col,
                   const std::string& text);
-// Puts text on the real clipboard as CF_TEXT.
-bool PutOnClipboard(HWND owner, const std::string& text);
-std::string ClipboardText(HWND owner);
+// The real clipboard's text.
+using qxtest::ClipboardText;
+using qxtest::PutOnClipboard;
 // Clicks the spin's upper (up) or lower (down) half, times over.
 void ClickSpin(qxtest::CProgramHarness& program, CDialog* dialog, int id, bool up, int times);
 // The number a dialog field shows.

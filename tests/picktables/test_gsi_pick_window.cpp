@@ -5,6 +5,7 @@
 #include "controls/ResourcePicture.h"
 #include "picktables/PickGsiDlg.h"
 #include "res/PickTableResources.h"
+#include "tests/picktables/gsi_sheet_picture.h"
 #include "tests/picktables/pick_dialog_support.h"
 
 using namespace picktest;
@@ -96,17 +97,10 @@ TEST_F(GsiPickTest, ClickMarksTheValueAndDoubleClickAccepts) {
                        EXPECT_EQ(ChartText(d, CGsiChartWnd::IDC_VALUE_EDIT),
                                  std::to_string(expected));
                        // The marker: a dark red box centred on the point, over the picture.
-                       CDC* screen = chart.GetDC();
-                       CDC memory;
-                       memory.CreateCompatibleDC(screen);
-                       CBitmap bitmap;
-                       bitmap.CreateCompatibleBitmap(screen, 542, 530);
-                       chart.ReleaseDC(screen);
-                       CBitmap* old = memory.SelectObject(&bitmap);
-                       chart.DrawSheet(&memory);
-                       EXPECT_EQ(memory.GetPixel(point.x - 8, point.y), RGB(160, 0, 0));
-                       EXPECT_EQ(memory.GetPixel(point.x + 8, point.y + 5), RGB(160, 0, 0));
-                       EXPECT_EQ(memory.GetPixel(2, 520), RGB(255, 255, 255));  // picture
+                       const auto drawn = DrawnSheet(chart, RGB(0, 255, 0));
+                       EXPECT_EQ(drawn->Pixel(point.x - 8, point.y), RGB(160, 0, 0));
+                       EXPECT_EQ(drawn->Pixel(point.x + 8, point.y + 5), RGB(160, 0, 0));
+                       EXPECT_EQ(drawn->Pixel(2, 520), RGB(255, 255, 255));  // picture
                        // The picture's contours lie where the hit test finds them: the pixel a
                        // contour's value comes from is drawn, its neighbours above are not.
                        const CGsiChartSheet& sheet = GsiChartSheet(GSI_SHEET_GENERAL);
@@ -117,10 +111,9 @@ TEST_F(GsiPickTest, ClickMarksTheValueAndDoubleClickAccepts) {
                          ASSERT_TRUE(sheet.ContourY(i, x, &yc));
                          const int y = static_cast<int>(yc);
                          ASSERT_EQ(sheet.HitTest(x, y), sheet.ContourValue(i));
-                         EXPECT_LT(GetRValue(memory.GetPixel(x, y)), 160) << "contour " << i;
-                         EXPECT_GT(GetRValue(memory.GetPixel(x, y - 4)), 200) << "contour " << i;
+                         EXPECT_LT(GetRValue(drawn->Pixel(x, y)), 160) << "contour " << i;
+                         EXPECT_GT(GetRValue(drawn->Pixel(x, y - 4)), 200) << "contour " << i;
                        }
-                       memory.SelectObject(old);
                        Shot(d, "pick-gsi-marker");
                        // A click where the chart gives nothing leaves everything as it was.
                        Click(d, chart.m_hWnd, 300, 500);  // excluded

@@ -3,13 +3,13 @@
 // model and the view; Cancel changes nothing; the side bar's own range still holds.
 #include <gtest/gtest.h>
 
-#include "core/version/version.h"
 #include "picktables/GsiChartSheet.h"
 #include "picktables/PickDisturbanceDlg.h"
 #include "picktables/PickGsiDlg.h"
 #include "res/PickTableResources.h"
 #include "res/ViewResources.h"
 #include "shell/MainFrame.h"
+#include "tests/picktables/gsi_sheet_picture.h"
 #include "tests/view/side_bar_program_support.h"
 
 namespace {
@@ -17,6 +17,7 @@ namespace {
 using qxtest::CProgramHarness;
 using namespace sidebartest;
 using namespace viewtest;
+using qxtest::OpenProject;
 
 // Input that the dialog's modal loop handles once the dialog runs.
 void PostClick(HWND window, int x, int y, bool doubleClick = false) {
@@ -53,25 +54,6 @@ class PickButtonsProgram : public ::testing::Test {
     ASSERT_TRUE(program.Start());
     form = SideBar(program);
     ASSERT_NE(form, nullptr);
-  }
-  CKelStrengthDoc* Open(const char* name, const std::function<void(CKelProject&)>& setUp) {
-    // Written as this program writes its projects (its own version text).
-    const std::string path = program.TempPath(std::string(name) + ".kel");
-    CKelProject project;
-    setUp(project);
-    CString error;
-    if (!project.WriteProject(path.c_str(), QUARVEX_VERSION_TEXT, error)) return nullptr;
-    CKelStrengthDoc* doc = program.OpenFile(path);
-    program.Pump();
-    return doc;
-  }
-  // A choice of an application list, as the user makes it.
-  void SelectApplication(int combo, int index) {
-    HWND h = ::GetDlgItem(form->m_hWnd, combo);
-    ::SendMessageA(h, CB_SETCURSEL, index, 0);
-    ::SendMessageA(form->m_hWnd, WM_COMMAND, MAKEWPARAM(combo, CBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(h));
-    program.Pump();
   }
   // Presses a pick button of the side bar as the user does.
   void Pick(int button) {
@@ -122,17 +104,7 @@ TEST_F(PickButtonsProgram, GsiPickedOnTheChartReachesTheModelAndTheView) {
     ::GetDlgItemTextA(chart.m_hWnd, CGsiChartWnd::IDC_VALUE_EDIT, text, sizeof text);
     shown = text;
     // The chart's picture is there (drawn over green, it leaves white).
-    CDC* screen = chart.GetDC();
-    CDC memory;
-    memory.CreateCompatibleDC(screen);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(screen, 542, 530);
-    chart.ReleaseDC(screen);
-    CBitmap* old = memory.SelectObject(&bitmap);
-    memory.FillSolidRect(0, 0, 542, 530, RGB(0, 255, 0));
-    chart.DrawSheet(&memory);
-    EXPECT_EQ(memory.GetPixel(2, 520), RGB(255, 255, 255));
-    memory.SelectObject(old);
+    EXPECT_EQ(DrawnSheet(chart, RGB(0, 255, 0))->Pixel(2, 520), RGB(255, 255, 255));
     program.Capture(d, "program-pick-gsi");
     PostClick(chart.m_hWnd, point.x, point.y, true);  // a double click accepts
   });
@@ -194,7 +166,7 @@ TEST_F(PickButtonsProgram, HoekBrownClassificationByKeyboardAndMouse) {
   EXPECT_EQ(Text(form, IDC_HB_MI), "26");
 
   // D: with the application Slopes the dialog opens on slopes; a case by mouse.
-  SelectApplication(IDC_HB_APPLICATION, CHoekBrownCriterion::APPLICATION_SLOPES);
+  SelectApplication(program, form, IDC_HB_APPLICATION, CHoekBrownCriterion::APPLICATION_SLOPES);
   bool slopes = false;
   program.OnDialog(IDD_DISTURBANCE_FACTOR, [&](CDialog* w) {
     slopes = w->IsDlgButtonChecked(IDC_DF_SLOPES) == BST_CHECKED;
@@ -237,7 +209,7 @@ TEST_F(PickButtonsProgram, AGsiBelowTheSideBarsRangeIsRefusedByTheSideBar) {
 }
 
 TEST_F(PickButtonsProgram, BartonBandisPicksInTheDocumentsUnits) {
-  CKelStrengthDoc* doc = Open("barton_bandis_kpa", [](CKelProject& p) {
+  CKelStrengthDoc* doc = OpenProject(program, "barton_bandis_kpa", [](CKelProject& p) {
     p.SetCriterion(CRITERION_BARTON_BANDIS);
     for (int c = 0; c < 4; ++c) p.ModelOf(c)->SetUnits(UNITS_KPA);
     p.m_bartonBandis.SetParameters(30, 10, 50000);
@@ -280,7 +252,7 @@ TEST_F(PickButtonsProgram, BartonBandisPicksInTheDocumentsUnits) {
 }
 
 TEST_F(PickButtonsProgram, MohrCoulombPicksWithTheSearch) {
-  CKelStrengthDoc* doc = Open("mohr_coulomb_psf", [](CKelProject& p) {
+  CKelStrengthDoc* doc = OpenProject(program, "mohr_coulomb_psf", [](CKelProject& p) {
     p.SetCriterion(CRITERION_MOHR_COULOMB);
     for (int c = 0; c < 4; ++c) p.ModelOf(c)->SetUnits(UNITS_PSF);
     p.m_mohrCoulomb.SetParameters(1000, 30, -100);

@@ -10,6 +10,7 @@
 #include "framework/win/TestSeams.h"
 #include "spreadsheet/ExcelExport.h"
 #include "spreadsheet/WorkbookAutomation.h"
+#include "tests/spreadsheet/fixed_clock.h"
 
 namespace {
 
@@ -24,16 +25,6 @@ HINSTANCE g_shellResult = (HINSTANCE)42;
 HINSTANCE RecordShell(HWND, LPCSTR, LPCSTR file, LPCSTR, LPCSTR, INT) {
   g_opened.push_back(file);
   return g_shellResult;
-}
-
-void FixedClock(SYSTEMTIME* t) {
-  *t = SYSTEMTIME();
-  t->wYear = 2024;
-  t->wMonth = 3;
-  t->wDay = 5;
-  t->wHour = 14;
-  t->wMinute = 7;
-  t->wSecond = 9;
 }
 
 class ExcelExportTest : public ::testing::Test {

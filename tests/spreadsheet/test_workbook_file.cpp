@@ -9,18 +9,9 @@
 #include "spreadsheet/ExcelExport.h"
 #include "spreadsheet/WorkbookAutomation.h"
 #include "spreadsheet/WorkbookFile.h"
+#include "tests/spreadsheet/fixed_clock.h"
 
 namespace {
-
-void FixedClock(SYSTEMTIME* t) {
-  *t = SYSTEMTIME();
-  t->wYear = 2024;
-  t->wMonth = 3;
-  t->wDay = 5;
-  t->wHour = 14;
-  t->wMinute = 7;
-  t->wSecond = 9;
-}
 
 HINSTANCE NoShell(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT) {
   return (HINSTANCE)42;

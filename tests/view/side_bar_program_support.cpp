@@ -49,6 +49,14 @@ void Enter(qxtest::CProgramHarness& program, CDockForm* form, int id, const std:
   program.PressKey(key);
 }
 
+void SelectApplication(qxtest::CProgramHarness& program, CDockForm* form, int combo, int index) {
+  HWND h = ::GetDlgItem(form->m_hWnd, combo);
+  ::SendMessageA(h, CB_SETCURSEL, index, 0);
+  ::SendMessageA(form->m_hWnd, WM_COMMAND, MAKEWPARAM(combo, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(h));
+  program.Pump();
+}
+
 void WaitForTypingTimer(qxtest::CProgramHarness& program, CDockForm* form) {
   for (int waited = 0; form->IsApplyPending() && waited < 5000; waited += 100) program.PumpFor(100);
   program.Pump();

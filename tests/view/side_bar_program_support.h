@@ -22,6 +22,8 @@ void Type(qxtest::CProgramHarness& program, const std::string& text);
 // Focus on the edit, its text replaced by typing, then Tab (or Enter) to apply.
 void Enter(qxtest::CProgramHarness& program, CDockForm* form, int id, const std::string& text,
            UINT key = VK_TAB);
+// A choice of an application list, as the user makes it.
+void SelectApplication(qxtest::CProgramHarness& program, CDockForm* form, int combo, int index);
 // Handles messages until the typing timer has fired (at most a few seconds; the machine may be
 // slow), then a little more.
 void WaitForTypingTimer(qxtest::CProgramHarness& program, CDockForm* form);

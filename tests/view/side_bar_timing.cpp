@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <string>
 
-#include "core/version/version.h"
 #include "res/ViewResources.h"
 #include "tests/view/side_bar_program_support.h"
 
@@ -17,13 +16,10 @@ namespace {
 TEST(SideBarTiming, AppliedChangeToViewRepainted) {
   qxtest::CProgramHarness program("side_bar_timing");
   ASSERT_TRUE(program.Start());
-  const std::string path = program.TempPath("timing.kel");
-  CKelProject project;
-  project.SetCriterion(CRITERION_HOEK_BROWN);
-  project.m_hoekBrown.SetEnvelopeRange(CHoekBrownCriterion::APPLICATION_CUSTOM, 10, 0.026, 50);
-  CString error;
-  ASSERT_TRUE(project.WriteProject(path.c_str(), QUARVEX_VERSION_TEXT, error));
-  CKelStrengthDoc* doc = program.OpenFile(path);
+  CKelStrengthDoc* doc = qxtest::OpenProject(program, "timing", [](CKelProject& p) {
+    p.SetCriterion(CRITERION_HOEK_BROWN);
+    p.m_hoekBrown.SetEnvelopeRange(CHoekBrownCriterion::APPLICATION_CUSTOM, 10, 0.026, 50);
+  });
   ASSERT_NE(doc, nullptr);
   CKelStrengthView* view = viewtest::ActiveChartView(program);
   CDockForm* form = sidebartest::SideBar(program);

@@ -2,12 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "tests/view/jpeg_decode.h"
+#include "tests/view/view_test_support.h"
 #include "view/DibImage.h"
 
 namespace {
@@ -49,12 +48,7 @@ std::vector<BYTE> ToRgb(TestDib& dib) {
   return out;
 }
 
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using viewtest::ReadBytes;
 
 bool Exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;

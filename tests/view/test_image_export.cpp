@@ -2,14 +2,13 @@
 // text, under a display. The files stay in exports/ for check_image_files.py.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "framework/win/AfxWin.h"
 #include "framework/win/View.h"
 #include "tests/view/jpeg_decode.h"
+#include "tests/view/view_test_support.h"
 #include "view/ChartImageExporter.h"
 #include "view/ReportClipboard.h"
 
@@ -53,12 +52,7 @@ class ImageExportTest : public ::testing::Test {
   CSampleView view;
 };
 
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using viewtest::ReadBytes;
 
 TEST(ImageFormatTest, TheExtensionAloneChoosesTheFormat) {
   EXPECT_EQ(CChartImageExporter::FormatOfPath("C:\\a\\chart.jpg"), CChartImageExporter::FORMAT_JPEG);

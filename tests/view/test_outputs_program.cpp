@@ -8,7 +8,6 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -27,9 +26,11 @@
 #include "shell/PageSetupLogic.h"
 #include "spreadsheet/ExcelExport.h"
 #include "spreadsheet/WorkbookAutomation.h"
+#include "tests/support/clipboard_text.h"
 #include "tests/support/screenshot.h"
 #include "tests/view/jpeg_decode.h"
 #include "tests/view/view_program_support.h"
+#include "tests/view/view_test_support.h"
 #include "view/AnalysisReport.h"
 #include "view/WSPreviewView.h"
 
@@ -38,35 +39,7 @@ namespace {
 using qxtest::CProgramHarness;
 using namespace viewtest;
 
-// Hoek-Brown with four lab points on its envelope, a custom range.
-void HoekBrownProject(CKelProject& p) {
-  p.SetCriterion(CRITERION_HOEK_BROWN);
-  p.m_strTitle = "Quarry face";
-  p.m_hoekBrown.SetParameters(60, 12, 55, 0);
-  p.m_hoekBrown.SetEnvelopeRange(CHoekBrownCriterion::APPLICATION_CUSTOM, 10, 0.026, 50);
-  const double x[] = {0, 3, 6, 9};
-  double y[4];
-  for (int i = 0; i < 4; ++i) y[i] = p.m_hoekBrown.GetSig1(x[i]);
-  p.m_hoekBrown.SetLabData(4, x, y);
-}
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-std::string ClipboardText(HWND owner) {
-  std::string text;
-  if (!::OpenClipboard(owner)) return text;
-  if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
-    if (const char* p = static_cast<const char*>(::GlobalLock(data))) text = p;
-    ::GlobalUnlock(data);
-  }
-  ::CloseClipboard();
-  return text;
-}
+using qxtest::ClipboardText;
 
 std::string CurrentFolder() {
   char dir[MAX_PATH];
@@ -132,9 +105,7 @@ class OutputsProgram : public ::testing::Test {
     g_opened.clear();
     CPageSetupLogic::ResetFirstClamp();
     ASSERT_TRUE(program.Start());
-    const std::string path = program.TempPath("quarry.kel");
-    ASSERT_TRUE(WriteProject(path, HoekBrownProject));
-    ASSERT_NE(program.OpenFile(path), nullptr);
+    ASSERT_NE(qxtest::OpenProject(program, "quarry", HoekBrownProject), nullptr);
     view = ActiveChartView(program);
     ASSERT_NE(view, nullptr);
     program.Pump();

@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "core/version/version.h"
 #include "framework/win/Menu.h"
 #include "res/ShellResources.h"
 #include "res/ViewResources.h"
@@ -46,16 +45,12 @@ class SamplerProgram : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(program.Start());
-    const std::string path = program.TempPath("sampler.kel");
-    CKelProject project;
-    project.SetCriterion(CRITERION_HOEK_BROWN);
-    project.m_hoekBrown.SetParameters(50, 15, 60, 0);
-    project.m_hoekBrown.SetEnvelopeRange(CHoekBrownCriterion::APPLICATION_CUSTOM, 10, 0.026, 50);
-    CString error;
-    ASSERT_TRUE(project.WriteProject(path.c_str(), QUARVEX_VERSION_TEXT, error));
-    doc = program.OpenFile(path);
+    doc = qxtest::OpenProject(program, "sampler", [](CKelProject& p) {
+      p.SetCriterion(CRITERION_HOEK_BROWN);
+      p.m_hoekBrown.SetParameters(50, 15, 60, 0);
+      p.m_hoekBrown.SetEnvelopeRange(CHoekBrownCriterion::APPLICATION_CUSTOM, 10, 0.026, 50);
+    });
     ASSERT_NE(doc, nullptr);
-    program.Pump();
     view = ActiveChartView(program);
     ASSERT_NE(view, nullptr);
   }

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "tests/view/view_test_support.h"
@@ -14,12 +12,7 @@ namespace {
 
 using viewtest::Models;
 
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using viewtest::ReadBytes;
 
 std::string TempPath(const char* name) {
   const char* dir = getenv("TMPDIR");

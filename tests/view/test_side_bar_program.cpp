@@ -7,7 +7,6 @@
 
 #include <vector>
 
-#include "core/version/version.h"
 #include "res/ShellResources.h"
 #include "res/ViewResources.h"
 #include "shell/MainFrame.h"
@@ -19,6 +18,7 @@ namespace {
 using qxtest::CProgramHarness;
 using namespace sidebartest;
 using namespace viewtest;
+using qxtest::OpenProject;
 
 struct HoekBrownInputs {
   double sigci, mi, gsi, d;
@@ -56,24 +56,6 @@ class SideBarProgram : public ::testing::Test {
     ASSERT_TRUE(program.Start());
     form = SideBar(program);
     ASSERT_NE(form, nullptr);
-  }
-  CKelStrengthDoc* Open(const char* name, const std::function<void(CKelProject&)>& setUp) {
-    const std::string path = program.TempPath(std::string(name) + ".kel");
-    CKelProject project;
-    setUp(project);
-    CString error;
-    if (!project.WriteProject(path.c_str(), QUARVEX_VERSION_TEXT, error)) return nullptr;
-    CKelStrengthDoc* doc = program.OpenFile(path);
-    program.Pump();
-    return doc;
-  }
-  // A choice of an application list, as the user makes it.
-  void SelectApplication(int combo, int index) {
-    HWND h = ::GetDlgItem(form->m_hWnd, combo);
-    ::SendMessageA(h, CB_SETCURSEL, index, 0);
-    ::SendMessageA(form->m_hWnd, WM_COMMAND, MAKEWPARAM(combo, CBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(h));
-    program.Pump();
   }
   // Project Settings with another criterion and unit system.
   void ChangeSettings(int criterionButton, int units) {
@@ -163,9 +145,8 @@ TEST_F(SideBarProgram, EveryApplyUpdatesTheViewsTwiceAndARefreshOnce) {
 }
 
 TEST_F(SideBarProgram, CopyDataPutsTheAttachedProjectsReportOnTheClipboard) {
-  CKelStrengthDoc* doc = Open("copy_data", [](CKelProject& p) {
-    p.SetCriterion(CRITERION_BARTON_BANDIS);
-  });
+  CKelStrengthDoc* doc = OpenProject(
+      program, "copy_data", [](CKelProject& p) { p.SetCriterion(CRITERION_BARTON_BANDIS); });
   ASSERT_NE(doc, nullptr);
   Enter(program, form, IDC_BB_JRC, "12.5");
   HWND button = ::GetDlgItem(form->m_hWnd, IDC_BB_COPY_DATA);
@@ -184,7 +165,7 @@ TEST_F(SideBarProgram, CopyDataPutsTheAttachedProjectsReportOnTheClipboard) {
 }
 
 TEST_F(SideBarProgram, LabDataResidualsFollowWithoutARefit) {
-  CKelStrengthDoc* doc = Open("lab_data", [](CKelProject& p) {
+  CKelStrengthDoc* doc = OpenProject(program, "lab_data", [](CKelProject& p) {
     p.SetCriterion(CRITERION_HOEK_BROWN);
     p.m_hoekBrown.SetParameters(60, 12, 100, 0);
     const double x[] = {0, 5, 10};
@@ -299,7 +280,7 @@ TEST_F(SideBarProgram, ApplicationChoosesTheRangeRows) {
   doc->SetModifiedFlag(FALSE);
   EXPECT_FALSE(Visible(form, IDC_HB_UNIT_WEIGHT));
   EXPECT_TRUE(ReadOnly(form, IDC_HB_SIG3MAX));
-  SelectApplication(IDC_HB_APPLICATION, CHoekBrownCriterion::APPLICATION_TUNNELS);
+  SelectApplication(program, form, IDC_HB_APPLICATION, CHoekBrownCriterion::APPLICATION_TUNNELS);
   EXPECT_TRUE(doc->IsModified());
   int app = -1;
   double sig3max, gamma, depth;
@@ -319,9 +300,9 @@ TEST_F(SideBarProgram, ApplicationChoosesTheRangeRows) {
   EXPECT_EQ(Text(form, IDC_HB_SIG3MAX), FormatResultNumber("%.4f", deeper, -1));
   program.Screenshot("side_bar_tunnels");
 
-  SelectApplication(IDC_HB_APPLICATION, CHoekBrownCriterion::APPLICATION_SLOPES);
+  SelectApplication(program, form, IDC_HB_APPLICATION, CHoekBrownCriterion::APPLICATION_SLOPES);
   EXPECT_EQ(Text(form, IDC_HB_DEPTH_LABEL), "Slope Height");
-  SelectApplication(IDC_HB_APPLICATION, CHoekBrownCriterion::APPLICATION_CUSTOM);
+  SelectApplication(program, form, IDC_HB_APPLICATION, CHoekBrownCriterion::APPLICATION_CUSTOM);
   EXPECT_FALSE(Visible(form, IDC_HB_UNIT_WEIGHT));
   EXPECT_FALSE(ReadOnly(form, IDC_HB_SIG3MAX));
   EXPECT_TRUE(Enabled(form, IDC_HB_SIG3MAX_SPIN));
@@ -367,13 +348,13 @@ TEST_F(SideBarProgram, CriterionAndUnitsFollowTheProjectSettings) {
 }
 
 TEST_F(SideBarProgram, FollowsTheActiveProjectAndATypedChangeStaysWithItsProject) {
-  CKelStrengthDoc* first = Open("hoek_brown", [](CKelProject& p) {
+  CKelStrengthDoc* first = OpenProject(program, "hoek_brown", [](CKelProject& p) {
     p.SetCriterion(CRITERION_HOEK_BROWN);
     p.m_hoekBrown.SetParameters(45, 12, 60, 0);
   });
   ASSERT_NE(first, nullptr);
   CView* firstView = program.ActiveView();
-  CKelStrengthDoc* second = Open("mohr_coulomb_kpa", [](CKelProject& p) {
+  CKelStrengthDoc* second = OpenProject(program, "mohr_coulomb_kpa", [](CKelProject& p) {
     p.SetCriterion(CRITERION_MOHR_COULOMB);
     for (int c = 0; c < 4; ++c) p.ModelOf(c)->SetUnits(UNITS_KPA);
     p.m_mohrCoulomb.SetParameters(25, 28, -5);
@@ -437,7 +418,7 @@ TEST_F(SideBarProgram, EachCriterionsGroupAsShown) {
                {"side_bar_barton_bandis", CRITERION_BARTON_BANDIS, UNITS_KSI},
                {"side_bar_power_curve", CRITERION_POWER_CURVE, UNITS_KPA}};
   for (const auto& c : cases) {
-    CKelStrengthDoc* doc = Open(c.name, [&](CKelProject& p) {
+    CKelStrengthDoc* doc = OpenProject(program, c.name, [&](CKelProject& p) {
       p.SetCriterion(c.criterion);
       for (int i = 0; i < 4; ++i) p.ModelOf(i)->SetUnits(c.units);
       if (c.criterion == CRITERION_BARTON_BANDIS)

@@ -26,17 +26,7 @@ double Get(CChart2D& chart, int id) {
   return v;
 }
 
-// Hoek-Brown with lab data in a custom range, and a Mohr-Coulomb project without data.
-void HoekBrownProject(CKelProject& p) {
-  p.SetCriterion(CRITERION_HOEK_BROWN);
-  p.m_hoekBrown.SetParameters(60, 12, 55, 0);
-  p.m_hoekBrown.SetEnvelopeRange(CHoekBrownCriterion::APPLICATION_CUSTOM, 10, 0.026, 50);
-  const double x[] = {0, 3, 6, 9};
-  double y[4];
-  for (int i = 0; i < 4; ++i) y[i] = p.m_hoekBrown.GetSig1(x[i]);
-  p.m_hoekBrown.SetLabData(4, x, y);
-}
-
+// A Mohr-Coulomb project without data.
 void MohrCoulombProject(CKelProject& p) {
   p.SetCriterion(CRITERION_MOHR_COULOMB);
 }
@@ -45,15 +35,14 @@ class ViewCommands : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(program.Start()); }
   CKelStrengthView* Open(const char* name, void (*setUp)(CKelProject&)) {
-    const std::string path = program.TempPath(name);
-    if (!WriteProject(path, setUp) || !program.OpenFile(path)) return nullptr;
+    if (!qxtest::OpenProject(program, name, setUp)) return nullptr;
     return ActiveChartView(program);
   }
   CProgramHarness program{"view_commands"};
 };
 
 TEST_F(ViewCommands, ZoomLockAndPlotChoices) {
-  CKelStrengthView* view = Open("hb.kel", HoekBrownProject);
+  CKelStrengthView* view = Open("hb", HoekBrownProject);
   ASSERT_NE(view, nullptr);
   const double yMax = Get(view->PrincipalChart(), prop::kYMax);
   ASSERT_TRUE(program.RunCommand(ID_VIEW_ZOOM_IN));
@@ -113,12 +102,12 @@ TEST_F(ViewCommands, ZoomLockAndPlotChoices) {
 }
 
 TEST_F(ViewCommands, OverlayAndTestDataFollowTheDocument) {
-  CKelStrengthView* mc = Open("mc.kel", MohrCoulombProject);
+  CKelStrengthView* mc = Open("mc", MohrCoulombProject);
   ASSERT_NE(mc, nullptr);
   EXPECT_FALSE(program.IsCommandEnabled(ID_ANALYSIS_MC_ENVELOPE));
   EXPECT_FALSE(program.IsCommandEnabled(ID_ANALYSIS_PLOT_TEST_DATA));
 
-  CKelStrengthView* hb = Open("hb.kel", HoekBrownProject);
+  CKelStrengthView* hb = Open("hb", HoekBrownProject);
   ASSERT_NE(hb, nullptr);
   ASSERT_TRUE(program.IsCommandEnabled(ID_ANALYSIS_MC_ENVELOPE));
   EXPECT_FALSE(program.IsCommandChecked(ID_ANALYSIS_MC_ENVELOPE));
@@ -143,7 +132,7 @@ TEST_F(ViewCommands, OverlayAndTestDataFollowTheDocument) {
 // The chart picture on the clipboard: the client area's size, read back as a bitmap and as a
 // device-independent bitmap; with only the shear plot the shear chart starts at the left.
 TEST_F(ViewCommands, CopyPutsTheChartPictureOnTheClipboard) {
-  CKelStrengthView* view = Open("hb.kel", HoekBrownProject);
+  CKelStrengthView* view = Open("hb", HoekBrownProject);
   ASSERT_NE(view, nullptr);
   RECT client;
   view->GetClientRect(&client);
@@ -192,7 +181,7 @@ TEST_F(ViewCommands, CopyPutsTheChartPictureOnTheClipboard) {
 }
 
 TEST_F(ViewCommands, IconsAreDraggedWithTheMouse) {
-  CKelStrengthView* view = Open("hb.kel", HoekBrownProject);
+  CKelStrengthView* view = Open("hb", HoekBrownProject);
   ASSERT_NE(view, nullptr);
   view->UpdateWindow();
   program.Pump();
@@ -228,7 +217,7 @@ TEST_F(ViewCommands, IconsAreDraggedWithTheMouse) {
 // The view draws the same into a metafile (as image export and printing use it): played back,
 // the envelope is where the screen has it.
 TEST_F(ViewCommands, TheViewDrawsIntoAMetafile) {
-  CKelStrengthView* view = Open("hb.kel", HoekBrownProject);
+  CKelStrengthView* view = Open("hb", HoekBrownProject);
   ASSERT_NE(view, nullptr);
   RECT client;
   view->GetClientRect(&client);
@@ -282,8 +271,8 @@ TEST_F(ViewCommands, ActivationHandsTheDocumentToTheSideBar) {
   CMainFrame* frame = program.Frame();
   ISideBarSink* real = frame->GetSideBar();
   frame->SetSideBar(&bar);
-  CKelStrengthView* first = Open("hb.kel", HoekBrownProject);
-  CKelStrengthView* second = Open("mc.kel", MohrCoulombProject);
+  CKelStrengthView* first = Open("hb", HoekBrownProject);
+  CKelStrengthView* second = Open("mc", MohrCoulombProject);
   ASSERT_TRUE(first && second);
   CKelStrengthDoc* firstDoc = first->GetDocument();
   EXPECT_EQ(bar.attached, second->GetDocument());

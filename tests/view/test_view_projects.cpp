@@ -84,10 +84,7 @@ class ViewProjects : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(program.Start()); }
   CKelStrengthView* Open(const ProjectCase& c) {
-    const std::string path = program.TempPath(std::string(c.name) + ".kel");
-    if (!WriteProject(path, c.setUp)) return nullptr;
-    if (!program.OpenFile(path)) return nullptr;
-    program.Pump();
+    if (!qxtest::OpenProject(program, c.name, c.setUp)) return nullptr;
     return ActiveChartView(program);
   }
   CProgramHarness program{"view_projects"};

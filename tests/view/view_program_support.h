@@ -1,5 +1,5 @@
-// Helpers of the view's whole-program tests: project files written for a test, the active
-// chart view, and the view painted into a bitmap as it paints on screen.
+// Helpers of the view's whole-program tests: the projects they open, the active chart view, and
+// the view painted into a bitmap as it paints on screen.
 #pragma once
 
 #include <windows.h>
@@ -10,19 +10,24 @@
 
 #include "core/document/KelProject.h"
 #include "core/document/KelStrengthDoc.h"
-#include "tests/chart/gdi_canvas.h"
 #include "framework/win/DeviceContext.h"
+#include "tests/chart/gdi_canvas.h"
 #include "tests/support/ProgramHarness.h"
+#include "tests/support/TestProjects.h"
 #include "view/KelStrengthView.h"
 
 namespace viewtest {
 
-// Writes a project made by setUp (criterion, parameters, data) to path.
-inline bool WriteProject(const std::string& path, const std::function<void(CKelProject&)>& setUp) {
-  CKelProject project;
-  setUp(project);
-  CString error;
-  return project.WriteProject(path.c_str(), "3.0.1.5", error) != FALSE;
+// Hoek-Brown with four lab points on its envelope, in a custom range.
+inline void HoekBrownProject(CKelProject& p) {
+  p.SetCriterion(CRITERION_HOEK_BROWN);
+  p.m_strTitle = "Quarry face";
+  p.m_hoekBrown.SetParameters(60, 12, 55, 0);
+  p.m_hoekBrown.SetEnvelopeRange(CHoekBrownCriterion::APPLICATION_CUSTOM, 10, 0.026, 50);
+  const double x[] = {0, 3, 6, 9};
+  double y[4];
+  for (int i = 0; i < 4; ++i) y[i] = p.m_hoekBrown.GetSig1(x[i]);
+  p.m_hoekBrown.SetLabData(4, x, y);
 }
 
 inline CKelStrengthView* ActiveChartView(qxtest::CProgramHarness& program) {

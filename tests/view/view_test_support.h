@@ -1,5 +1,10 @@
-// A document's four models for the view's tests, handed to the plot code as a PlotDocument.
+// Helpers of the view's tests: a document's four models, handed to the plot code as a
+// PlotDocument, and the bytes of a file the code wrote.
 #pragma once
+
+#include <fstream>
+#include <sstream>
+#include <string>
 
 #include "view/PlotInputs.h"
 
@@ -29,6 +34,14 @@ inline void LabOnEnvelope(CStrengthCriterion* m, std::initializer_list<double> x
   std::vector<double> x(xs), y;
   for (double v : x) y.push_back(shear ? m->GetTau(v) : m->GetSig1(v));
   m->SetLabData(static_cast<int>(x.size()), x.data(), y.data());
+}
+
+// The whole file (empty when it cannot be read).
+inline std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
 }
 
 }  // namespace viewtest

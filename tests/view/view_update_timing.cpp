@@ -27,9 +27,7 @@ void Project(CKelProject& p) {
 TEST(ViewUpdateTiming, RebuildAndPaint) {
   qxtest::CProgramHarness program("view_update_timing");
   ASSERT_TRUE(program.Start());
-  const std::string path = program.TempPath("timing.kel");
-  ASSERT_TRUE(WriteProject(path, Project));
-  ASSERT_NE(program.OpenFile(path), nullptr);
+  ASSERT_NE(qxtest::OpenProject(program, "timing", Project), nullptr);
   CKelStrengthView* view = ActiveChartView(program);
   ASSERT_NE(view, nullptr);
   view->SendMessage(WM_COMMAND, ID_ANALYSIS_PLOT_TEST_DATA);  // test data shown: circles too
