@@ -55,17 +55,11 @@ FitSeries CBartonBandisFitSession::Envelope(double largestX, double largestY) {
 
 ApplyResult CBartonBandisFitSession::ApplyParameters() {
   ApplyResult result;
-  if (!(m_phir >= 0.0 && m_phir <= 90.0)) {
-    result.kind = ApplyResult::REFUSED;
-    result.message = "phib = " + FormatNumber("%g", m_phir) +
-                     "\nThis is invalid.\n(phib should be in the range 0-90)";
-    return result;
-  }
-  if (!(m_jcs >= 1e-7)) {
-    result.kind = ApplyResult::REFUSED;
-    result.message = "Invalid JCS, JCS should be greater than 1.e-007 for rock";
-    return result;
-  }
+  if (!(m_phir >= 0.0 && m_phir <= 90.0))
+    return ApplyResult::Refused("phib = " + FormatNumber("%g", m_phir) +
+                                "\nThis is invalid.\n(phib should be in the range 0-90)");
+  if (!(m_jcs >= 1e-7))
+    return ApplyResult::Refused("Invalid JCS, JCS should be greater than 1.e-007 for rock");
   if (m_tests < 1) return result;
   int application;
   double signmax, gamma, H;

@@ -39,6 +39,14 @@ struct ApplyResult {
   int gridRow = 0;
   CString message;
   RecomputeResult recompute;  // the recompute Apply began with
+
+  // A value out of range, with the message that says so.
+  static ApplyResult Refused(const CString& message) {
+    ApplyResult result;
+    result.kind = REFUSED;
+    result.message = message;
+    return result;
+  }
 };
 
 // What an import did. When changed, the model holds the file's points and the dialog rebuilds

@@ -43,38 +43,42 @@ void CHoekBrownFitSession::PointsPlaced(double largestX, double) {
   m_largestSig3 = largestX;
 }
 
+FitSeries HoekBrownEnvelope(double sigci, double mb, double s, double a, double largestSig3) {
+  CHoekBrownCriterion envelope;
+  envelope.SetRockMassConstants(sigci, mb, s, a);
+  envelope.SetEnvelopeRange(CHoekBrownCriterion::APPLICATION_CUSTOM, largestSig3, 0.026, 50.0);
+  const EnvelopePoint* rows = envelope.BuildPrincipalEnvelope(kEnvelopeRows);
+  return EnvelopeSeries(rows, envelope.GetEnvelopeCount(), false);
+}
+
+bool WriteHoekBrownFit(CHoekBrownCriterion& hb, int tests, double sigci, double mi, double GSI,
+                       double D, double largestSig3) {
+  double oldSigci, oldMi, oldGSI, oldD, sig3max, gamma, H;
+  int application;
+  hb.GetParameters(&oldSigci, &oldMi, &oldGSI, &oldD);
+  hb.GetEnvelopeRange(&application, &sig3max, &gamma, &H);
+  if (tests < 1) {
+    hb.SetParameters(oldSigci, oldMi, oldGSI, oldD);
+    hb.SetEnvelopeRange(application, sig3max, gamma, H);
+    return false;
+  }
+  hb.SetParameters(sigci, mi, GSI, D);
+  hb.SetEnvelopeRange(CHoekBrownCriterion::APPLICATION_CUSTOM, largestSig3, gamma, H);
+  return true;
+}
+
 FitSeries CHoekBrownFitSession::Envelope(double largestX, double) {
   // The intact envelope: mb = mi, s = 1, a = 0.5, from the tensile strength -sigci/mi.
-  CHoekBrownCriterion intact;
-  intact.SetRockMassConstants(m_sigci, m_mi, 1.0, 0.5);
-  intact.SetEnvelopeRange(CHoekBrownCriterion::APPLICATION_CUSTOM, largestX, 0.026, 50.0);
-  const EnvelopePoint* rows = intact.BuildPrincipalEnvelope(kEnvelopeRows);
-  return EnvelopeSeries(rows, intact.GetEnvelopeCount(), false);
+  return HoekBrownEnvelope(m_sigci, m_mi, 1.0, 0.5, largestX);
 }
 
 ApplyResult CHoekBrownFitSession::ApplyParameters() {
-  ApplyResult result;
-  if (!(m_mi >= 1.0 && m_mi <= 50.0)) {
-    result.kind = ApplyResult::REFUSED;
-    result.message = InvalidMiMessage(m_mi);
-    return result;
-  }
-  if (!(m_sigci >= 1e-7)) {
-    result.kind = ApplyResult::REFUSED;
-    result.message = kInvalidSigciMessage;
-    return result;
-  }
-  double sigci, mi, GSI, D, sig3max, gamma, H;
-  int application;
-  m_hb.GetParameters(&sigci, &mi, &GSI, &D);
-  m_hb.GetEnvelopeRange(&application, &sig3max, &gamma, &H);
-  if (m_tests < 1) {
-    m_hb.SetParameters(sigci, mi, GSI, D);
-    m_hb.SetEnvelopeRange(application, sig3max, gamma, H);
-  } else {
-    m_hb.SetParameters(m_sigci, m_mi, GSI, D);
-    m_hb.SetEnvelopeRange(CHoekBrownCriterion::APPLICATION_CUSTOM, m_largestSig3, gamma, H);
-  }
+  if (!(m_mi >= 1.0 && m_mi <= 50.0)) return ApplyResult::Refused(InvalidMiMessage(m_mi));
+  if (!(m_sigci >= 1e-7)) return ApplyResult::Refused(kInvalidSigciMessage);
+  // GSI and D stay the model's.
+  double GSI, D;
+  m_hb.GetParameters(nullptr, nullptr, &GSI, &D);
+  WriteHoekBrownFit(m_hb, m_tests, m_sigci, m_mi, GSI, D, m_largestSig3);
   m_hb.SetFieldDataFlag(SOURCE_LAB);
-  return result;
+  return ApplyResult();
 }

@@ -34,6 +34,14 @@ class CHoekBrownFitSession : public CFitSession {
   double m_largestSig3 = 0.0;
 };
 
+// What the Hoek-Brown lab and rock-mass fits share.
+// The envelope of rock-mass constants sigci, mb, s and a up to the largest measured sig3.
+FitSeries HoekBrownEnvelope(double sigci, double mb, double s, double a, double largestSig3);
+// Apply's write: with tests, the fitted parameters and a custom envelope range up to the largest
+// measured sig3 (true); without, the model's own parameters and range set again (false).
+bool WriteHoekBrownFit(CHoekBrownCriterion& hb, int tests, double sigci, double mi, double GSI,
+                       double D, double largestSig3);
+
 // Messages of the Hoek-Brown dialogs' Apply.
 CString InvalidMiMessage(double mi);
 extern const char kInvalidSigciMessage[];

@@ -47,19 +47,14 @@ void CMohrCoulombFitSession::SetSig3Max(CStrengthCriterion& model, double sig3ma
 
 ApplyResult CMohrCoulombFitSession::ApplyParameters() {
   ApplyResult result;
-  if (!(m_c >= 0.0)) {
-    result.kind = ApplyResult::REFUSED;
-    result.message = "c = " + FormatNumber("%g", m_c) +
-                     "\nThis is invalid.\n(cohesion should be a positive value)";
-    return result;
-  }
+  if (!(m_c >= 0.0))
+    return ApplyResult::Refused("c = " + FormatNumber("%g", m_c) +
+                                "\nThis is invalid.\n(cohesion should be a positive value)");
   // tan(45 + phi/2) has no finite value from phi = 90 on.
-  if (!(m_phi >= 0.0 && m_phi < 90.0)) {
-    result.kind = ApplyResult::REFUSED;
-    result.message = "phi = " + FormatNumber("%g", m_phi) +
-                     "\nThis is invalid.\n(phi should be from 0 to less than 90 degrees)";
-    return result;
-  }
+  if (!(m_phi >= 0.0 && m_phi < 90.0))
+    return ApplyResult::Refused(
+        "phi = " + FormatNumber("%g", m_phi) +
+        "\nThis is invalid.\n(phi should be from 0 to less than 90 degrees)");
   if (m_tests < 1) return result;
   int application;
   double range, gamma, H;

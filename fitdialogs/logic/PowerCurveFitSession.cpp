@@ -52,17 +52,11 @@ void CPowerCurveFitSession::SetSig3Max(CStrengthCriterion& model, double sig3max
 
 ApplyResult CPowerCurveFitSession::ApplyParameters() {
   ApplyResult result;
-  if (!(m_a >= 0.0)) {
-    result.kind = ApplyResult::REFUSED;
-    result.message =
-        "a = " + FormatNumber("%g", m_a) + "\nThis is invalid.\n(a should not be negative)";
-    return result;
-  }
-  if (!(m_b >= 0.0 && m_b <= 1.0)) {
-    result.kind = ApplyResult::REFUSED;
-    result.message = "Invalid b, b should be from 0 to 1";
-    return result;
-  }
+  if (!(m_a >= 0.0))
+    return ApplyResult::Refused("a = " + FormatNumber("%g", m_a) +
+                                "\nThis is invalid.\n(a should not be negative)");
+  if (!(m_b >= 0.0 && m_b <= 1.0))
+    return ApplyResult::Refused("Invalid b, b should be from 0 to 1");
   const int dataType = DataType();
   if (m_tests >= 1) {
     int application;

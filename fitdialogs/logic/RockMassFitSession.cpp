@@ -48,31 +48,12 @@ void CRockMassFitSession::PointsPlaced(double largestX, double) {
 }
 
 FitSeries CRockMassFitSession::Envelope(double largestX, double) {
-  CHoekBrownCriterion envelope;
-  envelope.SetRockMassConstants(m_sigci, m_mb, m_s, m_a);
-  envelope.SetEnvelopeRange(CHoekBrownCriterion::APPLICATION_CUSTOM, largestX, 0.026, 50.0);
-  const EnvelopePoint* rows = envelope.BuildPrincipalEnvelope(kEnvelopeRows);
-  return EnvelopeSeries(rows, envelope.GetEnvelopeCount(), false);
+  return HoekBrownEnvelope(m_sigci, m_mb, m_s, m_a, largestX);
 }
 
 ApplyResult CRockMassFitSession::ApplyParameters() {
-  ApplyResult result;
-  if (!(m_sigci >= 1e-7)) {
-    result.kind = ApplyResult::REFUSED;
-    result.message = kInvalidSigciMessage;
-    return result;
-  }
-  double sigci, mi, GSI, D, sig3max, gamma, H;
-  int application;
-  m_hb.GetParameters(&sigci, &mi, &GSI, &D);
-  m_hb.GetEnvelopeRange(&application, &sig3max, &gamma, &H);
-  if (m_tests < 1) {
-    m_hb.SetParameters(sigci, mi, GSI, D);
-    m_hb.SetEnvelopeRange(application, sig3max, gamma, H);
-  } else {
-    m_hb.SetParameters(m_sigci, m_mi, m_GSI, m_D);
-    m_hb.SetEnvelopeRange(CHoekBrownCriterion::APPLICATION_CUSTOM, m_largestSig3, gamma, H);
+  if (!(m_sigci >= 1e-7)) return ApplyResult::Refused(kInvalidSigciMessage);
+  if (WriteHoekBrownFit(m_hb, m_tests, m_sigci, m_mi, m_GSI, m_D, m_largestSig3))
     m_hb.SetFieldDataFlag(SOURCE_ROCK_MASS);
-  }
-  return result;
+  return ApplyResult();
 }
