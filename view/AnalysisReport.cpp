@@ -20,8 +20,12 @@ struct RangeInfo {
   bool HasUnitWeight() const { return !depthLabel.IsEmpty(); }
 };
 
-bool ReadRange(int criterion, const CStrengthCriterion& model, int application, double bound,
-               double gamma, double H, RangeInfo* out) {
+// The model's envelope range; false for an application the report does not know.
+template <class Model>
+bool ReadRange(int criterion, const Model& model, RangeInfo* out) {
+  int application;
+  double bound, gamma, H;
+  model.GetEnvelopeRange(&application, &bound, &gamma, &H);
   if (!ReportApplication(criterion, application, &out->name, &out->depthLabel)) return false;
   out->application = application;
   out->bound = bound;
@@ -61,6 +65,12 @@ DataBlock LabBlock(const CStrengthCriterion& model, int criterion, const char* h
   return block;
 }
 
+// The block's columns are titled as the principal or the shear plot's axes.
+void UseAxisTitles(DataBlock& block, const ReportView& view, bool principal) {
+  block.xTitle = principal ? view.principalXTitle : view.shearXTitle;
+  block.yTitle = principal ? view.principalYTitle : view.shearYTitle;
+}
+
 // ---- clipboard lines -----------------------------------------------------------------------
 
 void Add(CString& text, const char* line) {
@@ -73,6 +83,20 @@ void AddUnitWeightLines(CString& text, const RangeInfo& range) {
   text.AppendFormat("\tUnit Weight\t%g\t%s\r\n", range.gamma, range.unitWeightUnit.GetString());
   text.AppendFormat("\t%s\t%g\t%s\r\n", range.depthLabel.GetString(), range.H,
                     range.lengthUnit.GetString());
+}
+
+// The range block of the criteria that take triaxial or direct-shear data: the bound is
+// sig3max for triaxial data and signmax for direct-shear data.
+void AddTwoTypeRangeLines(CString& text, const RangeInfo& range, int dataType, double sig3max,
+                          double signmax) {
+  const char* u = range.stressUnit.GetString();
+  Add(text, "Failure Envelope Range");
+  text.AppendFormat("\tApplication\t%s\r\n", range.name.GetString());
+  if (dataType == DATA_TRIAXIAL)
+    text.AppendFormat("\tsig3max\t\t\t\t%g\t%s\r\n", sig3max, u);
+  else if (dataType == DATA_DIRECT_SHEAR)
+    text.AppendFormat("\tsignmax\t%g\t%s\r\n", signmax, u);
+  AddUnitWeightLines(text, range);
 }
 
 void AddDataLines(CString& text, const DataBlock& block) {
@@ -106,6 +130,28 @@ class SheetRows {
     if (!range.HasUnitWeight()) return;
     Number("Unit Weight", range.gamma, range.unitWeightUnit);
     Number(range.depthLabel, range.H, range.lengthUnit);
+  }
+  // "Failure Envelope Range": the application, the bound (when it has a label) and the unit
+  // weight.
+  void Range(const RangeInfo& range, const char* boundLabel, double bound) {
+    Title("Failure Envelope Range");
+    Text("Application", range.name);
+    if (boundLabel) Number(boundLabel, bound, range.stressUnit);
+    UnitWeight(range);
+  }
+  // The rows of AddTwoTypeRangeLines.
+  void TwoTypeRange(const RangeInfo& range, int dataType, double sig3max, double signmax) {
+    if (dataType == DATA_TRIAXIAL)
+      Range(range, "sig3max", sig3max);
+    else if (dataType == DATA_DIRECT_SHEAR)
+      Range(range, "signmax", signmax);
+    else
+      Range(range, nullptr, 0.0);
+  }
+  void MohrCoulombFit(double c, double phi, const char* stressUnit) {
+    Title("Mohr-Coulomb Fit");
+    Number("c", c, stressUnit);
+    Number("phi", phi, "degrees");
   }
 
   // The test points: a title, the count, the residuals, the status, a header row and one row
@@ -216,12 +262,9 @@ SheetRows::Table SampleTable(const char* title, const CString& xTitle, const CSt
 bool HoekBrownReport(const PlotDocument& doc, const ReportView& view, CSheetWriter* sheet,
                      CString* text) {
   CHoekBrownCriterion model = *doc.hoekBrown;  // a scratch copy: the project stays as it is
-  int application;
-  double sig3max, gamma, H;
-  model.GetEnvelopeRange(&application, &sig3max, &gamma, &H);
   RangeInfo range;
-  if (!ReadRange(CRITERION_HOEK_BROWN, model, application, sig3max, gamma, H, &range))
-    return false;
+  if (!ReadRange(CRITERION_HOEK_BROWN, model, &range)) return false;
+  const double sig3max = range.bound;
   double sigci, mi, gsi, d, mb, s, a, c, phi, sigc, sigt, em, sigcm;
   model.GetParameters(&sigci, &mi, &gsi, &d);
   double sigciConst;
@@ -247,8 +290,7 @@ bool HoekBrownReport(const PlotDocument& doc, const ReportView& view, CSheetWrit
   } else {
     block = LabBlock(model, CRITERION_HOEK_BROWN, "Analysis of Triaxial Lab Data");
   }
-  block.xTitle = view.principalXTitle;
-  block.yTitle = view.principalYTitle;
+  UseAxisTitles(block, view, true);
   const CString& u = range.stressUnit;
 
   if (text) {
@@ -288,13 +330,8 @@ bool HoekBrownReport(const PlotDocument& doc, const ReportView& view, CSheetWrit
   rows.Number("mb", mb);
   rows.Number("s", s);
   rows.Number("a", a);
-  rows.Title("Failure Envelope Range");
-  rows.Text("Application", range.name);
-  rows.Number("sig3max", sig3max, u);
-  rows.UnitWeight(range);
-  rows.Title("Mohr-Coulomb Fit");
-  rows.Number("c", c, u);
-  rows.Number("phi", phi, "degrees");
+  rows.Range(range, "sig3max", sig3max);
+  rows.MohrCoulombFit(c, phi, u);
   rows.Title("Rock Mass Parameters");
   rows.Number("sigt", sigt, u);
   rows.Number("sigc", sigc, u);
@@ -352,11 +389,8 @@ const char* DataHeading(int dataType) {
 bool MohrCoulombReport(const PlotDocument& doc, const ReportView& view, CSheetWriter* sheet,
                        CString* text) {
   CMohrCoulombCriterion model = *doc.mohrCoulomb;
-  int application;
-  double bound, gamma, H;
-  model.GetEnvelopeRange(&application, &bound, &gamma, &H);
   RangeInfo range;
-  if (!ReadRange(CRITERION_MOHR_COULOMB, model, application, bound, gamma, H, &range)) return false;
+  if (!ReadRange(CRITERION_MOHR_COULOMB, model, &range)) return false;
   double c, phi, sigtParameter;
   model.GetParameters(&c, &phi, &sigtParameter);
   double tensile = model.GetMinSig3();
@@ -366,8 +400,7 @@ bool MohrCoulombReport(const PlotDocument& doc, const ReportView& view, CSheetWr
   int dataType = model.GetDataType(nullptr);
   DataBlock block = LabBlock(model, CRITERION_MOHR_COULOMB, DataHeading(dataType));
   block.residualsLabel = "sum square of errors (Residuals)";
-  block.xTitle = dataType == DATA_TRIAXIAL ? view.principalXTitle : view.shearXTitle;
-  block.yTitle = dataType == DATA_TRIAXIAL ? view.principalYTitle : view.shearYTitle;
+  UseAxisTitles(block, view, dataType == DATA_TRIAXIAL);
   const CString& u = range.stressUnit;
 
   if (text) {
@@ -378,13 +411,7 @@ bool MohrCoulombReport(const PlotDocument& doc, const ReportView& view, CSheetWr
     t.AppendFormat("\ttensile strength\t\t\t%g\t%s\r\n", tensile, u.GetString());
     t.AppendFormat("\tuniaxial compressive strength \t%g\t%s\r\n", ucs, u.GetString());
     t.AppendFormat("\talpha\t\t\t\t\t%g\tdegrees\r\n", alpha);
-    Add(t, "Failure Envelope Range");
-    t.AppendFormat("\tApplication\t%s\r\n", range.name.GetString());
-    if (dataType == DATA_TRIAXIAL)
-      t.AppendFormat("\tsig3max\t\t\t\t%g\t%s\r\n", sig3max, u.GetString());
-    else if (dataType == DATA_DIRECT_SHEAR)
-      t.AppendFormat("\tsignmax\t%g\t%s\r\n", signmax, u.GetString());
-    AddUnitWeightLines(t, range);
+    AddTwoTypeRangeLines(t, range, dataType, sig3max, signmax);
     AddDataLines(t, block);
     return true;
   }
@@ -396,13 +423,7 @@ bool MohrCoulombReport(const PlotDocument& doc, const ReportView& view, CSheetWr
   rows.Number("tensile strength", tensile, u);
   rows.Number("uniaxial compressive strength", ucs, u);
   rows.Number("alpha", alpha, "degrees");
-  rows.Title("Failure Envelope Range");
-  rows.Text("Application", range.name);
-  if (dataType == DATA_TRIAXIAL)
-    rows.Number("sig3max", sig3max, u);
-  else if (dataType == DATA_DIRECT_SHEAR)
-    rows.Number("signmax", signmax, u);
-  rows.UnitWeight(range);
+  rows.TwoTypeRange(range, dataType, sig3max, signmax);
   rows.Data(block);
 
   int n = view.pointCount - 1;
@@ -423,20 +444,15 @@ bool MohrCoulombReport(const PlotDocument& doc, const ReportView& view, CSheetWr
 bool BartonBandisReport(const PlotDocument& doc, const ReportView& view, CSheetWriter* sheet,
                         CString* text) {
   CBartonBandisCriterion model = *doc.bartonBandis;
-  int application;
-  double bound, gamma, H;
-  model.GetEnvelopeRange(&application, &bound, &gamma, &H);
   RangeInfo range;
-  if (!ReadRange(CRITERION_BARTON_BANDIS, model, application, bound, gamma, H, &range))
-    return false;
+  if (!ReadRange(CRITERION_BARTON_BANDIS, model, &range)) return false;
   double phib, jrc, jcs;
   model.GetParameters(&phib, &jrc, &jcs);
   double c = 0.0, phi = 0.0;
   model.CalcEquivalentMC(&c, &phi);
   double signmax = model.GetSignMax();
   DataBlock block = LabBlock(model, CRITERION_BARTON_BANDIS, "Analysis of Direct Shear Lab Data");
-  block.xTitle = view.shearXTitle;
-  block.yTitle = view.shearYTitle;
+  UseAxisTitles(block, view, false);
   const CString& u = range.stressUnit;
 
   if (text) {
@@ -461,13 +477,8 @@ bool BartonBandisReport(const PlotDocument& doc, const ReportView& view, CSheetW
   rows.Number("basic friction angle", phib, "degrees");
   rows.Number("joint roughness coefficient", jrc);
   rows.Number("joint compressive strength", jcs, u);
-  rows.Title("Failure Envelope Range");
-  rows.Text("Application", range.name);
-  rows.Number("signmax", signmax, u);
-  rows.UnitWeight(range);
-  rows.Title("Mohr-Coulomb Fit");
-  rows.Number("c", c, u);
-  rows.Number("phi", phi, "degrees");
+  rows.Range(range, "signmax", signmax);
+  rows.MohrCoulombFit(c, phi, u);
   rows.Data(block);
   // The shear table is the Barton-Bandis report's own, whatever the view shows.
   int n = view.pointCount - 1;
@@ -480,11 +491,8 @@ bool BartonBandisReport(const PlotDocument& doc, const ReportView& view, CSheetW
 bool PowerCurveReport(const PlotDocument& doc, const ReportView& view, CSheetWriter* sheet,
                       CString* text) {
   CPowerCurveCriterion model = *doc.powerCurve;
-  int application;
-  double bound, gamma, H;
-  model.GetEnvelopeRange(&application, &bound, &gamma, &H);
   RangeInfo range;
-  if (!ReadRange(CRITERION_POWER_CURVE, model, application, bound, gamma, H, &range)) return false;
+  if (!ReadRange(CRITERION_POWER_CURVE, model, &range)) return false;
   double a, d, b;
   model.GetParameters(&a, &d, &b);
   double tensile = model.GetMinSig3();
@@ -500,8 +508,7 @@ bool PowerCurveReport(const PlotDocument& doc, const ReportView& view, CSheetWri
   double A = a * std::pow(pa, b - 1.0), T = d / pa, nExponent = b;
   int dataType = model.GetDataType(nullptr);
   DataBlock block = LabBlock(model, CRITERION_POWER_CURVE, DataHeading(dataType));
-  block.xTitle = dataType == DATA_TRIAXIAL ? view.principalXTitle : view.shearXTitle;
-  block.yTitle = dataType == DATA_TRIAXIAL ? view.principalYTitle : view.shearYTitle;
+  UseAxisTitles(block, view, dataType == DATA_TRIAXIAL);
   const CString& u = range.stressUnit;
 
   if (text) {
@@ -517,13 +524,7 @@ bool PowerCurveReport(const PlotDocument& doc, const ReportView& view, CSheetWri
     t.AppendFormat("\tparameter A\t\t\t\t%g\r\n", A);
     t.AppendFormat("\tparameter T\t\t\t\t%g\r\n", T);
     t.AppendFormat("\tparameter n\t\t\t\t%g\r\n", nExponent);
-    Add(t, "Failure Envelope Range");
-    t.AppendFormat("\tApplication\t%s\r\n", range.name.GetString());
-    if (dataType == DATA_TRIAXIAL)
-      t.AppendFormat("\tsig3max\t\t\t\t%g\t%s\r\n", sig3max, u.GetString());
-    else if (dataType == DATA_DIRECT_SHEAR)
-      t.AppendFormat("\tsignmax\t%g\t%s\r\n", signmax, u.GetString());
-    AddUnitWeightLines(t, range);
+    AddTwoTypeRangeLines(t, range, dataType, sig3max, signmax);
     Add(t, "Mohr-Coulomb Fit");
     t.AppendFormat("\tc\t\t\t\t\t%g\t%s\r\n", c, u.GetString());
     t.AppendFormat("\tphi\t\t\t\t\t%g\tdegrees\r\n", phi);
@@ -543,16 +544,8 @@ bool PowerCurveReport(const PlotDocument& doc, const ReportView& view, CSheetWri
   rows.Number("parameter A", A);
   rows.Number("parameter T", T);
   rows.Number("parameter n", nExponent);
-  rows.Title("Failure Envelope Range");
-  rows.Text("Application", range.name);
-  if (dataType == DATA_TRIAXIAL)
-    rows.Number("sig3max", sig3max, u);
-  else if (dataType == DATA_DIRECT_SHEAR)
-    rows.Number("signmax", signmax, u);
-  rows.UnitWeight(range);
-  rows.Title("Mohr-Coulomb Fit");
-  rows.Number("c", c, u);
-  rows.Number("phi", phi, "degrees");
+  rows.TwoTypeRange(range, dataType, sig3max, signmax);
+  rows.MohrCoulombFit(c, phi, u);
   rows.Data(block);
 
   int n = view.pointCount - 1;

@@ -10,6 +10,7 @@
 #include "res/ShellResources.h"
 #include "res/ViewResources.h"
 #include "shell/KelStrengthApp.h"
+#include "view/KelStrengthView.h"
 
 IMPLEMENT_DYNCREATE(CDockForm, CFormView)
 
@@ -259,7 +260,7 @@ void CDockForm::ShowResults() {
   const CKelStrengthApp* app = GetKelStrengthApp();
   const int decimals = ClampDecimalPlaces(app ? app->m_displaySettings.m_nDecimalPlaces : -1);
   ++m_nUpdating;
-  for (const SideBarText& t : SideBarResultTexts(Models(m_pDoc), m_values, decimals))
+  for (const SideBarText& t : SideBarResultTexts(PlotDocumentOf(*m_pDoc), m_values, decimals))
     SetControlText(t.id, t.text.c_str());
   --m_nUpdating;
   active->SetStateFlag(state);

@@ -59,8 +59,6 @@ class CDockForm : public CFormView, public ISideBarSink {
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
-  // The document's models as the window-free rules take them.
-  static PlotDocument Models(CKelStrengthDoc* doc);
   // Drops an attachment to a document that is no longer open (or a view no longer its own).
   void CheckAttachment();
   // A change typed but not yet applied goes to the document it was typed for (quietly) before

@@ -7,6 +7,7 @@
 #include "framework/win/WinApp.h"
 #include "res/ShellResources.h"
 #include "view/DockForm.h"
+#include "view/KelStrengthView.h"
 
 namespace {
 
@@ -33,17 +34,6 @@ bool IsInputEdit(UINT id) {
 }
 
 }  // namespace
-
-PlotDocument CDockForm::Models(CKelStrengthDoc* doc) {
-  PlotDocument d;
-  d.criterion = doc->m_nCriterion;
-  d.redrawHint = doc->m_nRedrawHint;
-  d.hoekBrown = &doc->m_hoekBrown;
-  d.mohrCoulomb = &doc->m_mohrCoulomb;
-  d.bartonBandis = &doc->m_bartonBandis;
-  d.powerCurve = &doc->m_powerCurve;
-  return d;
-}
 
 void CDockForm::CheckAttachment() {
   if (m_pDoc && !IsOpenDocument(m_pDoc)) {
@@ -121,7 +111,7 @@ void CDockForm::ApplyParameters(int redrawHint, BOOL showMessages) {
   // saved in between (Ctrl+S before the typing timer fired): what the file lacks is not lost
   // without a prompt.
   const bool typed = doc->m_pActiveCriterion->GetStateFlag() == 1;
-  ApplySideBarValues(Models(doc), m_values);
+  ApplySideBarValues(PlotDocumentOf(*doc), m_values);
   WriteFields();
   ShowResults();
   doc->m_nRedrawHint = redrawHint;
@@ -139,7 +129,7 @@ void CDockForm::RefreshFromDocument() {
   m_bApplyPending = false;
   CKelStrengthDoc* doc = m_pDoc;
   m_groups.ShowGroup(static_cast<UINT>(doc->m_nCriterion));
-  LoadSideBarValues(Models(doc), m_values);
+  LoadSideBarValues(PlotDocumentOf(*doc), m_values);
   WriteFields();
   ShowResults();
   doc->m_nRedrawHint = 2;

@@ -123,17 +123,20 @@ void CKelStrengthView::OnActivateView(BOOL activate, CView* activateView, CView*
 
 // ---- what the plots read -------------------------------------------------------------------
 
-PlotDocument CKelStrengthView::MakePlotDocument() const {
+PlotDocument PlotDocumentOf(CKelStrengthDoc& doc) {
   PlotDocument d;
-  CKelStrengthDoc* doc = GetDocument();
-  if (!doc) return d;
-  d.criterion = doc->m_nCriterion;
-  d.redrawHint = doc->m_nRedrawHint;
-  d.hoekBrown = &doc->m_hoekBrown;
-  d.mohrCoulomb = &doc->m_mohrCoulomb;
-  d.bartonBandis = &doc->m_bartonBandis;
-  d.powerCurve = &doc->m_powerCurve;
+  d.criterion = doc.m_nCriterion;
+  d.redrawHint = doc.m_nRedrawHint;
+  d.hoekBrown = &doc.m_hoekBrown;
+  d.mohrCoulomb = &doc.m_mohrCoulomb;
+  d.bartonBandis = &doc.m_bartonBandis;
+  d.powerCurve = &doc.m_powerCurve;
   return d;
+}
+
+PlotDocument CKelStrengthView::MakePlotDocument() const {
+  CKelStrengthDoc* doc = GetDocument();
+  return doc ? PlotDocumentOf(*doc) : PlotDocument();
 }
 
 PlotDisplay CKelStrengthView::MakePlotDisplay() const {

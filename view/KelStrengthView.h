@@ -19,6 +19,9 @@
 class CCmdUI;
 class CKelStrengthDoc;
 
+// The plots' view of a document: its criterion, redraw hint and models.
+PlotDocument PlotDocumentOf(CKelStrengthDoc& doc);
+
 class CKelStrengthView : public CView, private PlotBuildHooks {
   DECLARE_DYNCREATE(CKelStrengthView)
  public:

@@ -116,12 +116,6 @@ ExtentsMode ModeFor(const PlotViewState& s, const PlotExtents* lockedCopy) {
   return m;
 }
 
-double PowerCurveD(const PlotDocument& doc) {
-  double a = 0, d = 0, b = 0;
-  doc.powerCurve->GetParameters(&a, &d, &b);
-  return d;
-}
-
 }  // namespace
 
 CornerPixels ChartCorners(const ChartModel& chart) {
@@ -170,7 +164,7 @@ void BuildPrincipalPlot(ChartModel& chart, std::unique_ptr<ChartData>& data,
                             &state.principalExtents);
     AxisRanges r;
     if (ScaleToEqualStress(ChartCorners(chart), false, &state.principalExtents, &r)) {
-      if (c.doc.criterion == CRITERION_POWER_CURVE) r.yMin = -PowerCurveD(c.doc);
+      if (c.doc.criterion == CRITERION_POWER_CURVE) r.yMin = -c.doc.PowerCurveD();
       state.principalRanges = r;
       state.hasPrincipalRanges = true;
     } else if (state.hasPrincipalRanges) {

@@ -6,44 +6,6 @@
 
 namespace {
 
-const double kDegToRad = 3.14159265358979323846 / 180.0;
-
-// The equivalent Mohr-Coulomb line of the document's criterion (c, phi in degrees); zero for
-// Mohr-Coulomb itself, which has no separate line.
-void EquivalentLine(const PlotDocument& doc, double* c, double* phi) {
-  *c = *phi = 0.0;
-  switch (doc.criterion) {
-    case CRITERION_HOEK_BROWN:
-      doc.hoekBrown->CalcEquivalentMC(c, phi);
-      break;
-    case CRITERION_BARTON_BANDIS:
-      doc.bartonBandis->CalcEquivalentMC(c, phi);
-      break;
-    case CRITERION_POWER_CURVE:
-      doc.powerCurve->CalcEquivalentMC(c, phi);
-      break;
-    default:
-      break;
-  }
-}
-
-// sig1 of the equivalent line at sig3 on the principal plot.
-double PrincipalLine(double c, double phiDeg, double x) {
-  const double s = std::sin(phiDeg * kDegToRad);
-  return (1.0 + s) / (1.0 - s) * x + 2.0 * c * std::cos(phiDeg * kDegToRad) / (1.0 - s);
-}
-
-// tau of the equivalent line at sigN on the shear plot.
-double ShearLine(double c, double phiDeg, double x) {
-  return c + x * std::tan(phiDeg * kDegToRad);
-}
-
-double PowerCurveD(const CPowerCurveCriterion* pc) {
-  double a = 0, d = 0, b = 0;
-  pc->GetParameters(&a, &d, &b);
-  return d;
-}
-
 // A Hoek-Brown model with the document's sigci and the given mi, GSI, D.
 void ScratchHoekBrown(const CHoekBrownCriterion* doc, double mi, double GSI, double D,
                       CHoekBrownCriterion* out) {
@@ -94,7 +56,7 @@ void ComputePrincipalExtents(const PlotDocument& doc, const ExtentsMode& mode, d
                              PlotExtents* e) {
   e->Reset();
   double c = 0, phi = 0;
-  if (mode.mohrCoulombOverlay) EquivalentLine(doc, &c, &phi);
+  if (mode.mohrCoulombOverlay) doc.EquivalentLine(&c, &phi);
   switch (doc.criterion) {
     case CRITERION_HOEK_BROWN: {
       const double x = doc.hoekBrown->GetSig3Max();
@@ -104,7 +66,7 @@ void ComputePrincipalExtents(const PlotDocument& doc, const ExtentsMode& mode, d
         doc.hoekBrown->GetParameters(&sigci, &mi, &GSI, &D);
         ScratchHoekBrown(doc.hoekBrown, mi, GSI, D, &scratch);
         double y = std::max(scratch.GetSig1(x), sig1Limit);
-        if (mode.mohrCoulombOverlay) y = std::max(y, PrincipalLine(c, phi, x));
+        if (mode.mohrCoulombOverlay) y = std::max(y, EquivalentLineSig1(c, phi, x));
         e->Widen(x, y, scratch.GetMinSig3());
       } else {
         for (const auto& set : kExtremeSets) {
@@ -130,7 +92,7 @@ void ComputePrincipalExtents(const PlotDocument& doc, const ExtentsMode& mode, d
       const double sn = bb->GetSignMax();
       const double x = bb->GetSig3FromShear(sn);
       double y = bb->GetSig1FromShear(sn);
-      if (mode.mohrCoulombOverlay) y = std::max(y, PrincipalLine(c, phi, x));
+      if (mode.mohrCoulombOverlay) y = std::max(y, EquivalentLineSig1(c, phi, x));
       e->Widen(x, y, 0.0);
       break;
     }
@@ -145,8 +107,8 @@ void ComputePrincipalExtents(const PlotDocument& doc, const ExtentsMode& mode, d
         x = pc->GetSig3FromShear(sn);
         y = pc->GetSig1FromShear(sn);
       }
-      if (mode.mohrCoulombOverlay) y = std::max(y, PrincipalLine(c, phi, x));
-      e->Widen(x, y, -PowerCurveD(pc));
+      if (mode.mohrCoulombOverlay) y = std::max(y, EquivalentLineSig1(c, phi, x));
+      e->Widen(x, y, -doc.PowerCurveD());
       break;
     }
     default:
@@ -160,7 +122,7 @@ void ComputeNormalShearExtents(const PlotDocument& doc, const ExtentsMode& mode,
   e->Reset();
   if (principalYMax) e->yMax = *principalYMax;
   double c = 0, phi = 0;
-  if (mode.mohrCoulombOverlay) EquivalentLine(doc, &c, &phi);
+  if (mode.mohrCoulombOverlay) doc.EquivalentLine(&c, &phi);
   switch (doc.criterion) {
     case CRITERION_HOEK_BROWN: {
       const double s3 = doc.hoekBrown->GetSig3Max();
@@ -171,7 +133,7 @@ void ComputeNormalShearExtents(const PlotDocument& doc, const ExtentsMode& mode,
         ScratchHoekBrown(doc.hoekBrown, mi, GSI, D, &scratch);
         const double x = scratch.GetSigNAtSig3(s3);
         double y = std::max(scratch.GetTauAtSig3(s3), tauLimit);
-        if (mode.mohrCoulombOverlay) y = std::max(y, ShearLine(c, phi, x));
+        if (mode.mohrCoulombOverlay) y = std::max(y, EquivalentLineTau(c, phi, x));
         e->Widen(x, y, scratch.GetMinSig3());
       } else {
         for (const auto& set : kExtremeSets) {
@@ -196,7 +158,7 @@ void ComputeNormalShearExtents(const PlotDocument& doc, const ExtentsMode& mode,
       const CBartonBandisCriterion* bb = doc.bartonBandis;
       const double sn = bb->GetSignMax();
       double y = bb->GetTau(sn);
-      if (mode.mohrCoulombOverlay) y = std::max(y, ShearLine(c, phi, sn));
+      if (mode.mohrCoulombOverlay) y = std::max(y, EquivalentLineTau(c, phi, sn));
       e->Widen(sn, y, 0.0);
       break;
     }
@@ -211,8 +173,8 @@ void ComputeNormalShearExtents(const PlotDocument& doc, const ExtentsMode& mode,
         x = pc->GetSignMax();
         y = pc->GetTau(x);
       }
-      if (mode.mohrCoulombOverlay) y = std::max(y, ShearLine(c, phi, x));
-      e->Widen(x, y, -PowerCurveD(pc));
+      if (mode.mohrCoulombOverlay) y = std::max(y, EquivalentLineTau(c, phi, x));
+      e->Widen(x, y, -doc.PowerCurveD());
       break;
     }
     default:

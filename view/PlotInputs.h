@@ -24,7 +24,17 @@ struct PlotDocument {
   int DataType() const;
   // Hoek-Brown with its parameters from rock-mass data.
   bool UsesRockMassData() const;
+  // The power curve's d: its envelope starts at sig3 = -d.
+  double PowerCurveD() const;
+  // c and phi (degrees) of the equivalent Mohr-Coulomb line of a curved criterion; false, with
+  // both 0, for Mohr-Coulomb itself.
+  bool EquivalentLine(double* c, double* phi) const;
 };
+
+// The equivalent Mohr-Coulomb line of c and phi (degrees): sig1 at sig3 on the principal plot,
+// tau at sigN on the shear plot.
+double EquivalentLineSig1(double c, double phiDeg, double sig3);
+double EquivalentLineTau(double c, double phiDeg, double sigN);
 
 // Display settings and colours of the plots.
 struct PlotDisplay {

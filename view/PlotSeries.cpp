@@ -11,15 +11,8 @@ using qxchart::ChartStyle;
 
 namespace {
 
-const double kDegToRad = 3.14159265358979323846 / 180.0;
 // sig1 = 3.4 sig3 as the factor it is kept by.
 const double kMogiSlopeInverse = 0.29411764705882354;
-
-double PowerCurveD(const CPowerCurveCriterion* pc) {
-  double a = 0, d = 0, b = 0;
-  pc->GetParameters(&a, &d, &b);
-  return d;
-}
 
 // The test points a plot shows: the lab set, or Hoek-Brown's rock-mass set when its
 // parameters come from rock-mass data.
@@ -35,6 +28,17 @@ void TestPoints(const PlotDocument& doc, std::vector<double>* x, std::vector<dou
   }
 }
 
+// The test points as a set; yLimit rises to the largest y among the points up to xLimit.
+PlotSeries TestSeries(const std::vector<double>& x, const std::vector<double>& y, double xLimit,
+                      double* yLimit) {
+  PlotSeries tests{SeriesKind::kTestData, {}, {}};
+  for (size_t i = 0; i < x.size(); ++i) {
+    tests.Add(x[i], y[i]);
+    if (x[i] <= xLimit) *yLimit = std::max(*yLimit, y[i]);
+  }
+  return tests;
+}
+
 // The envelope table of n rows the plots use: principal rows for triaxial data, shear rows
 // for direct-shear data. Copied: the model's table is rebuilt by later calls.
 std::vector<EnvelopePoint> EnvelopeRows(CStrengthCriterion* m, int dataType, int n) {
@@ -42,25 +46,6 @@ std::vector<EnvelopePoint> EnvelopeRows(CStrengthCriterion* m, int dataType, int
       dataType == DATA_DIRECT_SHEAR ? m->BuildShearEnvelope(n) : m->BuildPrincipalEnvelope(n);
   if (!rows) return {};
   return std::vector<EnvelopePoint>(rows, rows + m->GetEnvelopeCount());
-}
-
-// c and phi (degrees) of the equivalent Mohr-Coulomb line of a curved criterion; false for
-// Mohr-Coulomb itself.
-bool EquivalentLine(const PlotDocument& doc, double* c, double* phi) {
-  *c = *phi = 0.0;
-  switch (doc.criterion) {
-    case CRITERION_HOEK_BROWN:
-      doc.hoekBrown->CalcEquivalentMC(c, phi);
-      return true;
-    case CRITERION_BARTON_BANDIS:
-      doc.bartonBandis->CalcEquivalentMC(c, phi);
-      return true;
-    case CRITERION_POWER_CURVE:
-      doc.powerCurve->CalcEquivalentMC(c, phi);
-      return true;
-    default:
-      return false;
-  }
 }
 
 }  // namespace
@@ -80,18 +65,11 @@ PlotSeriesSet PrincipalSeries(const PlotDocument& doc, const SeriesOptions& opti
   n = std::max(n, static_cast<int>(tx.size()));
   out.points = n + 1;
 
-  if (!tx.empty()) {
-    PlotSeries tests{SeriesKind::kTestData, {}, {}};
-    for (size_t i = 0; i < tx.size(); ++i) {
-      tests.Add(tx[i], ty[i]);
-      if (tx[i] <= sig3max) sig1max = std::max(sig1max, ty[i]);
-    }
-    out.series.push_back(tests);
-  }
+  if (!tx.empty()) out.series.push_back(TestSeries(tx, ty, sig3max, &sig1max));
   out.yLimit = sig1max;
 
   const std::vector<EnvelopePoint> rows = EnvelopeRows(m, dataType, n);
-  const double d = doc.criterion == CRITERION_POWER_CURVE ? PowerCurveD(doc.powerCurve) : 0.0;
+  const double d = doc.criterion == CRITERION_POWER_CURVE ? doc.PowerCurveD() : 0.0;
   PlotSeries envelope{SeriesKind::kEnvelope, {}, {}};
   switch (doc.criterion) {
     case CRITERION_BARTON_BANDIS:
@@ -110,17 +88,14 @@ PlotSeriesSet PrincipalSeries(const PlotDocument& doc, const SeriesOptions& opti
   if (options.mohrCoulombOverlay) {
     PlotSeries line{SeriesKind::kMohrCoulombLine, {}, {}};
     double c = 0, phi = 0;
-    if (EquivalentLine(doc, &c, &phi)) {
-      const double s = std::sin(phi * kDegToRad);
-      const double slope = (1.0 + s) / (1.0 - s);
-      const double intercept = 2.0 * c * std::cos(phi * kDegToRad) / (1.0 - s);
+    if (doc.EquivalentLine(&c, &phi)) {
       if (doc.criterion == CRITERION_HOEK_BROWN)
         line.Add(doc.hoekBrown->GetMinSig3(), 0.0);
       else if (doc.criterion == CRITERION_BARTON_BANDIS)
         line.Add(0.0, 0.0);
       else
         line.Add(-d, -d);
-      for (const EnvelopePoint& r : rows) line.Add(r.sig3, slope * r.sig3 + intercept);
+      for (const EnvelopePoint& r : rows) line.Add(r.sig3, EquivalentLineSig1(c, phi, r.sig3));
     }
     out.series.push_back(line);
   }
@@ -160,18 +135,12 @@ PlotSeriesSet NormalShearSeries(const PlotDocument& doc, const SeriesOptions& op
   if (dataType == DATA_DIRECT_SHEAR) n = std::max(n, static_cast<int>(tx.size()));
   out.points = n + 1;
 
-  if (dataType == DATA_DIRECT_SHEAR && !tx.empty()) {
-    PlotSeries tests{SeriesKind::kTestData, {}, {}};
-    for (size_t i = 0; i < tx.size(); ++i) {
-      tests.Add(tx[i], ty[i]);
-      if (tx[i] <= signmax) tauMax = std::max(tauMax, ty[i]);
-    }
-    out.series.push_back(tests);
-  }
+  if (dataType == DATA_DIRECT_SHEAR && !tx.empty())
+    out.series.push_back(TestSeries(tx, ty, signmax, &tauMax));
   out.yLimit = tauMax;
 
   const std::vector<EnvelopePoint> rows = EnvelopeRows(m, dataType, n);
-  const double d = doc.criterion == CRITERION_POWER_CURVE ? PowerCurveD(doc.powerCurve) : 0.0;
+  const double d = doc.criterion == CRITERION_POWER_CURVE ? doc.PowerCurveD() : 0.0;
   PlotSeries envelope{SeriesKind::kEnvelope, {}, {}};
   switch (doc.criterion) {
     case CRITERION_BARTON_BANDIS:
@@ -190,15 +159,15 @@ PlotSeriesSet NormalShearSeries(const PlotDocument& doc, const SeriesOptions& op
   if (options.mohrCoulombOverlay) {
     PlotSeries line{SeriesKind::kMohrCoulombLine, {}, {}};
     double c = 0, phi = 0;
-    if (EquivalentLine(doc, &c, &phi)) {
-      const double t = std::tan(phi * kDegToRad);
+    if (doc.EquivalentLine(&c, &phi)) {
       if (doc.criterion == CRITERION_BARTON_BANDIS) {
         line.Add(0.0, 0.0);
         line.Add(0.0, c);
-        for (size_t i = 1; i < rows.size(); ++i) line.Add(rows[i].sigN, c + rows[i].sigN * t);
+        for (size_t i = 1; i < rows.size(); ++i)
+          line.Add(rows[i].sigN, EquivalentLineTau(c, phi, rows[i].sigN));
       } else {
         line.Add(doc.criterion == CRITERION_HOEK_BROWN ? doc.hoekBrown->GetMinSig3() : -d, 0.0);
-        for (const EnvelopePoint& r : rows) line.Add(r.sigN, c + r.sigN * t);
+        for (const EnvelopePoint& r : rows) line.Add(r.sigN, EquivalentLineTau(c, phi, r.sigN));
       }
     }
     out.series.push_back(line);

@@ -38,6 +38,17 @@ std::string Format(const char* format, double a, double b) {
   return text;
 }
 
+// The envelope's y at x on a sampler chart: sig1 at sig3 on the principal chart, tau at sigN
+// on the shear chart.
+double EnvelopeY(const CStrengthCriterion& m, int chart, double x) {
+  double y = 0.0;
+  if (chart == kPrincipalSamplerChart)
+    y = m.GetSig1(x);
+  else
+    m.CalcTauAtSigN(x, &y);
+  return y;
+}
+
 const char* CriterionPrefix(int criterion) {
   switch (criterion) {
     case CRITERION_HOEK_BROWN:
@@ -232,13 +243,7 @@ void StressSampler::ShowOn(Side side, const SamplerContext& ctx) {
   if (old && side.data->get() == nullptr) chart->SetData(prop::kData2, nullptr);
   old.reset();
   if (!ctx.doc) return;
-  const CStrengthCriterion* m = ctx.doc->Active();
-  double y = 0.0;
-  if (side.chart == kPrincipalSamplerChart)
-    y = m->GetSig1(*side.x);
-  else
-    m->CalcTauAtSigN(*side.x, &y);
-  UpdateLabel(side, *side.x, y, ctx);
+  UpdateLabel(side, *side.x, EnvelopeY(*ctx.doc->Active(), side.chart, *side.x), ctx);
 }
 
 void StressSampler::DrawLine(Side side, double x, double top, const SamplerContext& ctx) {
@@ -269,6 +274,13 @@ void StressSampler::DrawLine(Side side, double x, double top, const SamplerConte
     }
   }
   chart->SetData(prop::kData2, data);
+}
+
+void StressSampler::PlaceLine(Side side, double x, double y, int topProperty,
+                              const SamplerContext& ctx) {
+  if (!side.c->model) return;
+  DrawLine(side, x, Get(*side.c->model, topProperty), ctx);
+  UpdateLabel(side, x, y, ctx);
 }
 
 void StressSampler::UpdateLabel(Side side, double x, double y, const SamplerContext& ctx) {
@@ -325,14 +337,7 @@ void StressSampler::Refresh(Side side, const SamplerContext& ctx) {
   chart->SetDouble(prop::kY2Max, top);
   double& x = *side.x;
   x = std::max(low, std::min(x, high));
-  double y = 0.0;
-  if (ctx.doc) {
-    const CStrengthCriterion* m = ctx.doc->Active();
-    if (side.chart == kPrincipalSamplerChart)
-      y = m->GetSig1(x);
-    else
-      m->CalcTauAtSigN(x, &y);
-  }
+  const double y = ctx.doc ? EnvelopeY(*ctx.doc->Active(), side.chart, x) : 0.0;
   DrawLine(side, x, top, ctx);
   UpdateLabel(side, x, y, ctx);
 }
@@ -380,10 +385,7 @@ void StressSampler::MovePrincipalTo(double sig3, const SamplerContext& ctx) {
   const double sig1 = m->GetSig1(sig3);
   m_dPrincipalSampleX = sig3;
   const Side principal = SideOf(kPrincipalSamplerChart, ctx);
-  if (principal.c->model) {
-    DrawLine(principal, sig3, Get(*principal.c->model, prop::kYMax), ctx);
-    UpdateLabel(principal, sig3, sig1, ctx);
-  }
+  PlaceLine(principal, sig3, sig1, prop::kYMax, ctx);
   if (!ctx.shear.plotShown) return;
   // Left of the envelope's start there is no failure circle: the shear line goes to sig3.
   double sigN = sig3, tau = 0.0;
@@ -393,10 +395,7 @@ void StressSampler::MovePrincipalTo(double sig3, const SamplerContext& ctx) {
   }
   m_dShearSampleX = sigN;
   const Side shear = SideOf(kShearSamplerChart, ctx);
-  if (shear.c->model) {
-    DrawLine(shear, sigN, Get(*shear.c->model, prop::kDataYMax), ctx);
-    UpdateLabel(shear, sigN, tau, ctx);
-  }
+  PlaceLine(shear, sigN, tau, prop::kDataYMax, ctx);
 }
 
 void StressSampler::MoveShearTo(double sigN, const SamplerContext& ctx) {
@@ -406,26 +405,18 @@ void StressSampler::MoveShearTo(double sigN, const SamplerContext& ctx) {
   m->CalcTauAtSigN(sigN, &tau);
   m_dShearSampleX = sigN;
   const Side shear = SideOf(kShearSamplerChart, ctx);
-  if (shear.c->model) {
-    DrawLine(shear, sigN, Get(*shear.c->model, prop::kYMax), ctx);
-    UpdateLabel(shear, sigN, tau, ctx);
-  }
+  PlaceLine(shear, sigN, tau, prop::kYMax, ctx);
   if (!ctx.principal.plotShown) return;
   double sig3 = sigN, sig1 = 0.0;
   if (tau != 0.0) {
     sig3 = m->GetSig3AtSigN(sigN);
     sig1 = m->GetSig1(sig3);
   } else if (ctx.doc->criterion == CRITERION_POWER_CURVE) {
-    double a = 0.0, d = 0.0, b = 0.0;
-    ctx.doc->powerCurve->GetParameters(&a, &d, &b);
-    sig1 = -d;
+    sig1 = -ctx.doc->PowerCurveD();
   }
   // No failure circle touches the envelope there: the principal line stays.
   if (sig3 == DBL_MAX || !std::isfinite(sig3)) return;
   m_dPrincipalSampleX = sig3;
   const Side principal = SideOf(kPrincipalSamplerChart, ctx);
-  if (principal.c->model) {
-    DrawLine(principal, sig3, Get(*principal.c->model, prop::kDataYMax), ctx);
-    UpdateLabel(principal, sig3, sig1, ctx);
-  }
+  PlaceLine(principal, sig3, sig1, prop::kDataYMax, ctx);
 }

@@ -127,6 +127,8 @@ class StressSampler {
   // Series 0 at x up to top, series 1 the tangent in instantaneous mode; attaches the data.
   void DrawLine(Side side, double x, double top, const SamplerContext& ctx);
   void UpdateLabel(Side side, double x, double y, const SamplerContext& ctx);
+  // The line at x up to the chart's value of topProperty, labelled with (x, y).
+  void PlaceLine(Side side, double x, double y, int topProperty, const SamplerContext& ctx);
   void ClearChart(Side side);
   bool MapIntoPlot(const SamplerChart& chart, int px, int py, double* x) const;
 
