@@ -1,6 +1,7 @@
 #include "picktables/ListPickDlg.h"
 
 #include "framework/base/NumberText.h"
+#include "picktables/PickListView.h"
 #include "res/PickTableResources.h"
 
 CListPickDlg::CListPickDlg(UINT nIDTemplate, int listId, int rowCount, CWnd* pParent)
@@ -16,17 +17,7 @@ std::vector<CString> CListPickDlg::RowTexts(const PickTableRow& row) const {
 
 void CListPickDlg::SetColumns() {
   CBusy busy(m_nBusy);
-  const std::vector<CString> titles = ColumnTitles();
-  std::vector<int> titleWidths;
-  for (const CString& t : titles) titleWidths.push_back(m_list.GetStringWidth(t));
-  CRect client;
-  m_list.GetClientRect(&client);
-  const int space = client.Width() - ::GetSystemMetrics(SM_CXVSCROLL) - 2;
-  const std::vector<int> widths =
-      PickColumnWidths(titleWidths, ::GetSystemMetrics(SM_CXSMICON), 0, space);
-  for (size_t i = 0; i < titles.size(); ++i)
-    m_list.InsertColumn(static_cast<int>(i), titles[i], LVCFMT_LEFT, widths[i]);
-  m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+  SetPickListColumns(m_list, ColumnTitles(), 0);
 }
 
 void CListPickDlg::ApplyFilter() {
@@ -52,10 +43,8 @@ BOOL CListPickDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
   if (hdr && static_cast<int>(hdr->idFrom) == m_nListId && hdr->code == LVN_ITEMCHANGED) {
     auto* change = reinterpret_cast<NMLISTVIEW*>(lParam);
     *pResult = 0;
-    // Only selecting or unselecting a whole item counts; the dialog's own refills do not.
-    if (m_nBusy == 0 && change->iSubItem == 0 && (change->uChanged & LVIF_STATE) &&
-        ((change->uOldState ^ change->uNewState) & LVIS_SELECTED))
-      ShowReference();
+    // The dialog's own refills are no pick.
+    if (m_nBusy == 0 && SelectsOrUnselectsItem(*change)) ShowReference();
     return TRUE;
   }
   return CDialog::OnNotify(wParam, lParam, pResult);

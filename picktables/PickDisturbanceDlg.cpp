@@ -1,5 +1,6 @@
 #include "picktables/PickDisturbanceDlg.h"
 
+#include "picktables/ToggleGroup.h"
 #include "res/PickTableResources.h"
 
 BEGIN_MESSAGE_MAP(CPickDisturbanceDlg, CDialog)
@@ -84,13 +85,7 @@ void CPickDisturbanceDlg::OnCaseButton(int application, int number) {
   CToggleButton& button = CaseButton(application, number);
   if (button.m_bPressed) {
     m_dD = GetDisturbanceCase(application, number).d;
-    for (int n = 1; n <= DISTURBANCE_CASES; ++n) {
-      CToggleButton& other = CaseButton(application, n);
-      if (n != number && other.m_bPressed) {
-        other.m_bPressed = FALSE;
-        other.Invalidate();
-      }
-    }
+    ReleaseOtherToggles(&CaseButton(application, 1), DISTURBANCE_CASES, number);
   } else {
     m_dD = 0.0;
   }
@@ -115,9 +110,8 @@ void CPickDisturbanceDlg::OnCancel() {
 
 void CPickDisturbanceDlg::OnOK() {
   if (!UpdateData(TRUE)) return;
-  int pressed = -1;
-  for (int n = DISTURBANCE_CASES; n >= 1; --n)
-    if (CaseButton(m_nApplication, n).m_bPressed) pressed = n;
-  Memory().Accept(m_nApplication, pressed);
+  // The application's row of cases (CaseButton keeps an unknown application to Tunnels).
+  Memory().Accept(m_nApplication,
+                  FirstPressedToggle(&CaseButton(m_nApplication, 1), DISTURBANCE_CASES));
   EndDialog(IDOK);
 }

@@ -4,7 +4,7 @@
 
 #include "core/criteria/StrengthCriterion.h"
 #include "framework/base/NumberText.h"
-#include "picktables/PickTable.h"
+#include "picktables/PickListView.h"
 #include "res/PickTableResources.h"
 
 namespace {
@@ -58,16 +58,7 @@ BOOL CPickJcsDlg::OnInitDialog() {
 
 void CPickJcsDlg::SetColumns() {
   ++m_nBusy;
-  const CString titles[3] = {"Material", "Description", JcsRangeTitle(m_nUnits)};
-  std::vector<int> titleWidths;
-  for (const CString& t : titles) titleWidths.push_back(m_list.GetStringWidth(t));
-  CRect client;
-  m_list.GetClientRect(&client);
-  const int space = client.Width() - ::GetSystemMetrics(SM_CXVSCROLL) - 2;
-  const std::vector<int> widths =
-      PickColumnWidths(titleWidths, ::GetSystemMetrics(SM_CXSMICON), 1, space);
-  for (int i = 0; i < 3; ++i) m_list.InsertColumn(i, titles[i], LVCFMT_LEFT, widths[i]);
-  m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+  SetPickListColumns(m_list, {"Material", "Description", JcsRangeTitle(m_nUnits)}, 1);
   --m_nBusy;
 }
 
@@ -140,9 +131,7 @@ BOOL CPickJcsDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
   if (hdr && hdr->idFrom == IDC_JCS_LIST && hdr->code == LVN_ITEMCHANGED) {
     auto* change = reinterpret_cast<NMLISTVIEW*>(lParam);
     *pResult = 0;
-    if (m_nBusy == 0 && change->iSubItem == 0 && (change->uChanged & LVIF_STATE) &&
-        ((change->uOldState ^ change->uNewState) & LVIS_SELECTED))
-      ShowSelection();
+    if (m_nBusy == 0 && SelectsOrUnselectsItem(*change)) ShowSelection();
     return TRUE;
   }
   return CDialog::OnNotify(wParam, lParam, pResult);

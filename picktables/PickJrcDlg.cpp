@@ -1,5 +1,6 @@
 #include "picktables/PickJrcDlg.h"
 
+#include "picktables/ToggleGroup.h"
 #include "res/PickTableResources.h"
 
 CPickJrcDlg::CPickJrcDlg(CWnd* pParent)
@@ -45,11 +46,7 @@ BOOL CPickJrcDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 void CPickJrcDlg::OnRangeButton(int range) {
   if (RangeButton(range).m_bPressed) {
     m_dJrc = JrcRangeMidpoint(range);
-    for (int k = 1; k <= JRC_RANGE_COUNT; ++k)
-      if (k != range && RangeButton(k).m_bPressed) {
-        RangeButton(k).m_bPressed = FALSE;
-        RangeButton(k).Invalidate();
-      }
+    ReleaseOtherToggles(m_buttons, JRC_RANGE_COUNT, range);
   } else {
     m_dJrc = m_dOpening;
   }
@@ -58,10 +55,7 @@ void CPickJrcDlg::OnRangeButton(int range) {
 
 void CPickJrcDlg::OnOK() {
   if (!UpdateData(TRUE)) return;
-  int pressed = -1;
-  for (int k = JRC_RANGE_COUNT; k >= 1; --k)
-    if (RangeButton(k).m_bPressed) pressed = k;
-  RememberedRange().Accept(pressed);
+  RememberedRange().Accept(FirstPressedToggle(m_buttons, JRC_RANGE_COUNT));
   EndDialog(IDOK);
 }
 

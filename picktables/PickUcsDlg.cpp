@@ -3,6 +3,7 @@
 #include <cfloat>
 
 #include "core/criteria/StrengthCriterion.h"
+#include "picktables/ToggleGroup.h"
 #include "res/PickTableResources.h"
 
 CPickUcsDlg::CPickUcsDlg(CWnd* pParent)
@@ -57,11 +58,7 @@ BOOL CPickUcsDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 void CPickUcsDlg::OnGradeButton(int grade) {
   if (GradeButton(grade).m_bPressed) {
     m_dSigci = UcsGradeValue(grade, m_nUnits);
-    for (int g = 1; g <= UCS_GRADE_COUNT; ++g)
-      if (g != grade && GradeButton(g).m_bPressed) {
-        GradeButton(g).m_bPressed = FALSE;
-        GradeButton(g).Invalidate();
-      }
+    ReleaseOtherToggles(m_buttons, UCS_GRADE_COUNT, grade);
   } else {
     m_dSigci = m_dOpening;
   }
@@ -75,9 +72,6 @@ void CPickUcsDlg::OnCancel() {
 
 void CPickUcsDlg::OnOK() {
   if (!UpdateData(TRUE)) return;
-  int pressed = -1;
-  for (int g = UCS_GRADE_COUNT; g >= 1; --g)
-    if (GradeButton(g).m_bPressed) pressed = g;
-  RememberedGrade().Accept(pressed);
+  RememberedGrade().Accept(FirstPressedToggle(m_buttons, UCS_GRADE_COUNT));
   EndDialog(IDOK);
 }
