@@ -234,13 +234,8 @@ BOOL CGridCtrl::SetRowCount(int nRows) {
     for (int row = nRows; row < oldRows; ++row) {
       CGridRow* pRow = m_RowData[row];
       if (!pRow) continue;
-      for (int col = 0; col < pRow->GetSize(); ++col) {
-        CGridCell* pCell = pRow->GetAt(col);
-        if (!pCell) continue;
-        EmptyCell(pCell, row, col);
-        m_PrevSelectedCellMap.erase(CellKey(row, col));
-        delete pCell;
-      }
+      for (int col = 0; col < pRow->GetSize(); ++col)
+        if (CGridCell* pCell = pRow->GetAt(col)) DiscardCell(pCell, row, col);
       delete pRow;
     }
     m_nRows = nRows;
@@ -274,11 +269,20 @@ BOOL CGridCtrl::SetRowCount(int nRows) {
       return FALSE;
     }
   }
-  if (IsDrawingAllowed()) {
-    ResetScrollBars();
-    InvalidateGrid(TRUE);
-  }
+  RefitAndRepaint();
   return bAsked;
+}
+
+void CGridCtrl::DiscardCell(CGridCell* pCell, int nRow, int nCol) {
+  EmptyCell(pCell, nRow, nCol);
+  m_PrevSelectedCellMap.erase(CellKey(nRow, nCol));
+  delete pCell;
+}
+
+void CGridCtrl::RefitAndRepaint() {
+  if (!IsDrawingAllowed()) return;
+  ResetScrollBars();
+  InvalidateGrid(TRUE);
 }
 
 BOOL CGridCtrl::SetColumnCount(int nCols) {
@@ -294,13 +298,8 @@ BOOL CGridCtrl::SetColumnCount(int nCols) {
     for (int row = 0; row < m_nRows; ++row) {
       CGridRow* pRow = m_RowData[row];
       if (!pRow) continue;
-      for (int col = nCols; col < oldCols && col < pRow->GetSize(); ++col) {
-        CGridCell* pCell = pRow->GetAt(col);
-        if (!pCell) continue;
-        EmptyCell(pCell, row, col);
-        m_PrevSelectedCellMap.erase(CellKey(row, col));
-        delete pCell;
-      }
+      for (int col = nCols; col < oldCols && col < pRow->GetSize(); ++col)
+        if (CGridCell* pCell = pRow->GetAt(col)) DiscardCell(pCell, row, col);
       pRow->SetSize(nCols);
     }
     m_nCols = nCols;
@@ -333,10 +332,7 @@ BOOL CGridCtrl::SetColumnCount(int nCols) {
       return FALSE;
     }
   }
-  if (IsDrawingAllowed()) {
-    ResetScrollBars();
-    InvalidateGrid(TRUE);
-  }
+  RefitAndRepaint();
   return TRUE;
 }
 

@@ -303,6 +303,12 @@ class CGridCtrl : public CWnd {
   // Disabled windows draw their cells greyed; without a window (printing) cells are enabled.
   BOOL IsGridEnabled() const { return !::IsWindow(m_hWnd) || ::IsWindowEnabled(m_hWnd); }
   BOOL IsDrawingAllowed() const { return m_bAllowDraw && ::IsWindow(m_hWnd); }
+  // After the sizes changed, while drawing is allowed: the scroll bars fitted anew and the
+  // whole grid repainted.
+  void RefitAndRepaint();
+  // A cell of a row or column being cut off: emptied (its owner hears of it), out of the
+  // previous selection, and freed.
+  void DiscardCell(CGridCell* pCell, int nRow, int nCol);
   void ResetSizeArrays();
   void TakeSystemColours();
   void SetTextMetricsFromFont(HFONT hFont);

@@ -481,10 +481,7 @@ void CGridCtrl::AutoSize() {
       if (size.cy > static_cast<int>(m_arRowHeights[row])) m_arRowHeights[row] = size.cy;
     }
   }
-  if (IsDrawingAllowed()) {
-    ResetScrollBars();
-    InvalidateGrid(TRUE);
-  }
+  RefitAndRepaint();
 }
 
 void CGridCtrl::ExpandColumnsToFit() {
@@ -492,9 +489,6 @@ void CGridCtrl::ExpandColumnsToFit() {
   CRect client;
   GetClientRect(&client);
   gridlogic::ExpandToFit(m_arColWidths.GetData(), m_nCols, client.Width(), 2 * m_nMargin);
-  if (IsDrawingAllowed()) {
-    // The columns may fit now: a horizontal bar left standing would scroll nothing.
-    ResetScrollBars();
-    InvalidateGrid(TRUE);
-  }
+  // The columns may fit now: a horizontal bar left standing would scroll nothing.
+  RefitAndRepaint();
 }
