@@ -15,6 +15,7 @@
 #include "framework/win/TestSeams.h"
 #include "spreadsheet/ExcelExport.h"
 #include "spreadsheet/WorkbookAutomation.h"
+#include "tests/view/view_test_support.h"
 #include "view/AnalysisReport.h"
 
 namespace {
@@ -24,10 +25,8 @@ HINSTANCE NoShell(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT) {
 }
 
 TEST(WorkbookExportTiming, ThousandTestsAndFiveHundredRowEnvelopes) {
-  CHoekBrownCriterion hb;
-  CMohrCoulombCriterion mc;
-  CBartonBandisCriterion bb;
-  CPowerCurveCriterion pc;
+  viewtest::Models models;
+  CHoekBrownCriterion& hb = models.hoekBrown;
   hb.SetParameters(100, 10, 50, 0);
   hb.SetEnvelopeRange(CHoekBrownCriterion::APPLICATION_CUSTOM, 25, 0.027, 100);
   std::vector<double> x(1000), y(1000);
@@ -36,12 +35,7 @@ TEST(WorkbookExportTiming, ThousandTestsAndFiveHundredRowEnvelopes) {
     y[i] = hb.GetSig1(x[i]) * (1.0 + 0.01 * ((i % 7) - 3));
   }
   hb.SetLabData(1000, x.data(), y.data());
-  PlotDocument doc;
-  doc.criterion = CRITERION_HOEK_BROWN;
-  doc.hoekBrown = &hb;
-  doc.mohrCoulomb = &mc;
-  doc.bartonBandis = &bb;
-  doc.powerCurve = &pc;
+  const PlotDocument doc = models.Doc(CRITERION_HOEK_BROWN);
   ReportView view;
   view.pointCount = 500;
   view.mohrCoulombOverlay = true;

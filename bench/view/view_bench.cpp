@@ -4,29 +4,13 @@
 
 #include <memory>
 
+#include "tests/chart/core_fakeenv.h"
+#include "tests/view/view_test_support.h"
 #include "view/PlotBuilder.h"
 
 namespace {
 
 using namespace qxchart;
-
-// A chart environment of a fixed size with 7 x 14 pixel characters.
-class BenchEnvironment : public ChartEnvironment {
- public:
-  BenchEnvironment(int w, int h) : m_w(w), m_h(h) {}
-  void ClientSize(int* w, int* h) const override {
-    *w = m_w;
-    *h = m_h;
-  }
-  const TextMeasure& NumberMeasure() const override { return m_measure; }
-  const TextMeasure& TitleMeasure() const override { return m_measure; }
-  const TextMeasure& AreaMeasure(void*) const override { return m_measure; }
-  void OnChanged() override {}
-
- private:
-  int m_w, m_h;
-  FixedTextMeasure m_measure{7, 14};
-};
 
 struct NoHooks : PlotBuildHooks {
   void SetChartFonts(int) override {}
@@ -37,25 +21,16 @@ struct NoHooks : PlotBuildHooks {
 }  // namespace
 
 static void BM_DocumentUpdateRebuildsBothPlots(benchmark::State& state) {
-  CHoekBrownCriterion hb;
-  CMohrCoulombCriterion mc;
-  CBartonBandisCriterion bb;
-  CPowerCurveCriterion pc;
+  viewtest::Models m;
   const double x[] = {0, 2, 4, 6, 8}, y[] = {30, 45, 55, 63, 70};
-  hb.SetLabData(5, x, y);
-  mc.SetLabData(5, x, y);
-  pc.SetLabData(5, x, y);
+  m.hoekBrown.SetLabData(5, x, y);
+  m.mohrCoulomb.SetLabData(5, x, y);
+  m.powerCurve.SetLabData(5, x, y);
   const double sx[] = {0.5, 1, 2, 3}, sy[] = {0.6, 1.1, 1.9, 2.6};
-  bb.SetLabData(4, sx, sy);
-  PlotDocument doc;
-  doc.criterion = static_cast<int>(state.range(0));
-  doc.redrawHint = 2;
-  doc.hoekBrown = &hb;
-  doc.mohrCoulomb = &mc;
-  doc.bartonBandis = &bb;
-  doc.powerCurve = &pc;
+  m.bartonBandis.SetLabData(4, sx, sy);
+  const PlotDocument doc = m.Doc(static_cast<int>(state.range(0)));
 
-  BenchEnvironment principalEnv(480, 700), shearEnv(720, 700);
+  FakeEnvironment principalEnv(480, 700), shearEnv(720, 700);
   ChartModel principal(&principalEnv), shear(&shearEnv);
   std::unique_ptr<ChartData> principalData, shearData;
   PlotViewState view;

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "controls/OwnerDrawMenuLogic.h"
+#include "tests/controls/menu_template_builder.h"
 
 using namespace odmenu;
 
@@ -32,23 +33,6 @@ TEST(OwnerDrawMenuLogic, ShadingTruncatesAndIgnoresBadFactors) {
   EXPECT_EQ(Darken(RGB(1, 2, 3), -0.5), RGB(1, 2, 3));
   EXPECT_EQ(Lighten(RGB(1, 2, 3), 1.0), RGB(255, 255, 255));
 }
-
-namespace {
-// Builds a version-0 menu template.
-struct TemplateBuilder {
-  std::vector<BYTE> bytes{0, 0, 0, 0};
-  void Word(WORD w) {
-    bytes.push_back(static_cast<BYTE>(w & 0xFF));
-    bytes.push_back(static_cast<BYTE>(w >> 8));
-  }
-  void Text(const wchar_t* s) {
-    for (; *s; ++s) Word(static_cast<WORD>(*s));
-    Word(0);
-  }
-  void Popup(const wchar_t* s, bool end) { Word(MF_POPUP | (end ? MF_END : 0)), Text(s); }
-  void Item(WORD id, const wchar_t* s, bool end) { Word(end ? MF_END : 0), Word(id), Text(s); }
-};
-}  // namespace
 
 TEST(OwnerDrawMenuLogic, TemplateWalkerHandlesNestingAndLastPopups) {
   TemplateBuilder b;
