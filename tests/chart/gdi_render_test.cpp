@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 
 #include "chart/Chart.h"
 #include "chart/Chart2D.h"
@@ -355,6 +356,29 @@ TEST(ChartText, TextAreasTitlesAndFonts) {
   chart.SetFontText(kFont, "Arial,20");
   EXPECT_GT(chart.Layout().margins.left, before);
   EXPECT_TRUE(chart.DestroyTextArea(area));
+}
+
+// A font handed out stays usable while the chart lives, however often the font is set again:
+// the view selects it for its results text and gives it to the samplers' labels.
+TEST(ChartText, FontsHandedOutLiveAsLongAsTheChart) {
+  auto chart = std::make_unique<Chart>();
+  ASSERT_TRUE(chart->SetFontText(kFont, "Arial,10"));
+  HFONT first = nullptr;
+  ASSERT_TRUE(chart->GetFont(kFont, &first));
+  ASSERT_TRUE(chart->SetFontText(kFont, "Arial,14,Bold"));
+  HFONT second = nullptr;
+  ASSERT_TRUE(chart->GetFont(kFont, &second));
+  ASSERT_NE(first, second);
+  ASSERT_TRUE(chart->SetFontText(kFont, "Arial,10"));
+  HFONT again = nullptr;
+  ASSERT_TRUE(chart->GetFont(kFont, &again));
+  EXPECT_EQ(again, first);  // made once
+  LOGFONTA lf = {};
+  ASSERT_EQ(::GetObjectA(first, sizeof lf, &lf), static_cast<int>(sizeof lf));
+  ASSERT_EQ(::GetObjectA(second, sizeof lf, &lf), static_cast<int>(sizeof lf));
+  EXPECT_GE(lf.lfWeight, FW_BOLD);
+  chart.reset();
+  EXPECT_EQ(::GetObjectA(first, sizeof lf, &lf), 0);  // freed with the chart, not leaked
 }
 
 TEST(ChartWrapper, DestroyWithoutCreate) {
