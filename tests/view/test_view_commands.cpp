@@ -3,6 +3,7 @@
 // bar is told as views come and go.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "framework/win/FrameworkIds.h"
@@ -224,9 +225,21 @@ TEST_F(ViewCommands, TheViewDrawsIntoAMetafile) {
   CClientDC screen(view);
   const int px = screen.GetDeviceCaps(LOGPIXELSX), py = screen.GetDeviceCaps(LOGPIXELSY);
   RECT frame = {0, 0, client.right * 2540 / px, client.bottom * 2540 / py};
+  // The first painting of the program goes to the metafile: the shared bitmap is still made
+  // like the screen's, and as large as the screen.
+  CKelStrengthApp* app = GetKelStrengthApp();
+  ASSERT_NE(app, nullptr);
+  delete app->m_pOffscreenBitmap;
+  app->m_pOffscreenBitmap = nullptr;
   CMetaFileDC mf;
   ASSERT_TRUE(mf.CreateEnhanced(&screen, NULL, &frame, "Quarvex\0Chart\0"));
   view->DrawOffscreen(&mf);
+  ASSERT_NE(app->m_pOffscreenBitmap, nullptr);
+  BITMAP shared = {};
+  app->m_pOffscreenBitmap->GetBitmap(&shared);
+  EXPECT_EQ(shared.bmBitsPixel, screen.GetDeviceCaps(BITSPIXEL));
+  EXPECT_GE(shared.bmWidth, std::max<int>(client.right, screen.GetDeviceCaps(HORZRES)));
+  EXPECT_GE(shared.bmHeight, std::max<int>(client.bottom, screen.GetDeviceCaps(VERTRES)));
   HENHMETAFILE emf = mf.CloseEnhanced();
   ASSERT_NE(emf, nullptr);
   Canvas played(client.right, client.bottom);
