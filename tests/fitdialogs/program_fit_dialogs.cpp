@@ -82,3 +82,45 @@ TEST(FitDialogsInTheProgram, HoekBrownTypedPastedFittedAndApplied) {
   program.AnswerMessageBox(IDNO);
   EXPECT_EQ(program.Exit(), 0);
 }
+
+// A number of tests that is no number: every recompute it blocks says so once (no message
+// loop through the focus it takes), the tests and fitted values stay, and a good count works.
+TEST(FitDialogsInTheProgram, ACountThatIsNoNumberBlocksEachRecomputeWithOneMessage) {
+  CProgramHarness program("fit_hb_count_text");
+  ASSERT_TRUE(program.Start());
+  CKelStrengthDoc* doc = program.ActiveDocument();
+  ASSERT_NE(nullptr, doc);
+  // Exact data of mi 10, sigci 50.
+  const double x[3] = {0, 5, 10}, y[3] = {50, 75.7106781, 96.6025404};
+  doc->m_hoekBrown.SetLabData(3, x, y);
+  program.OnDialog(IDD_FIT_HOEK_BROWN, [&](CDialog* d) {
+    auto* dialog = static_cast<CHoekBrownFitDlg*>(d);
+    CGridCtrl& grid = dialog->Grid();
+    ::ShowWindow(d->m_hWnd, SW_SHOW);
+    program.Pump();
+    const double miShown = FieldValue(d, IDC_FIT_MI);
+    const size_t shown = program.MessageBoxTexts().size();
+    qxtest::SetControlText(d, IDC_FIT_TEST_COUNT, "three");
+    TypeIntoCell(program, grid, 3, 2, "90");
+    program.PumpFor(300);
+    ASSERT_EQ(shown + 1, program.MessageBoxTexts().size());
+    EXPECT_EQ("Enter a whole number.", program.MessageBoxTexts().back());
+    EXPECT_EQ(4, grid.GetRowCount());
+    EXPECT_EQ(miShown, FieldValue(d, IDC_FIT_MI));  // not refitted
+    // An edit of another cell: one more message, no more.
+    TypeIntoCell(program, grid, 2, 2, "75.7106781");
+    program.PumpFor(300);
+    EXPECT_EQ(shown + 2, program.MessageBoxTexts().size());
+    // A count again: the recompute runs, quietly.
+    qxtest::SetControlText(d, IDC_FIT_TEST_COUNT, "3");
+    TypeIntoCell(program, grid, 3, 2, "96.6025404");
+    program.Pump();
+    EXPECT_EQ(shown + 2, program.MessageBoxTexts().size());
+    EXPECT_EQ(4, grid.GetRowCount());
+    EXPECT_NEAR(10.0, FieldValue(d, IDC_FIT_MI), 2e-3);
+    qxtest::ClickButton(d, IDCANCEL);
+  });
+  ASSERT_TRUE(program.RunCommand(ID_ANALYSIS_USE_LAB_DATA));
+  EXPECT_EQ(3, doc->m_hoekBrown.GetLabCount());
+  EXPECT_EQ(program.Exit(), 0);
+}
