@@ -293,9 +293,9 @@ void CKelStrengthView::DrawOffscreen(CDC* dc) {
   CDC mem;
   if (!mem.CreateCompatibleDC(nullptr)) return;
 
-  // One bitmap of the device's size serves every view. It is replaced when a view needs more
-  // than it has (a larger device, or a view wider than its screen), and it is always made
-  // like the screen's, whatever device this painting goes to.
+  // One bitmap serves every view: made as large as the device and the view, and replaced when
+  // a view is larger than it (a view wider than its screen). It is always made like the
+  // screen's, whatever device this painting goes to.
   CKelStrengthApp* app = GetKelStrengthApp();
   CBitmap*& shared = app ? app->m_pOffscreenBitmap : m_pOwnOffscreenBitmap;
   const int needW = std::max(dc->GetDeviceCaps(HORZRES), width);
