@@ -3,7 +3,7 @@
 // shows and nothing leaks.
 #include <gtest/gtest.h>
 
-#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "res/ShellResources.h"
@@ -93,9 +93,8 @@ TEST(Splash, WithoutItsPictureNothingShows) {
 
 namespace {
 
-// A DIB section of the given depth whose colour table holds `used` distinct colours (0: as
-// many as the depth allows).
-HBITMAP MakeDibSection(WORD bits, DWORD used) {
+// A DIB section of the given depth with a colour table of distinct colours.
+HBITMAP MakeDibSection(WORD bits) {
   struct {
     BITMAPINFOHEADER header;
     RGBQUAD colours[256];
@@ -106,7 +105,6 @@ HBITMAP MakeDibSection(WORD bits, DWORD used) {
   info.header.biPlanes = 1;
   info.header.biBitCount = bits;
   info.header.biCompression = BI_RGB;
-  info.header.biClrUsed = used;
   for (int i = 0; i < 256; ++i) {
     info.colours[i].rgbRed = static_cast<BYTE>(i);
     info.colours[i].rgbGreen = static_cast<BYTE>(255 - i);
@@ -123,12 +121,11 @@ HBITMAP MakeDibSection(WORD bits, DWORD used) {
 // colour table, else a halftone palette.
 TEST(Splash, PaletteIsThePicturesColourTableOrAHalftone) {
   CPalette palette;
-  for (auto [bits, used, expected] : {std::tuple<WORD, DWORD, int>{8, 0, 256}, {8, 256, 256},
-                                      {4, 0, 16}, {1, 0, 2}}) {
-    HBITMAP dib = MakeDibSection(bits, used);
+  for (auto [bits, expected] : {std::pair<WORD, int>{8, 256}, {4, 16}, {1, 2}}) {
+    HBITMAP dib = MakeDibSection(bits);
     ASSERT_NE(dib, nullptr);
     ASSERT_TRUE(CStartupSplashWnd::MakePalette(dib, palette));
-    ASSERT_EQ(palette.GetEntryCount(), expected) << bits << " bits, " << used << " used";
+    ASSERT_EQ(palette.GetEntryCount(), expected) << bits << " bits";
     std::vector<PALETTEENTRY> entries(expected);
     palette.GetPaletteEntries(0, expected, entries.data());
     for (int i = 0; i < expected; ++i) {
@@ -139,7 +136,7 @@ TEST(Splash, PaletteIsThePicturesColourTableOrAHalftone) {
     ::DeleteObject(dib);
   }
   // More colours than a table holds: the halftone palette, whatever the picture.
-  HBITMAP deep = MakeDibSection(24, 0);
+  HBITMAP deep = MakeDibSection(24);
   ASSERT_TRUE(CStartupSplashWnd::MakePalette(deep, palette));
   CPalette halftone;
   HDC screen = ::GetDC(nullptr);
