@@ -101,6 +101,12 @@ for wp in "$wineprefix_display" "$wineprefix_headless"; do
     (unset DISPLAY; wineboot -i >>"$log" 2>&1; wineserver -w) || true
     [ -f "$WINEPREFIX/system.reg" ] || { echo "setup: the Wine prefix could not be created, see $log" >&2; exit 1; }
   fi
+  # Wine does not find the symbol font of its own package here, so caption buttons and menu
+  # check marks would show letters; in the prefix's font folder it is found.
+  fonts=$WINEPREFIX/drive_c/windows/Fonts
+  if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$fonts/marlett.ttf" ]; then
+    cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+  fi
 done
 # The virtual display has no window manager: Wine places, sizes and frames the windows itself,
 # so that a maximised window really covers the screen.

@@ -26,26 +26,24 @@ int CStartupSplashWnd::GetLiveCount() {
   return g_liveSplashes;
 }
 
-BOOL CStartupSplashWnd::LoadBitmapAndPalette(LPCSTR resourceName, CBitmap& bitmap,
-                                             CPalette& palette) {
-  HBITMAP loaded = static_cast<HBITMAP>(::LoadImageA(AfxGetResourceHandle(), resourceName,
-                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  if (!loaded) return FALSE;
-  bitmap.DeleteObject();
-  bitmap.Attach(loaded);
+BOOL CStartupSplashWnd::MakePalette(HBITMAP dibSection, CPalette& palette) {
+  palette.DeleteObject();
   DIBSECTION dib = {};
-  ::GetObjectA(loaded, sizeof dib, &dib);
+  if (!dibSection || ::GetObjectA(dibSection, sizeof dib, &dib) != sizeof dib) return FALSE;
   UINT colours = dib.dsBmih.biClrUsed;
   if (colours == 0 && dib.dsBmih.biBitCount <= 8) colours = 1u << dib.dsBmih.biBitCount;
-  palette.DeleteObject();
   HDC screen = ::GetDC(nullptr);
+  std::vector<RGBQUAD> table;
   if (dib.dsBmih.biBitCount <= 8 && colours > 0 && colours <= 256) {
-    std::vector<RGBQUAD> table(colours);
+    // The colours the table really holds: the header may count more than it has.
+    table.resize(colours);
     HDC memory = ::CreateCompatibleDC(screen);
-    HGDIOBJ old = ::SelectObject(memory, loaded);
-    ::GetDIBColorTable(memory, 0, colours, table.data());
+    HGDIOBJ old = ::SelectObject(memory, dibSection);
+    colours = ::GetDIBColorTable(memory, 0, colours, table.data());
     ::SelectObject(memory, old);
     ::DeleteDC(memory);
+  }
+  if (!table.empty() && colours > 0) {
     std::vector<BYTE> buffer(sizeof(LOGPALETTE) + colours * sizeof(PALETTEENTRY));
     LOGPALETTE* lp = reinterpret_cast<LOGPALETTE*>(buffer.data());
     lp->palVersion = 0x300;
@@ -61,6 +59,17 @@ BOOL CStartupSplashWnd::LoadBitmapAndPalette(LPCSTR resourceName, CBitmap& bitma
     palette.Attach(::CreateHalftonePalette(screen));
   }
   ::ReleaseDC(nullptr, screen);
+  return palette.m_hObject != nullptr;
+}
+
+BOOL CStartupSplashWnd::LoadBitmapAndPalette(LPCSTR resourceName, CBitmap& bitmap,
+                                             CPalette& palette) {
+  HBITMAP loaded = static_cast<HBITMAP>(::LoadImageA(AfxGetResourceHandle(), resourceName,
+                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  if (!loaded) return FALSE;
+  bitmap.DeleteObject();
+  bitmap.Attach(loaded);
+  MakePalette(loaded, palette);
   return TRUE;
 }
 

@@ -19,6 +19,8 @@ class CStartupSplashWnd : public CWnd {
   // The bitmap as a DIB section, and a palette of its colour table (at most 256 colours) or a
   // halftone palette.
   static BOOL LoadBitmapAndPalette(LPCSTR resourceName, CBitmap& bitmap, CPalette& palette);
+  // The palette for a DIB section: its colour table, or a halftone palette for more colours.
+  static BOOL MakePalette(HBITMAP dibSection, CPalette& palette);
   // Splash objects alive in this process (for tests).
   static int GetLiveCount();
 

@@ -3,6 +3,9 @@
 // shows and nothing leaks.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "res/ShellResources.h"
 #include "shell/StartupSplashWnd.h"
 #include "tests/support/ProgramHarness.h"
@@ -86,4 +89,64 @@ TEST(Splash, WithoutItsPictureNothingShows) {
   // The program's own picture has more than 256 colours: a halftone palette.
   ASSERT_TRUE(CStartupSplashWnd::LoadBitmapAndPalette(MAKEINTRESOURCEA(IDB_SPLASH), bitmap, palette));
   EXPECT_GT(palette.GetEntryCount(), 0);
+}
+
+namespace {
+
+// A DIB section of the given depth with a colour table of distinct colours.
+HBITMAP MakeDibSection(WORD bits) {
+  struct {
+    BITMAPINFOHEADER header;
+    RGBQUAD colours[256];
+  } info = {};
+  info.header.biSize = sizeof info.header;
+  info.header.biWidth = 4;
+  info.header.biHeight = 4;
+  info.header.biPlanes = 1;
+  info.header.biBitCount = bits;
+  info.header.biCompression = BI_RGB;
+  for (int i = 0; i < 256; ++i) {
+    info.colours[i].rgbRed = static_cast<BYTE>(i);
+    info.colours[i].rgbGreen = static_cast<BYTE>(255 - i);
+    info.colours[i].rgbBlue = static_cast<BYTE>(i * 7);
+  }
+  void* pixels = nullptr;
+  return ::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
+                            &pixels, nullptr, 0);
+}
+
+}  // namespace
+
+// On a palette display the splash realises a palette: its picture's own colours when it has a
+// colour table, else a halftone palette.
+TEST(Splash, PaletteIsThePicturesColourTableOrAHalftone) {
+  CPalette palette;
+  for (auto [bits, expected] : {std::pair<WORD, int>{8, 256}, {4, 16}, {1, 2}}) {
+    HBITMAP dib = MakeDibSection(bits);
+    ASSERT_NE(dib, nullptr);
+    ASSERT_TRUE(CStartupSplashWnd::MakePalette(dib, palette));
+    ASSERT_EQ(palette.GetEntryCount(), expected) << bits << " bits";
+    std::vector<PALETTEENTRY> entries(expected);
+    palette.GetPaletteEntries(0, expected, entries.data());
+    for (int i = 0; i < expected; ++i) {
+      EXPECT_EQ(entries[i].peRed, i);
+      EXPECT_EQ(entries[i].peGreen, 255 - i);
+      EXPECT_EQ(entries[i].peBlue, static_cast<BYTE>(i * 7));
+    }
+    ::DeleteObject(dib);
+  }
+  // More colours than a table holds: the halftone palette, whatever the picture.
+  HBITMAP deep = MakeDibSection(24);
+  ASSERT_TRUE(CStartupSplashWnd::MakePalette(deep, palette));
+  CPalette halftone;
+  HDC screen = ::GetDC(nullptr);
+  halftone.Attach(::CreateHalftonePalette(screen));
+  ::ReleaseDC(nullptr, screen);
+  EXPECT_EQ(palette.GetEntryCount(), halftone.GetEntryCount());
+  ::DeleteObject(deep);
+  // Not a DIB section at all: no palette.
+  HBITMAP plain = ::CreateBitmap(4, 4, 1, 1, nullptr);
+  EXPECT_FALSE(CStartupSplashWnd::MakePalette(plain, palette));
+  EXPECT_EQ(palette.m_hObject, nullptr);
+  ::DeleteObject(plain);
 }
