@@ -1,6 +1,6 @@
 #include "fitdialogs/BartonBandisFitDlg.h"
 
-#include "core/document/KelStrengthDoc.h"
+#include "document/KelStrengthDoc.h"
 #include "res/resource.h"
 
 CBartonBandisFitDlg::CBartonBandisFitDlg(CKelStrengthDoc* doc, CWnd* parent)

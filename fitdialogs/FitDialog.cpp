@@ -7,8 +7,8 @@
 #include <commctrl.h>
 
 #include "chart/core/ChartIds.h"
-#include "core/document/KelStrengthDoc.h"
-#include "core/document/SideBarSink.h"
+#include "document/KelStrengthDoc.h"
+#include "document/MainSideBar.h"
 #include "fitdialogs/logic/FitNumbers.h"
 #include "framework/win/CommonDialogs.h"
 #include "framework/win/OleDataObject.h"

@@ -1,7 +1,7 @@
 // The program's fit dialogs as the document runs them.
 #pragma once
 
-#include "core/document/DocumentFitDialogs.h"
+#include "document/DocumentFitDialogs.h"
 
 // Runs the dialog of kind modally on the document: presets what the dialog takes from values
 // and, after OK, writes back what the document reads (the Hoek-Brown dialogs' sig3max; the

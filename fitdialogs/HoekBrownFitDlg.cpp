@@ -1,6 +1,6 @@
 #include "fitdialogs/HoekBrownFitDlg.h"
 
-#include "core/document/KelStrengthDoc.h"
+#include "document/KelStrengthDoc.h"
 #include "res/resource.h"
 
 CHoekBrownFitDlg::CHoekBrownFitDlg(CKelStrengthDoc* doc, CWnd* parent)

@@ -1,6 +1,6 @@
 #include "fitdialogs/MohrCoulombFitDlg.h"
 
-#include "core/document/KelStrengthDoc.h"
+#include "document/KelStrengthDoc.h"
 #include "res/resource.h"
 
 CMohrCoulombFitDlg::CMohrCoulombFitDlg(CKelStrengthDoc* doc, CWnd* parent)

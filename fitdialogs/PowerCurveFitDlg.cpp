@@ -1,6 +1,6 @@
 #include "fitdialogs/PowerCurveFitDlg.h"
 
-#include "core/document/KelStrengthDoc.h"
+#include "document/KelStrengthDoc.h"
 #include "res/resource.h"
 
 CPowerCurveFitDlg::CPowerCurveFitDlg(CKelStrengthDoc* doc, CWnd* parent)

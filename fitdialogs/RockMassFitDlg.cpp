@@ -1,6 +1,6 @@
 #include "fitdialogs/RockMassFitDlg.h"
 
-#include "core/document/KelStrengthDoc.h"
+#include "document/KelStrengthDoc.h"
 #include "res/resource.h"
 
 CRockMassFitDlg::CRockMassFitDlg(CKelStrengthDoc* doc, CWnd* parent)

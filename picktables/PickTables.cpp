@@ -206,6 +206,12 @@ const ValueRow kResidualRows[RESIDUAL_FRICTION_ROW_COUNT] = {
 // Stress in the unit systems per MPa.
 const double kPerMpa[UNITS_COUNT] = {1.0, 1000.0, 101.97, 0.14504, 20.885, 145.04, 20885.0, 10.443};
 
+// Row 0's normal-stress range as the published table writes it in each unit system (its digits
+// follow no single rule); the other rows are converted from their MPa texts.
+const char* const kFirstResidualStress[UNITS_COUNT] = {
+    "0.1 - 4.2", "100 - 4200", "10 - 428", "0.0145 - 0.609",
+    "2.088 - 87.72", "14.5 - 609", "2089 - 87719", "1 - 43.9"};
+
 const char* Reference(const char* const* texts, int count, int source) {
   return source >= 1 && source <= count ? texts[source - 1] : "";
 }
@@ -234,7 +240,9 @@ void BuildResidualFrictionTable(CPickTable& table, int units) {
   if (!ValidUnits(units)) return;
   for (int i = 0; i < RESIDUAL_FRICTION_ROW_COUNT; ++i) {
     const ValueRow& r = kResidualRows[i];
-    const CString stress = units == UNITS_MPA ? CString(r.klass) : ConvertStressRange(r.klass, units);
+    const CString stress = i == 0 ? CString(kFirstResidualStress[units])
+                           : units == UNITS_MPA ? CString(r.klass)
+                                                : ConvertStressRange(r.klass, units);
     table.SetRow(i, r.name, r.kind, stress, r.range, r.value, r.source);
   }
 }

@@ -1,8 +1,8 @@
 #include "shell/ProjectSettingsDlg.h"
 
 #include "core/document/CriterionSwitch.h"
-#include "core/document/KelStrengthDoc.h"
 #include "core/registry/Win32SettingsStore.h"
+#include "document/KelStrengthDoc.h"
 #include "framework/win/Menu.h"
 #include "res/ShellResources.h"
 #include "shell/ShellSettings.h"

@@ -59,7 +59,7 @@ BOOL CWebUpdateChecker::SetServerRoot(LPCSTR root) {
 }
 
 CString CWebUpdateChecker::GetConfiguredServerRoot(LPCSTR programName) {
-  char buffer[kUpdateAddressCap + 2] = "";
+  char buffer[kUpdateServerRootCap + 2] = "";
   const DWORD n = ::GetEnvironmentVariableA(kServerRootVariable, buffer, sizeof(buffer));
   if (n > 0 && n < sizeof(buffer) && IsAcceptableServerRoot(buffer))
     return NormaliseServerRoot(buffer);

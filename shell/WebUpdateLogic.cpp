@@ -85,7 +85,7 @@ BOOL IsAcceptableServerRoot(const CString& root) {
     rest = root.Mid(8);
   else
     return FALSE;
-  if (root.GetLength() > kUpdateAddressCap) return FALSE;
+  if (root.GetLength() > kUpdateServerRootCap) return FALSE;
   // A host must follow the scheme.
   if (rest.IsEmpty() || rest[0] == '/' || rest[0] == ':') return FALSE;
   for (int i = 0; i < root.GetLength(); ++i) {

@@ -30,9 +30,11 @@ extern const char kUpdateTextNotAvailable[];     // manual check without a reque
 extern const char kUpdateTextCannotStartUpdater[];
 extern const char kUpdateTextSaveFirst[];
 
-// Longest reply line read, and longest download address accepted.
+// Longest reply line read, longest download address accepted, and longest server root accepted
+// (from the deployment, the environment or the registry; trailing slashes count).
 const int kUpdateReplyLineCap = 4096;
 const int kUpdateAddressCap = 2048;
+const int kUpdateServerRootCap = 2048;
 // A stored next-check date further ahead than this is not believed (the clock was moved back
 // or the value is damaged): the longest reminder the user can choose is 60 days.
 const int kUpdateLongestScheduleDays = 61;
@@ -46,7 +48,8 @@ CString PercentEncode(const CString& text);
 CString BuildUpdateQuery(const CString& programName, BOOL installKeyFound, const CString& version);
 
 // A root address as given by the deployment or an override: http:// or https://, a host, no
-// blanks, quotes or control characters, no query or fragment. Trailing slashes are dropped.
+// blanks, quotes or control characters, no query or fragment, at most kUpdateServerRootCap
+// characters. Trailing slashes are dropped.
 BOOL IsAcceptableServerRoot(const CString& root);
 CString NormaliseServerRoot(const CString& root);
 

@@ -4,7 +4,8 @@
 #include <cfloat>
 #include <cstring>
 
-#include "core/document/KelStrengthDoc.h"
+#include "document/KelStrengthDoc.h"
+#include "document/MainSideBar.h"
 #include "framework/win/DataExchange.h"
 #include "framework/win/MessageMap.h"
 #include "res/ShellResources.h"

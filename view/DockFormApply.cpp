@@ -1,7 +1,7 @@
 // The side bar's roads between panel and document: typing, leaving a field, the typing timer,
 // the application lists, Compute and the picks apply the panel; activation and the dialogs
 // reload it; Copy Data reports the attached view's project.
-#include "core/document/KelStrengthDoc.h"
+#include "document/KelStrengthDoc.h"
 #include "framework/win/DocManager.h"
 #include "framework/win/DocTemplate.h"
 #include "framework/win/WinApp.h"

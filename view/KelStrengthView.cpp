@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/document/KelStrengthDoc.h"
-#include "core/document/SideBarSink.h"
+#include "document/KelStrengthDoc.h"
+#include "document/MainSideBar.h"
 #include "framework/win/DeviceContext.h"
 #include "framework/win/FrameworkIds.h"
 #include "framework/win/MessageMap.h"

@@ -1,6 +1,6 @@
 // The view's commands: zoom, axis lock, which plots are shown, the Mohr-Coulomb overlay, the
 // test data, and the chart picture on the clipboard. They change this view only.
-#include "core/document/KelStrengthDoc.h"
+#include "document/KelStrengthDoc.h"
 #include "framework/win/CmdUI.h"
 #include "framework/win/DeviceContext.h"
 #include "view/KelStrengthView.h"

@@ -1,7 +1,7 @@
 // The view's reports and exports: the analysis report to the clipboard or to a workbook, the
 // view as an image file, and the envelope as a shear/normal function file. Each command
 // catches what goes wrong where it runs and says so in one message.
-#include "core/document/KelStrengthDoc.h"
+#include "document/KelStrengthDoc.h"
 #include "framework/win/AfxCore.h"
 #include "shell/DocManagerEx.h"
 #include "spreadsheet/ExcelExport.h"

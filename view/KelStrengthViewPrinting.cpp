@@ -1,7 +1,7 @@
 // Printing a project: one page with the shown charts and the results text laid out as on a
 // window of the printable area's size, fitted isotropically inside the page set-up's margins,
 // the envelopes sampled more finely on a sharper printer. Print preview shows the same page.
-#include "core/document/KelStrengthDoc.h"
+#include "document/KelStrengthDoc.h"
 #include "framework/win/AfxCore.h"
 #include "framework/win/DeviceContext.h"
 #include "framework/win/FrameworkIds.h"

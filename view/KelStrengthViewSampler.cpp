@@ -1,7 +1,7 @@
 // The chart view's stress samplers: their commands, the mouse that places and drags their
 // lines, their refresh after each plot build, and the view's context menu.
 #include "controls/OwnerDrawMenu.h"
-#include "core/document/KelStrengthDoc.h"
+#include "document/KelStrengthDoc.h"
 #include "framework/win/CmdUI.h"
 #include "res/ShellResources.h"
 #include "res/ViewResources.h"

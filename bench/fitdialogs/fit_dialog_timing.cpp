@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "core/document/KelStrengthDoc.h"
+#include "document/KelStrengthDoc.h"
 #include "fitdialogs/FitDialog.h"
 #include "res/resource.h"
 #include "tests/support/ProgramHarness.h"

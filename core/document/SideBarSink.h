@@ -1,5 +1,5 @@
-// What the document, the application and the views ask of the parameter side bar, and how
-// they find it: the main frame hosts the side bar's form and hands out its sink.
+// What the document, the application and the views ask of the parameter side bar, and the main
+// window's side of it: the main frame hosts the side bar's form and hands out its sink.
 #pragma once
 
 #include "framework/base/WinTypes.h"
@@ -33,11 +33,3 @@ class ISideBarHost {
   virtual ISideBarSink* GetSideBar() = 0;
   virtual void SetSideBar(ISideBarSink* sideBar) = 0;
 };
-
-// The main window's side bar, or NULL when there is no main window or no side bar.
-ISideBarSink* AfxGetSideBar();
-// The side bar's form announces itself to the main window (from its constructor); a form that
-// goes away announces NULL. Nothing happens without a main window that hosts a side bar.
-void AfxRegisterSideBar(ISideBarSink* sideBar);
-// Asks the side bar to reload from its document (after a fit dialog's Apply or OK).
-void RefreshSideBar();

@@ -5,7 +5,7 @@
 
 #include "chart/Chart2D.h"
 #include "tests/chart/gdi_canvas.h"
-#include "tests/support/screenshot.h"
+#include "tests/support/Screenshot.h"
 
 namespace qxchart {
 namespace {

@@ -5,7 +5,7 @@
 #include "controls/FlatComboBox.h"
 #include "controls/RealSpinCtrl.h"
 #include "tests/controls/testcontrols.h"
-#include "tests/support/screenshot.h"
+#include "tests/support/Screenshot.h"
 
 namespace {
 

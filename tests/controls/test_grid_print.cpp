@@ -10,7 +10,7 @@
 
 #include "controls/GridCtrl.h"
 #include "framework/win/Printing.h"
-#include "tests/support/screenshot.h"
+#include "tests/support/Screenshot.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "tests/controls/grid_test_support.h"
-#include "tests/support/screenshot.h"
+#include "tests/support/Screenshot.h"
 
 using namespace gridtest;
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "document/MainSideBar.h"
 #include "framework/win/Dialog.h"
-#include "core/document/SideBarSink.h"
 #include "view/DockForm.h"
 #include "view/KelStrengthView.h"
 #include "view/ResultsText.h"

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "controls/GridCtrl.h"
+#include "tests/support/ClipboardText.h"
 #include "tests/support/ProgramHarness.h"
-#include "tests/support/clipboard_text.h"
 
 namespace fittest {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/document/KelStrengthDoc.h"
-#include "core/document/SideBarSink.h"
+#include "document/KelStrengthDoc.h"
+#include "document/MainSideBar.h"
 #include "fit_program_support.h"
 #include "fitdialogs/BartonBandisFitDlg.h"
 #include "fitdialogs/HoekBrownFitDlg.h"

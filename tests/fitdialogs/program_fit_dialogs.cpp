@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "core/document/KelStrengthDoc.h"
+#include "document/KelStrengthDoc.h"
 #include "fit_program_support.h"
 #include "fitdialogs/HoekBrownFitDlg.h"
 #include "res/resource.h"

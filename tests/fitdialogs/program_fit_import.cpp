@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "core/document/KelStrengthDoc.h"
 #include "core/io/StrengthFile.h"
+#include "document/KelStrengthDoc.h"
 #include "fit_program_support.h"
 #include "fitdialogs/HoekBrownFitDlg.h"
 #include "fitdialogs/MohrCoulombFitDlg.h"

@@ -166,6 +166,10 @@ TEST(FitSessionImport, ProjectFilesBringTheirDataType) {
   CRockMassFitSession rock(hb);
   ASSERT_TRUE(rock.Import(IMPORT_PROJECT, triaxial.c_str()).changed);
   EXPECT_EQ(2, hb.GetRockMassCount());
+  // Triaxial (the first data type) is brought back as well as direct shear is brought in.
+  ASSERT_TRUE(mcs.Import(IMPORT_PROJECT, triaxial.c_str()).changed);
+  EXPECT_EQ(DATA_TRIAXIAL, mc.GetDataType(nullptr));
+  EXPECT_EQ(2, mcs.TestCount());
 }
 
 TEST(FitSessionImport, OtherUnitsAreNamedAndTooManyTestsAreCut) {
@@ -180,6 +184,18 @@ TEST(FitSessionImport, OtherUnitsAreNamedAndTooManyTestsAreCut) {
       "they stand, without conversion.",
       kpa.message);
   EXPECT_EQ((std::vector<double>{1000, 2000}), LabX(t.model));
+  // MPa (the first unit system) is named too, when the project is in another.
+  CHoekBrownCriterion kpaModel;
+  kpaModel.SetUnits(UNITS_KPA);
+  CHoekBrownFitSession kpaSession(kpaModel);
+  const ImportOutcome mpa = kpaSession.Import(
+      IMPORT_PROJECT,
+      WriteScratchFile(folder, "mpa.kel", Project(CRITERION_HOEK_BROWN, UNITS_MPA, DATA_TRIAXIAL, {1, 2}, {30, 40})).c_str());
+  EXPECT_TRUE(mpa.changed);
+  EXPECT_STREQ(
+      "The file's stresses are in MPa and this project's are in kPa.\nThe values were imported as "
+      "they stand, without conversion.",
+      mpa.message);
 
   std::string text;
   for (int i = 0; i < kMaxFitTests + 3; ++i) text += std::to_string(i) + "," + std::to_string(2 * i + 5) + "\n";

@@ -26,6 +26,19 @@ TEST(FitSessionRows, PasteGrowsTheGridOnlyPastItsEnd) {
   // Row 2: rows 2 to 4 fit.
   EXPECT_EQ(4, session.PlanPaste(3, 2).tests);
   EXPECT_EQ(4, session.PlanPaste(3, 1).tests);
+  // The first and the last data rows are focus rows too: two lines at row 4 make 5 tests, one
+  // line there still fits; row 5 (past the last test) is not a data row.
+  EXPECT_EQ(PastePlan::AT_FOCUS, session.PlanPaste(3, 1).kind);
+  plan = session.PlanPaste(2, 4);
+  EXPECT_EQ(PastePlan::AT_FOCUS, plan.kind);
+  EXPECT_EQ(5, plan.tests);
+  EXPECT_EQ(0, plan.leftOut);
+  plan = session.PlanPaste(1, 4);
+  EXPECT_EQ(PastePlan::AT_FOCUS, plan.kind);
+  EXPECT_EQ(4, plan.tests);
+  plan = session.PlanPaste(2, 5);
+  EXPECT_EQ(PastePlan::EDIT_PASTE, plan.kind);
+  EXPECT_EQ(4, plan.tests);
   // No focus cell among the data rows: the grid's own paste, no growth.
   plan = session.PlanPaste(30, -1);
   EXPECT_EQ(PastePlan::EDIT_PASTE, plan.kind);
@@ -111,6 +124,9 @@ TEST(FitSessionRows, InvertedRowsAreReportedAtTheirGridRow) {
   EXPECT_STREQ(
       "Error: sig3 cannot be greater than sig1.\nResults will be invalid. Please check your data.",
       apply.message);
+  // A single kept row that is inverted is found too.
+  const auto single = TextRows({{"abc", "1"}, {"6", "5"}});
+  EXPECT_EQ(2, session.Apply(single).gridRow);
   // Fixed rows: the status line empties and the fit runs.
   const auto good = TextRows({{"1", "10"}, {"abc", "5"}, {"5", "50"}, {"5", "5"}, {"9", "80"}});
   EXPECT_EQ(0, RecomputeRows(session, good).invertedRows);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/picktables/pick_dialog_support.h"
-#include "tests/support/screenshot.h"
+#include "tests/support/Screenshot.h"
 
 namespace picktest {
 

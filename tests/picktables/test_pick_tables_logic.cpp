@@ -204,6 +204,28 @@ TEST(ResidualFrictionTable, RowsAndStressRanges) {
   EXPECT_EQ(ResidualStressRangeTitle(-2), "SigN range (MPa)");
 }
 
+// Row 0 as published in every unit system, and row 20 ("4.1 - 13.3" MPa) converted by each
+// unit's factor to three significant digits.
+TEST(ResidualFrictionTable, StressRangesInEveryUnitSystem) {
+  const char* const row0[8] = {"0.1 - 4.2",      "100 - 4200",    "10 - 428",   "0.0145 - 0.609",
+                               "2.088 - 87.72", "14.5 - 609",    "2089 - 87719", "1 - 43.9"};
+  const char* const row20[8] = {"4.1 - 13.3", "4100 - 13300", "418 - 1360",     "0.595 - 1.93",
+                                "85.6 - 278", "595 - 1930",   "85600 - 278000", "42.8 - 139"};
+  const char* const titles[8] = {"MPa", "kPa", "tsm", "ksi", "ksf", "psi", "psf", "tsf"};
+  CPickTable t(RESIDUAL_FRICTION_ROW_COUNT);
+  for (int units = 0; units < 8; ++units) {
+    SCOPED_TRACE(titles[units]);
+    BuildResidualFrictionTable(t, units);
+    EXPECT_EQ(t.GetRow(0).klass, row0[units]);
+    EXPECT_EQ(t.GetRow(20).klass, row20[units]);
+    EXPECT_EQ(t.GetRow(20).value, 31.0);
+    EXPECT_EQ(ResidualStressRangeTitle(units), CString("SigN range (") + titles[units] + ")");
+  }
+  // 8.5 MPa lies within a tenth of a percent of a rounding step in tsf (88.77).
+  BuildResidualFrictionTable(t, 7);
+  EXPECT_EQ(t.GetRow(1).klass, "1.04 - 88.8");
+}
+
 TEST(ResidualFrictionTable, ThreeSignificantDigits) {
   EXPECT_EQ(FormatThreeDigits(0.014504), "0.0145");
   EXPECT_EQ(FormatThreeDigits(0.609168), "0.609");

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "core/document/KelProject.h"
-#include "tests/support/screenshot.h"
+#include "tests/support/Screenshot.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "core/registry/RegistryKey.h"
 #include "framework/win/TestSeams.h"
 #include "tests/shell/mdiapp/mdiapp.h"
-#include "tests/support/screenshot.h"
+#include "tests/support/Screenshot.h"
 
 using namespace mdiapp;
 

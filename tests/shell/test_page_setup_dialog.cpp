@@ -12,7 +12,7 @@
 #include "shell/MainFrame.h"
 #include "shell/PageSetupDlg.h"
 #include "tests/shell/page_setup_fakes.h"
-#include "tests/support/screenshot.h"
+#include "tests/support/Screenshot.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "core/document/KelStrengthDoc.h"
+#include "document/KelStrengthDoc.h"
 #include "framework/win/FrameworkIds.h"
 #include "res/ShellResources.h"
 #include "shell/KelStrengthApp.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/document/KelStrengthDoc.h"
+#include "document/KelStrengthDoc.h"
 #include "framework/win/FrameworkIds.h"
 #include "framework/win/Menu.h"
 #include "framework/win/TestSeams.h"

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "controls/OwnerDrawMenu.h"
-#include "core/document/KelStrengthDoc.h"
-#include "core/document/DocumentFitDialogs.h"
 #include "core/document/KelProject.h"
+#include "document/DocumentFitDialogs.h"
+#include "document/KelStrengthDoc.h"
 #include "framework/win/Dialog.h"
 #include "framework/win/TestSeams.h"
 #include "res/ShellResources.h"

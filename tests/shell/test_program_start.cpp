@@ -2,7 +2,7 @@
 // project; exit code 0 when the main window closes.
 #include <gtest/gtest.h>
 
-#include "core/document/KelStrengthDoc.h"
+#include "document/KelStrengthDoc.h"
 #include "res/ShellResources.h"
 #include "shell/KelStrengthApp.h"
 #include "shell/MainFrame.h"

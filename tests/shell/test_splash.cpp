@@ -9,7 +9,7 @@
 #include "res/ShellResources.h"
 #include "shell/StartupSplashWnd.h"
 #include "tests/support/ProgramHarness.h"
-#include "tests/support/screenshot.h"
+#include "tests/support/Screenshot.h"
 
 using namespace qxtest;
 

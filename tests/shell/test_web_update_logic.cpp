@@ -38,6 +38,16 @@ TEST(UpdateServerRoot, OnlyPlainHttpAddressesOfAHostAreAccepted) {
   EXPECT_FALSE(IsAcceptableServerRoot(CString("http://") + CString('a', 3000)));
 }
 
+TEST(UpdateServerRoot, ARootOfExactlyTheCapIsAcceptedAndOneMoreIsNot) {
+  const CString scheme("http://");
+  const CString atCap = scheme + CString('a', kUpdateServerRootCap - scheme.GetLength());
+  ASSERT_EQ(atCap.GetLength(), kUpdateServerRootCap);
+  EXPECT_TRUE(IsAcceptableServerRoot(atCap));
+  EXPECT_FALSE(IsAcceptableServerRoot(atCap + "a"));
+  // Trailing slashes count: the root is measured as given.
+  EXPECT_FALSE(IsAcceptableServerRoot(atCap + "/"));
+}
+
 TEST(UpdateServerRoot, RequestAddressHasOneSlashAfterTheHost) {
   EXPECT_STREQ(BuildRequestAddress("http://h:1/", "Q_1_"), "http://h:1/IUpdate/IUpdate.dll?UpdateAvailable?Q_1_");
   EXPECT_STREQ(BuildRequestAddress("http://h:1", "Q_1_"), "http://h:1/IUpdate/IUpdate.dll?UpdateAvailable?Q_1_");
@@ -48,6 +58,7 @@ TEST(UpdateReplies, YesWinsOverNoWhichWinsOverNotFound) {
   EXPECT_EQ(ClassifyReply(200, TRUE, "YES_UPDATE NO_UPDATE"), REPLY_YES_UPDATE);
   EXPECT_EQ(ClassifyReply(200, TRUE, "NOT_FOUND NO_UPDATE"), REPLY_NO_UPDATE);
   EXPECT_EQ(ClassifyReply(200, TRUE, "xxNOT_FOUNDxx"), REPLY_NOT_FOUND);
+  EXPECT_EQ(ClassifyReply(200, TRUE, "NOT_FOUND"), REPLY_NOT_FOUND);  // at the start of the line
   EXPECT_EQ(ClassifyReply(200, TRUE, "GARBAGE"), REPLY_OTHER);
   EXPECT_EQ(ClassifyReply(200, TRUE, ""), REPLY_OTHER);  // a blank line is still a line
   EXPECT_EQ(ClassifyReply(200, FALSE, ""), REPLY_EMPTY);
@@ -60,6 +71,9 @@ TEST(UpdateReplies, OnlyASuccessfulStatusIsClassified) {
   EXPECT_EQ(ClassifyReply(302, TRUE, "YES_UPDATE http://127.0.0.1:8080/a.exe"), REPLY_HTTP_ERROR);
   EXPECT_EQ(ClassifyReply(0, FALSE, ""), REPLY_HTTP_ERROR);
   EXPECT_EQ(ClassifyReply(299, TRUE, "NO_UPDATE"), REPLY_NO_UPDATE);
+  EXPECT_EQ(ClassifyReply(200, TRUE, "NO_UPDATE"), REPLY_NO_UPDATE);
+  EXPECT_EQ(ClassifyReply(199, TRUE, "NO_UPDATE"), REPLY_HTTP_ERROR);
+  EXPECT_EQ(ClassifyReply(300, TRUE, "NO_UPDATE"), REPLY_HTTP_ERROR);
 }
 
 CString Address(const char* line, const char* root = kRoot) {
@@ -102,6 +116,16 @@ TEST(UpdateDownloadAddress, HostileOrBrokenLinesGiveNoAddress) {
   EXPECT_STREQ(Address("YES_UPDATE http://127.0.0.1:8080/x.exe", ""), "<none>");
   const CString longPath(('a'), kUpdateAddressCap);
   EXPECT_STREQ(Address(CString("YES_UPDATE http://127.0.0.1:8080/") + longPath + ".exe"), "<none>");
+}
+
+TEST(UpdateDownloadAddress, AnAddressOfExactlyTheCapIsTakenAndOneMoreIsNot) {
+  const CString prefix = CString(kRoot) + "/";
+  const CString atCap =
+      prefix + CString('a', kUpdateAddressCap - prefix.GetLength() - 4) + ".exe";
+  ASSERT_EQ(atCap.GetLength(), kUpdateAddressCap);
+  EXPECT_STREQ(Address(CString("YES_UPDATE ") + atCap), atCap);
+  const CString overCap = prefix + "b" + atCap.Mid(prefix.GetLength());
+  EXPECT_STREQ(Address(CString("YES_UPDATE ") + overCap), "<none>");
 }
 
 TEST(UpdateDownloadAddress, InstallParametersQuoteTheAddress) {
@@ -153,6 +177,9 @@ TEST(UpdateSchedule, DueWhenMissingReachedDamagedOrTooFarAhead) {
   EXPECT_FALSE(IsUpdateCheckDue(now, TRUE, COleDateTime(2024, 5, 1, 12, 0, 1)));
   EXPECT_FALSE(IsUpdateCheckDue(now, TRUE, COleDateTime(2024, 6, 30, 12, 0, 0)));  // 60 days
   EXPECT_TRUE(IsUpdateCheckDue(now, TRUE, COleDateTime(2024, 7, 2, 12, 0, 0)));
+  // 61 days ahead is still believed; a second more is not.
+  EXPECT_FALSE(IsUpdateCheckDue(now, TRUE, COleDateTime(2024, 7, 1, 12, 0, 0)));
+  EXPECT_TRUE(IsUpdateCheckDue(now, TRUE, COleDateTime(2024, 7, 1, 12, 0, 1)));
   EXPECT_TRUE(IsUpdateCheckDue(now, TRUE, COleDateTime(now.m_dt + 1, COleDateTime::invalid)));
   EXPECT_TRUE(IsUpdateCheckDue(now, TRUE, COleDateTime(now.m_dt + 1, COleDateTime::null)));
   EXPECT_TRUE(IsUpdateCheckDue(now, TRUE, COleDateTime(std::numeric_limits<double>::quiet_NaN())));

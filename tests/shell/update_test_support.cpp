@@ -113,7 +113,7 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
 
 }  // namespace updatetest
 
-#include "tests/support/screenshot.h"
+#include "tests/support/Screenshot.h"
 
 namespace updatetest {
 

@@ -2,14 +2,14 @@
 
 #include <cstring>
 
-#include "core/document/KelStrengthDoc.h"
+#include "document/KelStrengthDoc.h"
 #include "framework/win/CmdUI.h"
 #include "framework/win/Dialog.h"
 #include "framework/win/TestSeams.h"
 #include "shell/KelStrengthApp.h"
 #include "shell/MainFrame.h"
 #include "shell/ShellSettings.h"
-#include "tests/support/screenshot.h"
+#include "tests/support/Screenshot.h"
 
 namespace qxtest {
 

@@ -1,7 +1,7 @@
 #include "tests/view/side_bar_program_support.h"
 
 #include "shell/MainFrame.h"
-#include "tests/support/screenshot.h"
+#include "tests/support/Screenshot.h"
 
 namespace sidebartest {
 

@@ -10,7 +10,7 @@
 #include "res/ShellResources.h"
 #include "shell/KelStrengthApp.h"
 #include "shell/MainFrame.h"
-#include "tests/support/screenshot.h"
+#include "tests/support/Screenshot.h"
 #include "tests/view/view_program_support.h"
 
 namespace {

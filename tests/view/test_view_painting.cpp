@@ -6,7 +6,7 @@
 #include <commctrl.h>
 
 #include "tests/chart/gdi_canvas.h"
-#include "tests/support/screenshot.h"
+#include "tests/support/Screenshot.h"
 #include "tests/view/view_test_support.h"
 #include "view/MarkerImages.h"
 #include "view/ResultsTextPainter.h"

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "core/document/KelProject.h"
-#include "core/document/KelStrengthDoc.h"
+#include "document/KelStrengthDoc.h"
 #include "framework/win/DeviceContext.h"
 #include "tests/chart/gdi_canvas.h"
 #include "tests/support/ProgramHarness.h"

@@ -18,7 +18,7 @@
 #include "framework/win/ToolBar.h"
 #include "framework/win/WinApp.h"
 #include "tests/framework/win/printtest.h"
-#include "tests/support/screenshot.h"
+#include "tests/support/Screenshot.h"
 
 namespace {
 

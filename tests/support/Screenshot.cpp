@@ -1,4 +1,4 @@
-#include "tests/support/screenshot.h"
+#include "tests/support/Screenshot.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "tests/support/clipboard_text.h"
+#include "tests/support/ClipboardText.h"
 
 #include <cstring>
 

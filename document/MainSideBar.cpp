@@ -1,4 +1,4 @@
-#include "core/document/SideBarSink.h"
+#include "document/MainSideBar.h"
 
 #include "framework/win/AfxCore.h"
 #include "framework/win/Wnd.h"

@@ -1,4 +1,4 @@
-#include "core/document/DocumentFitDialogs.h"
+#include "document/DocumentFitDialogs.h"
 
 #include <windows.h>
 

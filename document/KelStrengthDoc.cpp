@@ -1,11 +1,11 @@
-#include "core/document/KelStrengthDoc.h"
+#include "document/KelStrengthDoc.h"
 
 #include <vector>
 
 #include "core/document/CriterionSwitch.h"
-#include "core/document/DocumentFitDialogs.h"
-#include "core/document/SideBarSink.h"
 #include "core/registry/Win32SettingsStore.h"
+#include "document/DocumentFitDialogs.h"
+#include "document/MainSideBar.h"
 #include "framework/win/CmdUI.h"
 #include "framework/win/DocManager.h"
 #include "framework/win/DocTemplate.h"
