@@ -4,6 +4,8 @@
 // stepped down must not become 1), and the angle spins stop at 90 degrees.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "picktables/PickCohesionDlg.h"
 #include "picktables/PickFrictionAngleDlg.h"
 #include "picktables/PickJcsDlg.h"
@@ -16,90 +18,66 @@ using namespace picktest;
 
 namespace {
 
+// One arrow click and the value the edit then shows.
+struct ArrowStep {
+  bool up;
+  const char* shown;
+};
+
 class PickSpinTest : public PickDialogTest {
  protected:
   void SetUp() override {
     PickDialogTest::SetUp();
     CPickUcsDlg::RememberedGrade().Accept(-1);
   }
+  // Runs the dialog, clicks the spin's arrows in turn, checking the edit after each, and
+  // closes it with the OK button okId.
+  void Steps(CDialog& dlg, int spinId, int editId, int okId, std::vector<ArrowStep> steps) {
+    EXPECT_EQ(RunModal(dlg,
+                       [&](CDialog* d) {
+                         CWnd* spin = d->GetDlgItem(spinId);
+                         ASSERT_NE(spin, nullptr);
+                         CRect r;
+                         spin->GetClientRect(&r);
+                         for (const ArrowStep& step : steps) {
+                           Click(d, spin->m_hWnd, r.Width() / 2, step.up ? 2 : r.Height() - 3);
+                           EXPECT_EQ(Text(d, editId), step.shown);
+                         }
+                         d->SendMessage(WM_COMMAND, okId);
+                       }),
+              IDOK);
+    EXPECT_TRUE(g_boxes.empty());
+  }
 };
-
-// A click on the upper or the lower arrow of a spin.
-void ClickArrow(CDialog* d, int spinId, bool up) {
-  CWnd* spin = d->GetDlgItem(spinId);
-  ASSERT_NE(spin, nullptr);
-  CRect r;
-  spin->GetClientRect(&r);
-  Click(d, spin->m_hWnd, r.Width() / 2, up ? 2 : r.Height() - 3);
-}
 
 TEST_F(PickSpinTest, StrengthSpinsStepLargeAndSmallValuesByOne) {
   CPickUcsDlg ucs;
   ucs.m_dSigci = 0.6;  // the weakest grade in MPa
-  EXPECT_EQ(RunModal(ucs,
-                     [&](CDialog* d) {
-                       ClickArrow(d, IDC_UCS_SPIN, false);
-                       EXPECT_EQ(Text(d, IDC_UCS_VALUE), "0");
-                       ClickArrow(d, IDC_UCS_SPIN, true);
-                       ClickArrow(d, IDC_UCS_SPIN, true);
-                       EXPECT_EQ(Text(d, IDC_UCS_VALUE), "2");
-                       d->SendMessage(WM_COMMAND, IDOK);
-                     }),
-            IDOK);
+  Steps(ucs, IDC_UCS_SPIN, IDC_UCS_VALUE, IDOK, {{false, "0"}, {true, "1"}, {true, "2"}});
   EXPECT_EQ(ucs.m_dSigci, 2.0);
 
   CPickJcsDlg jcs;
   jcs.m_dJcs = 250;
-  EXPECT_EQ(RunModal(jcs,
-                     [&](CDialog* d) {
-                       ClickArrow(d, IDC_JCS_SPIN, true);
-                       EXPECT_EQ(Text(d, IDC_JCS_VALUE), "251");
-                       d->SendMessage(WM_COMMAND, IDOK);
-                     }),
-            IDOK);
+  Steps(jcs, IDC_JCS_SPIN, IDC_JCS_VALUE, IDOK, {{true, "251"}});
   EXPECT_EQ(jcs.m_dJcs, 251.0);
 
   CPickCohesionDlg cohesion;
   cohesion.m_dCohesion = 1475000;  // the largest cohesion of the psf table
   cohesion.m_nUnits = 6;
-  EXPECT_EQ(RunModal(cohesion,
-                     [&](CDialog* d) {
-                       ClickArrow(d, IDC_PICK_VALUE_SPIN, true);
-                       EXPECT_EQ(Text(d, IDC_COHESION_VALUE), "1475001");
-                       d->SendMessage(WM_COMMAND, IDC_PICK_VISIBLE_OK);
-                     }),
-            IDOK);
+  Steps(cohesion, IDC_PICK_VALUE_SPIN, IDC_COHESION_VALUE, IDC_PICK_VISIBLE_OK, {{true, "1475001"}});
   EXPECT_EQ(cohesion.m_dCohesion, 1475001.0);
-  EXPECT_TRUE(g_boxes.empty());
 }
 
 TEST_F(PickSpinTest, AngleSpinsStopAtNinetyDegrees) {
   CPickFrictionAngleDlg phi;
   phi.m_dPhi = 89.5;
-  EXPECT_EQ(RunModal(phi,
-                     [&](CDialog* d) {
-                       ClickArrow(d, IDC_PICK_VALUE_SPIN, true);
-                       EXPECT_EQ(Text(d, IDC_PHI_VALUE), "90");
-                       ClickArrow(d, IDC_PICK_VALUE_SPIN, true);
-                       EXPECT_EQ(Text(d, IDC_PHI_VALUE), "90");
-                       d->SendMessage(WM_COMMAND, IDC_PICK_VISIBLE_OK);
-                     }),
-            IDOK);
+  Steps(phi, IDC_PICK_VALUE_SPIN, IDC_PHI_VALUE, IDC_PICK_VISIBLE_OK, {{true, "90"}, {true, "90"}});
   EXPECT_EQ(phi.m_dPhi, 90.0);
 
   CPickResidualFrictionDlg phir;
   phir.m_dPhir = 90;
-  EXPECT_EQ(RunModal(phir,
-                     [&](CDialog* d) {
-                       ClickArrow(d, IDC_PHIR_SPIN, true);
-                       EXPECT_EQ(Text(d, IDC_PHIR_VALUE), "90");
-                       ClickArrow(d, IDC_PHIR_SPIN, false);
-                       EXPECT_EQ(Text(d, IDC_PHIR_VALUE), "89");
-                       d->SendMessage(WM_COMMAND, IDOK);
-                     }),
-            IDOK);
+  Steps(phir, IDC_PHIR_SPIN, IDC_PHIR_VALUE, IDOK, {{true, "90"}, {false, "89"}});
   EXPECT_EQ(phir.m_dPhir, 89.0);
-  EXPECT_TRUE(g_boxes.empty());
 }
 
 }  // namespace
