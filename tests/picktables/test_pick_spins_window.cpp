@@ -44,6 +44,9 @@ class PickSpinTest : public PickDialogTest {
                            EXPECT_EQ(Text(d, editId), step.shown);
                          }
                          d->SendMessage(WM_COMMAND, okId);
+                         // A refused OK leaves the dialog open: cancel it, so the test fails
+                         // instead of waiting.
+                         if (!g_boxes.empty()) d->PostMessage(WM_COMMAND, IDCANCEL);
                        }),
               IDOK);
     EXPECT_TRUE(g_boxes.empty());
