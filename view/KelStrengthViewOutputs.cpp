@@ -49,7 +49,9 @@ void CKelStrengthView::ExportReport(BOOL toSpreadsheet) {
   CString text = BuildReportText(doc, view);
   if (text.IsEmpty()) return;
   if (!toSpreadsheet) {
-    CopyTextToClipboard(m_hWnd, text);
+    // A clipboard another program holds open would leave its old text to be pasted as the report.
+    if (!CopyTextToClipboard(m_hWnd, text))
+      AfxMessageBox("The report could not be put on the clipboard.", MB_OK | MB_ICONEXCLAMATION);
     return;
   }
   CWaitCursor wait;

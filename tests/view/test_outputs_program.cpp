@@ -128,6 +128,49 @@ TEST_F(OutputsProgram, CopyDataPutsTheReportOnTheClipboard) {
   EXPECT_TRUE(program.MessageBoxTexts().empty());
 }
 
+// Another program's window holding the clipboard open, on a thread of its own.
+class ClipboardHolder {
+ public:
+  ClipboardHolder() {
+    m_opened = ::CreateEventA(NULL, TRUE, FALSE, NULL);
+    m_release = ::CreateEventA(NULL, TRUE, FALSE, NULL);
+    m_thread = ::CreateThread(NULL, 0, &ClipboardHolder::Run, this, 0, NULL);
+    ::WaitForSingleObject(m_opened, 5000);
+  }
+  ~ClipboardHolder() {
+    ::SetEvent(m_release);
+    ::WaitForSingleObject(m_thread, 5000);
+    for (HANDLE h : {m_thread, m_opened, m_release}) ::CloseHandle(h);
+  }
+  bool Holds() const { return m_holds; }
+
+ private:
+  static DWORD WINAPI Run(LPVOID self) {
+    auto* me = static_cast<ClipboardHolder*>(self);
+    HWND window = ::CreateWindowA("STATIC", "holder", 0, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+    me->m_holds = window && ::OpenClipboard(window);
+    ::SetEvent(me->m_opened);
+    ::WaitForSingleObject(me->m_release, 10000);
+    if (me->m_holds) ::CloseClipboard();
+    if (window) ::DestroyWindow(window);
+    return 0;
+  }
+  HANDLE m_opened, m_release, m_thread;
+  bool m_holds = false;
+};
+
+TEST_F(OutputsProgram, CopyDataSaysSoWhenTheClipboardIsHeldOpen) {
+  ASSERT_TRUE(qxtest::PutOnClipboard(program.FrameWindow(), "before"));
+  {
+    ClipboardHolder holder;
+    ASSERT_TRUE(holder.Holds());
+    ASSERT_TRUE(program.RunCommand(ID_EDIT_COPY_DATA));
+  }
+  EXPECT_EQ(program.MessageBoxTexts(),
+            std::vector<std::string>{"The report could not be put on the clipboard."});
+  EXPECT_EQ(ClipboardText(program.FrameWindow()), "before");
+}
+
 TEST_F(OutputsProgram, WorkbookExportWritesTheReportAndOpensIt) {
   CSeamOverride<AfxClockSeam> clock(AfxSetClockSeam, FixedClock);
   std::string folder = CurrentFolder() + "program_workbook\\";
