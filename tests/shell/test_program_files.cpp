@@ -14,6 +14,7 @@
 #include "shell/KelStrengthApp.h"
 #include "shell/MainFrame.h"
 #include "tests/support/ProgramHarness.h"
+#include "tests/support/TestProjects.h"
 
 using qxtest::CProgramHarness;
 
@@ -134,12 +135,10 @@ TEST(ProgramFiles, OpeningAFileKeepsAnImportedProjectAndClosesOnlyAnUntouchedNew
                              "Unit weight: 0.027", "Height: 40", "Points: 1", "1 1.5 40"})
       out << line << "\r\n";
   }
-  CString error;
-  CKelProject saved;
   const std::string first = program.TempPath("first.kel");
   const std::string second = program.TempPath("second.kel");
-  ASSERT_TRUE(saved.WriteProject(first.c_str(), "3.015", error));
-  ASSERT_TRUE(saved.WriteProject(second.c_str(), "3.015", error));
+  ASSERT_TRUE(qxtest::WriteProject(first, [](CKelProject&) {}));
+  ASSERT_TRUE(qxtest::WriteProject(second, [](CKelProject&) {}));
 
   // The import replaces the untouched project of the start; a project opened next keeps it.
   CKelStrengthDoc* imported = program.OpenFile(qzt);
