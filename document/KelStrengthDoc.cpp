@@ -76,15 +76,17 @@ BOOL CKelStrengthDoc::ReadFromFile(LPCSTR path) {
 BOOL CKelStrengthDoc::OnOpenDocument(LPCSTR path) {
   if (!ReadFromFile(path)) return FALSE;
   SetModifiedFlag(FALSE);
-  // The untouched untitled document goes when a file is opened. Collected first: closing a
-  // document changes its template's list.
+  // The untouched untitled document of File New or the start goes when a file is opened. An
+  // imported file has no path either (Save asks for a name), but it was read from a file: it
+  // stays. Collected first: closing a document changes its template's list.
   std::vector<CDocument*> untouched;
   CWinApp* app = AfxGetApp();
   for (POSITION tp = app ? app->GetFirstDocTemplatePosition() : nullptr; tp;) {
     CDocTemplate* docTemplate = app->GetNextDocTemplate(tp);
     for (POSITION dp = docTemplate->GetFirstDocPosition(); dp;) {
       CDocument* doc = docTemplate->GetNextDoc(dp);
-      if (doc != this && doc->GetPathName().IsEmpty() && !doc->IsModified())
+      if (doc != this && doc->GetPathName().IsEmpty() && !doc->IsForeignFile() &&
+          !doc->IsModified())
         untouched.push_back(doc);
     }
   }

@@ -112,6 +112,18 @@ BOOL CPickResidualFrictionDlg::OnInitDialog() {
 void CPickResidualFrictionDlg::OnOK() {
   // phir as shown; the focus leaving an edit as the window closes calculates nothing.
   if (!UpdateData(TRUE)) return;
+  // A pause in typing said nothing of an R of 0: the calculator cannot have given the phir
+  // shown, so the dialog says so and stays, as for a value it refuses.
+  double phir = m_dPhir;
+  if (m_bCalculator &&
+      !CalculateResidualPhir(true, m_dPhib, m_dWetRebound, m_dDryRebound, &phir)) {
+    {
+      CBusy busy(m_nBusy);
+      AfxMessageBox(kNoDryRebound, MB_ICONEXCLAMATION);
+    }
+    GotoDlgCtrl(GetDlgItem(IDC_PHIR_DRY_REBOUND));
+    return;
+  }
   ++m_nBusy;
   EndDialog(IDOK);
 }
@@ -133,7 +145,7 @@ void CPickResidualFrictionDlg::EnableCalculatorControls() {
     GetDlgItem(id)->EnableWindow(m_bCalculator != 0);
 }
 
-void CPickResidualFrictionDlg::CalculatePhir() {
+void CPickResidualFrictionDlg::CalculatePhir(bool tell) {
   ReadChoices();
   BOOL read = FALSE;
   {
@@ -146,7 +158,7 @@ void CPickResidualFrictionDlg::CalculatePhir() {
     double phir = m_dPhir;
     if (CalculateResidualPhir(m_bCalculator != 0, m_dPhib, m_dWetRebound, m_dDryRebound, &phir)) {
       m_dPhir = phir;
-    } else {
+    } else if (tell) {
       CBusy busy(m_nBusy);
       AfxMessageBox(kNoDryRebound, MB_ICONEXCLAMATION);
     }
@@ -192,7 +204,8 @@ void CPickResidualFrictionDlg::OnEditKillFocus() {
 void CPickResidualFrictionDlg::OnTimer(UINT_PTR nIDEvent) {
   if (nIDEvent == kEditTimer) {
     KillTimer(kEditTimer);
-    CalculatePhir();
+    // The user may still be typing: an R of 0 is told when they act (Enter, leaving the edit).
+    CalculatePhir(false);
   }
   CListPickDlg::OnTimer(nIDEvent);
 }

@@ -34,8 +34,9 @@ class CPickResidualFrictionDlg : public CListPickDlg {
 
   // Reads phib, R and r (with their ranges) and, when they are good, works phir out and shows
   // every field. Only what the formula needs is read, so a phir out of range (typed, or from
-  // an earlier result) never stops it.
-  void CalculatePhir();
+  // an earlier result) never stops it. With the calculator on and R = 0 phir stays as it was;
+  // tell says whether to say why (the user acted, rather than a pause in typing).
+  void CalculatePhir(bool tell = true);
   // The check boxes and the radio, which cannot be refused.
   void ReadChoices();
   void EnableMoistureRadios();

@@ -65,6 +65,8 @@ ON_COMMAND(ID_HELP_USERS_GUIDE, &CKelStrengthApp::OnHelpUsersGuide)
 ON_COMMAND(ID_FILE_EXAMPLE_FOLDER, &CKelStrengthApp::OnFileExampleFolder)
 ON_COMMAND(ID_FILE_OPEN, &CKelStrengthApp::OnFileOpen)
 ON_COMMAND(ID_HELP_MOVIE_BASICS, &CKelStrengthApp::OnHelpMovieBasics)
+// The no-project menu's one tutorial item: the basics, as the project menu's first tutorial.
+ON_COMMAND(ID_HELP_TUTORIAL_MOVIE, &CKelStrengthApp::OnHelpMovieBasics)
 ON_COMMAND(ID_HELP_MOVIE_UNITS, &CKelStrengthApp::OnHelpMovieUnits)
 ON_COMMAND(ID_HELP_MOVIE_TRIAXIAL, &CKelStrengthApp::OnHelpMovieTriaxial)
 ON_COMMAND(ID_FILE_NEW, &CWinApp::OnFileNew)

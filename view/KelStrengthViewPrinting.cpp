@@ -40,6 +40,16 @@ PrintPage PageOf(const PageSetupRecord& r) {
   return page;
 }
 
+// The page laid out for a printer of the given resolution, in the screen pixels of this view.
+PrintLayout LayoutOnPrinter(CKelStrengthView* view, HDC printer) {
+  CKelStrengthApp* app = GetKelStrengthApp();
+  PageSetupRecord record = app ? app->m_pageSetup : PageSetupRecord();
+  CClientDC screen(view);
+  return ComputePrintLayout(PageOf(record), ::GetDeviceCaps(printer, LOGPIXELSX),
+                            ::GetDeviceCaps(printer, LOGPIXELSY), screen.GetDeviceCaps(LOGPIXELSX),
+                            screen.GetDeviceCaps(LOGPIXELSY), view->GetPlotPointCount());
+}
+
 // The view lent to a page: it gets its place and the screen's point count back whatever
 // happens while the page is drawn.
 class CPrintedViewGuard {
@@ -88,7 +98,16 @@ void DrawDataMarkersOnPaper(CKelStrengthView* view, CDC* dc) {
 
 BOOL CKelStrengthView::OnPreparePrinting(CPrintInfo* info) {
   info->SetMaxPage(1);
-  return DoPreparePrinting(info);
+  if (!DoPreparePrinting(info)) return FALSE;
+  // A page without room is refused here, once, before a job or a preview starts: printed it
+  // would come out blank, and the preview asks for its page on every repaint.
+  HDC printer = info->m_pPD->m_pd.hDC;
+  if (printer && !LayoutOnPrinter(this, printer).valid) {
+    AfxMessageBox("The page has no room inside its margins: change them in Page Setup.",
+                  MB_OK | MB_ICONEXCLAMATION);
+    return FALSE;
+  }
+  return TRUE;
 }
 
 void CKelStrengthView::OnBeginPrinting(CDC* dc, CPrintInfo* info) {
@@ -98,19 +117,11 @@ void CKelStrengthView::OnBeginPrinting(CDC* dc, CPrintInfo* info) {
 void CKelStrengthView::OnEndPrinting(CDC*, CPrintInfo*) {}
 
 void CKelStrengthView::OnPrint(CDC* dc, CPrintInfo*) {
-  CKelStrengthApp* app = GetKelStrengthApp();
-  PageSetupRecord record = app ? app->m_pageSetup : PageSetupRecord();
-  CClientDC screen(this);
   m_nPointCountOverride = -1;
-  const PrintLayout layout =
-      ComputePrintLayout(PageOf(record), dc->GetDeviceCaps(LOGPIXELSX), dc->GetDeviceCaps(LOGPIXELSY),
-                         screen.GetDeviceCaps(LOGPIXELSX), screen.GetDeviceCaps(LOGPIXELSY),
-                         GetPlotPointCount());
-  if (!layout.valid) {
-    AfxMessageBox("The page has no room inside its margins: change them in Page Setup.",
-                  MB_OK | MB_ICONEXCLAMATION);
-    return;
-  }
+  // A page without room was refused before the job; a preview whose page set-up is changed
+  // meanwhile shows it empty.
+  const PrintLayout layout = LayoutOnPrinter(this, dc->m_hAttribDC);
+  if (!layout.valid) return;
   CPrintedViewGuard guard(this);
   m_nPointCountOverride = layout.pointCountOverride;
 

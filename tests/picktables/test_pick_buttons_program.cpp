@@ -251,6 +251,47 @@ TEST_F(PickButtonsProgram, BartonBandisPicksInTheDocumentsUnits) {
   EXPECT_TRUE(program.MessageBoxTexts().empty());
 }
 
+// R = 0 in the residual friction calculator: a pause in typing leaves phir as it was and says
+// nothing; leaving the edit and Enter each say why, and Enter keeps the dialog open.
+TEST_F(PickButtonsProgram, ResidualCalculatorTellsOfANoughtDryReboundOnlyWhenTheUserActs) {
+  CKelStrengthDoc* doc = OpenProject(program, "barton_bandis_r0", [](CKelProject& p) {
+    p.SetCriterion(CRITERION_BARTON_BANDIS);
+    p.m_bartonBandis.SetParameters(30, 10, 50);
+  });
+  ASSERT_NE(doc, nullptr);
+  const std::string why =
+      "The dry Schmidt rebound R must be above 0 to calculate the residual friction angle.";
+  bool openAfterEnter = false;
+  program.OnDialog(IDD_RESIDUAL_FRICTION, [&](CDialog* d) {
+    d->ShowWindow(SW_SHOW);
+    ::SendDlgItemMessageA(d->m_hWnd, IDC_PHIR_CALCULATOR_CHECK, BM_CLICK, 0, 0);
+    HWND dry = ::GetDlgItem(d->m_hWnd, IDC_PHIR_DRY_REBOUND);
+    ::SetFocus(dry);
+    ::SendMessageA(dry, EM_SETSEL, 0, -1);
+    ::PostMessageA(dry, WM_CHAR, '0', 1);
+    program.PumpFor(1600);  // past the pause that recalculates
+    EXPECT_EQ(qxtest::GetControlText(d, IDC_PHIR_DRY_REBOUND), "0");
+    EXPECT_EQ(qxtest::GetControlText(d, IDC_PHIR_VALUE), "30");
+    EXPECT_TRUE(program.MessageBoxTexts().empty());
+    program.Capture(d, "program-residual-friction-r-nought");
+    ::SetFocus(::GetDlgItem(d->m_hWnd, IDC_PHIR_VALUE));
+    program.Pump();
+    EXPECT_EQ(program.MessageBoxTexts(), std::vector<std::string>{why});
+    ::SetFocus(dry);
+    program.PressKey(VK_RETURN);
+    openAfterEnter = d->ContinueModal() != FALSE;
+    EXPECT_EQ(program.MessageBoxTexts(), (std::vector<std::string>{why, why}));
+    EXPECT_EQ(qxtest::GetControlText(d, IDC_PHIR_VALUE), "30");
+    ::PostMessageA(d->m_hWnd, WM_COMMAND, IDCANCEL, 0);
+  });
+  Pick(IDC_BB_PHIR_PICK);
+  EXPECT_TRUE(openAfterEnter);
+  double phib, jrc, jcs;
+  doc->m_bartonBandis.GetParameters(&phib, &jrc, &jcs);
+  EXPECT_EQ(phib, 30.0);
+  EXPECT_EQ(program.MessageBoxTexts().size(), 2u);
+}
+
 TEST_F(PickButtonsProgram, MohrCoulombPicksWithTheSearch) {
   CKelStrengthDoc* doc = OpenProject(program, "mohr_coulomb_psf", [](CKelProject& p) {
     p.SetCriterion(CRITERION_MOHR_COULOMB);

@@ -1,6 +1,6 @@
 // The residual friction angle dialog on real windows: the moisture filter, the calculator and
-// when it recalculates (after a pause in typing, on leaving an edit, on a spin click), R = 0,
-// results outside 0 to 90, and Cancel.
+// when it recalculates (after a pause in typing, on leaving an edit, on a spin click), R = 0
+// (told on leaving the edit, not after a pause), results outside 0 to 90, and Cancel.
 #include <gtest/gtest.h>
 
 #include "picktables/PickResidualFrictionDlg.h"
@@ -119,9 +119,15 @@ TEST_F(ResidualPickTest, ResultsWithoutAValueOrOutOfRange) {
   EXPECT_EQ(RunModal(dlg,
                      [&](CDialog* d) {
                        d->SendDlgItemMessage(IDC_PHIR_CALCULATOR_CHECK, BM_CLICK);
-                       // R = 0: one message, phir unchanged.
+                       // R = 0: phir unchanged; the pause in typing says nothing, leaving
+                       // the edit says why, once.
                        Type(d, IDC_PHIR_DRY_REBOUND, "0");
                        d->SendMessage(WM_TIMER, 1);
+                       EXPECT_TRUE(g_boxes.empty());
+                       EXPECT_EQ(Text(d, IDC_PHIR_VALUE), "12");
+                       HWND dry = d->GetDlgItem(IDC_PHIR_DRY_REBOUND)->m_hWnd;
+                       d->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_PHIR_DRY_REBOUND, EN_KILLFOCUS),
+                                      reinterpret_cast<LPARAM>(dry));
                        EXPECT_EQ(g_boxes.size(), 1u);
                        EXPECT_EQ(Text(d, IDC_PHIR_VALUE), "12");
                        // A result below 0 is shown; the next calculation still runs.

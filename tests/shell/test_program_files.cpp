@@ -1,18 +1,20 @@
 // Projects through the real program: New, Save As, Close, Open again; files of the sibling
 // product open untitled so Save asks for a name; a failed save keeps the old file and the
 // modified flag; closing with unsaved changes asks; opening a file closes the untouched
-// untitled project; recent files and recent folders.
+// untitled project but keeps an imported one; recent files and recent folders.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <string>
 
 #include "document/KelStrengthDoc.h"
+#include "framework/win/DocTemplate.h"
 #include "framework/win/FrameworkIds.h"
 #include "res/ShellResources.h"
 #include "shell/KelStrengthApp.h"
 #include "shell/MainFrame.h"
 #include "tests/support/ProgramHarness.h"
+#include "tests/support/TestProjects.h"
 
 using qxtest::CProgramHarness;
 
@@ -119,6 +121,46 @@ TEST(ProgramFiles, ASiblingProductFileOpensUntitledSoSaveNeverWritesOverIt) {
   EXPECT_EQ(program.FileDialogCount(), 1);  // Save went through Save As
   EXPECT_EQ(ReadAll(qzt), before);
   EXPECT_NE(ReadAll(saved).find("Quarvex:"), std::string::npos);
+  EXPECT_EQ(program.Exit(), 0);
+}
+
+TEST(ProgramFiles, OpeningAFileKeepsAnImportedProjectAndClosesOnlyAnUntouchedNewOne) {
+  CProgramHarness program("files_keep_imported");
+  ASSERT_TRUE(program.Start());
+  const std::string qzt = program.TempPath("field.qzt");
+  {
+    std::ofstream out(qzt, std::ios::binary);
+    for (const char* line : {"Version: 1.011", "Title: Quarry", "Units: 0", "sigci: 50", "GSI: 65",
+                             "mi: 17", "D: 0", "Application: 3", "sig3max: 12.5",
+                             "Unit weight: 0.027", "Height: 40", "Points: 1", "1 1.5 40"})
+      out << line << "\r\n";
+  }
+  const std::string first = program.TempPath("first.kel");
+  const std::string second = program.TempPath("second.kel");
+  ASSERT_TRUE(qxtest::WriteProject(first, [](CKelProject&) {}));
+  ASSERT_TRUE(qxtest::WriteProject(second, [](CKelProject&) {}));
+
+  // The import replaces the untouched project of the start; a project opened next keeps it.
+  CKelStrengthDoc* imported = program.OpenFile(qzt);
+  ASSERT_NE(imported, nullptr);
+  EXPECT_EQ(program.DocumentCount(), 1);
+  EXPECT_TRUE(imported->GetPathName().IsEmpty());
+  EXPECT_FALSE(imported->IsModified());
+  ASSERT_NE(program.OpenFile(first), nullptr);
+  EXPECT_EQ(program.DocumentCount(), 2);
+  program.Screenshot("program_import_kept");
+
+  // A project of File New, left untouched, still goes when the next file opens.
+  ASSERT_TRUE(program.RunCommand(ID_FILE_NEW));
+  EXPECT_EQ(program.DocumentCount(), 3);
+  ASSERT_NE(program.OpenFile(second), nullptr);
+  EXPECT_EQ(program.DocumentCount(), 3);
+  bool importedOpen = false;
+  CDocTemplate* docTemplate = program.App()->m_pDocTemplate;
+  for (POSITION p = docTemplate->GetFirstDocPosition(); p;)
+    if (docTemplate->GetNextDoc(p) == imported) importedOpen = true;
+  EXPECT_TRUE(importedOpen);
+  EXPECT_TRUE(program.MessageBoxTexts().empty());
   EXPECT_EQ(program.Exit(), 0);
 }
 

@@ -20,6 +20,7 @@
 #include "shell/ShellSettings.h"
 #include "shell/StartupSplashWnd.h"
 #include "tests/support/ProgramHarness.h"
+#include "tests/support/screenshot.h"
 
 using namespace qxtest;
 
@@ -62,6 +63,25 @@ BOOL RecordTrack(HMENU menu, UINT, int, int, HWND owner, LPTPMPARAMS) {
   ::SendMessageA(owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0);
   for (int i = 0; i < ::GetMenuItemCount(menu); ++i) g_trackedIds.push_back(::GetMenuItemID(menu, i));
   return FALSE;
+}
+
+// Opens menu in the real tracking loop (its update handlers run as it opens), keeps a picture
+// of the screen with it open as <name>.bmp, then ends it.
+std::string g_menuShot;
+void CALLBACK ShootMenuAndEnd(HWND, UINT, UINT_PTR id, DWORD) {
+  ::KillTimer(nullptr, id);
+  qxtest::SaveWindowScreenshot(::GetDesktopWindow(), g_menuShot);
+  ::EndMenu();
+}
+bool ShootOpenMenu(HWND frame, HMENU menu, const std::string& name) {
+  g_menuShot = qxtest::ScreenshotFolder() + name + ".bmp";
+  ::DeleteFileA(g_menuShot.c_str());
+  ::SetTimer(nullptr, 0, 500, &ShootMenuAndEnd);
+  RECT rc;
+  ::GetWindowRect(frame, &rc);
+  ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, rc.left + 120, rc.top + 60, 0, frame,
+                   nullptr);
+  return ::GetFileAttributesA(g_menuShot.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 }  // namespace
@@ -119,11 +139,15 @@ TEST(ProgramFrame, MenusSwitchBetweenNoProjectAndProject) {
   top = MenuTexts(::GetMenu(frame));
   EXPECT_EQ(top, (std::vector<std::string>{"&File", "&View", "&Help"}));
   EXPECT_EQ(::GetMenu(frame), program.Frame()->m_hMenuDefault);
-  // Without a project the project's commands are disabled, the help ones without a handler too.
+  // Without a project the project's commands are disabled; the application's stay enabled.
   EXPECT_FALSE(program.IsCommandEnabled(ID_FILE_SAVE));
-  EXPECT_FALSE(program.IsCommandEnabled(ID_HELP_TUTORIAL_MOVIE));
   EXPECT_TRUE(program.IsCommandEnabled(ID_FILE_EXAMPLE_FOLDER));
   program.Screenshot("program_no_project");
+  // The Help menu as it opens: its tutorial item can be chosen.
+  HMENU help = ::GetSubMenu(::GetMenu(frame), 2);
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(ShootOpenMenu(frame, help, "program_no_project_help_menu"));
+  EXPECT_EQ(::GetMenuState(help, ID_HELP_TUTORIAL_MOVIE, MF_BYCOMMAND) & MF_GRAYED, 0u);
   ASSERT_TRUE(program.RunCommand(ID_FILE_NEW));
   top = MenuTexts(::GetMenu(frame));
   EXPECT_NE(std::find(top.begin(), top.end(), "&Analysis"), top.end());
@@ -350,7 +374,12 @@ TEST(ProgramCommands, FolderCommandsHelpPagesAndTheUpdateCheck) {
             "https://downloads.talvenor.example/quarvex/guide/Quarvex%20Users%20Guide.pdf");
   EXPECT_EQ(g_opened[1],
             "https://downloads.talvenor.example/quarvex/movies/Quarvex-MeasurementUnits.htm");
-  EXPECT_FALSE(program.IsCommandEnabled(ID_HELP_TUTORIAL_MOVIE));
+  // The no-project menu's Tutorial Movie opens what the project menu's Quarvex Basics opens.
+  ASSERT_TRUE(program.RunCommand(ID_HELP_MOVIE_BASICS));
+  ASSERT_TRUE(program.RunCommand(ID_HELP_TUTORIAL_MOVIE));
+  ASSERT_EQ(g_opened.size(), 4u);
+  EXPECT_EQ(g_opened[2], "https://downloads.talvenor.example/quarvex/movies/Quarvex-StartMenu.htm");
+  EXPECT_EQ(g_opened[3], g_opened[2]);
 
   // No update check while a project has unsaved changes.
   program.ActiveDocument()->SetModifiedFlag(TRUE);

@@ -26,6 +26,11 @@ def find_pdf(title, timeout=60):
     raise RuntimeError("no printed page named %s* in %s" % (title, folder))
 
 
+def pages_now(title):
+    """The PDFs cups-pdf has written so far whose names start with the job title."""
+    return glob.glob(os.path.join(os.path.expanduser("~"), "PDF", title + "*.pdf"))
+
+
 def remove(title, timeout=60):
     """Takes a page that was printed only to see that printing went through out of the PDF
     folder, once cups-pdf has written it."""

@@ -1,6 +1,7 @@
 """Checks what test_outputs_program.cpp made in the whole program: the workbook of a Hoek-Brown
 project (cells and the three charts, read by openpyxl; rendered by LibreOffice) and the page it
-printed on the PDF printer (rendered by pdftoppm), each kept as a picture."""
+printed on the PDF printer (rendered by pdftoppm), each kept as a picture; and that a page
+refused for want of room never reached the printer."""
 import os
 import sys
 
@@ -48,6 +49,20 @@ def check_printed(title_file):
     print("printed page checked:", png, width, height)
 
 
+def check_not_printed(title_file):
+    """A page refused before its job: its test ran before the page checked above was printed,
+    and the printer takes its jobs in turn, so a page of it would be out by now."""
+    if not os.path.exists(title_file):
+        return
+    title = open(title_file).read().strip()
+    os.remove(title_file)
+    found = printed_page.pages_now(title)
+    for path in found:
+        os.remove(path)
+    assert not found, found
+    print("no page printed for", title)
+
+
 def remove_others(list_file):
     """Pages printed only to see that printing went through: out of the PDF folder."""
     if not os.path.exists(list_file):
@@ -60,4 +75,5 @@ def remove_others(list_file):
 if __name__ == "__main__":
     check_workbook(sys.argv[1])
     check_printed(sys.argv[2])
+    check_not_printed("printed-program-refused.txt")
     remove_others("printed-program-others.txt")

@@ -2,7 +2,8 @@
 // workbook export (kept in program_workbook/ for check_program_outputs.py), image and function
 // files, Page Setup, printing on the tests' PDF printer (the page's title in
 // printed-program-title.txt), print preview with its bar, zoom, context menu and re-measure,
-// and the no-printer case.
+// a page without room refused before any job (its title in printed-program-refused.txt), and
+// the no-printer case.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -313,6 +314,50 @@ TEST_F(OutputsProgram, PageSetupCommandAppliesAnAutoFormat) {
   ASSERT_NE(mode, nullptr);
   EXPECT_EQ(mode->dmOrientation, DMORIENT_PORTRAIT);
   ::GlobalUnlock(program.App()->m_hDevMode);
+}
+
+// The application's printer given a paper too small for any page: a custom size of 0.1 mm.
+bool UseTinyPaper(CWinApp* app) {
+  PRINTDLGA pd = {};
+  if (!app->GetPrinterDeviceDefaults(&pd) || !app->m_hDevMode) return false;
+  auto* mode = static_cast<DEVMODEA*>(::GlobalLock(app->m_hDevMode));
+  if (!mode) return false;
+  mode->dmFields = (mode->dmFields & ~DM_PAPERSIZE) | DM_PAPERWIDTH | DM_PAPERLENGTH;
+  mode->dmPaperSize = 0;
+  mode->dmPaperWidth = 1;
+  mode->dmPaperLength = 1;
+  ::GlobalUnlock(app->m_hDevMode);
+  return true;
+}
+
+// Runs before PrintingAPageOnThePdfPrinter: once that page is out, a page of this job would be
+// out too (one printer takes its jobs in turn), so the check afterwards can tell none came.
+TEST_F(OutputsProgram, APageWithoutRoomIsRefusedOnceBeforeAnyJobOrPreview) {
+  if (!HaveTestPrinter()) GTEST_SKIP() << "no test printer";
+  ASSERT_TRUE(UseTinyPaper(program.App()));
+  char title[64];
+  snprintf(title, sizeof title, "qxprogramnoroom%lu", (unsigned long)::GetTickCount());
+  Doc()->SetTitle(title);
+  RECT before;
+  view->GetWindowRect(&before);
+  const std::string noRoom = "The page has no room inside its margins: change them in Page Setup.";
+  ASSERT_TRUE(program.RunCommand(ID_FILE_PRINT_DIRECT));
+  EXPECT_EQ(program.MessageBoxTexts(), std::vector<std::string>{noRoom});
+  // The preview does not open: no page, and no message again as the window repaints.
+  ASSERT_TRUE(program.RunCommand(ID_FILE_PRINT_PREVIEW));
+  for (int i = 0; i < 3; ++i) {
+    ::RedrawWindow(program.FrameWindow(), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    program.Pump();
+  }
+  EXPECT_FALSE(program.Frame()->IsInPreviewMode());
+  EXPECT_EQ(program.MessageBoxTexts(), (std::vector<std::string>{noRoom, noRoom}));
+  program.Screenshot("program_print_no_room");
+  RECT after;
+  view->GetWindowRect(&after);
+  EXPECT_TRUE(::EqualRect(&before, &after));
+  EXPECT_EQ(view->m_nPointCountOverride, -1);
+  std::ofstream("printed-program-refused.txt") << title;
 }
 
 TEST_F(OutputsProgram, PrintingAPageOnThePdfPrinter) {
