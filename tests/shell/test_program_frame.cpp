@@ -20,7 +20,7 @@
 #include "shell/ShellSettings.h"
 #include "shell/StartupSplashWnd.h"
 #include "tests/support/ProgramHarness.h"
-#include "tests/support/screenshot.h"
+#include "tests/support/Screenshot.h"
 
 using namespace qxtest;
 
