@@ -209,6 +209,10 @@ function(quarvex_use_test_printer)
                          LABELS wine TIMEOUT 60)
     set_tests_properties(win.qx_test_printer_stop PROPERTIES FIXTURES_CLEANUP test_printer
                          LABELS wine TIMEOUT 60)
+    # The same printer started from a folder other users cannot enter.
+    add_test(NAME win.qx_test_printer_any_folder
+             COMMAND ${QUARVEX_ROOT}/tests/support/test_printer_any_folder.sh)
+    set_tests_properties(win.qx_test_printer_any_folder PROPERTIES LABELS wine TIMEOUT 120)
   endif()
   foreach(t ${ARGN})
     set_property(TEST ${t} APPEND PROPERTY FIXTURES_REQUIRED test_printer)

@@ -489,8 +489,10 @@ BOOL CGridCtrl::SetItem(const GRIDITEM* pItem) {
   if (pItem->mask & GRIDIF_TEXT) pCell->m_strText = pItem->text;
   if (pItem->mask & GRIDIF_PARAM) pCell->m_lParam = pItem->lParam;
   if (pItem->mask & GRIDIF_IMAGE) pCell->m_nImage = pItem->image;
-  // Through SetItemState, so that the selected-cell map keeps in step with the cell.
-  if (pItem->mask & GRIDIF_STATE) SetItemState(pItem->row, pItem->col, pItem->state);
+  // The state is stored as given and the selected-cell map is left alone (SetItemState is the
+  // call that selects); a check box stays read-only.
+  if (pItem->mask & GRIDIF_STATE)
+    pCell->m_nState = pItem->state | (pCell->m_nType == GRIDTYPE_CHECKBOX ? GRIDSTATE_READONLY : 0u);
   if (pItem->mask & GRIDIF_FORMAT) pCell->m_nFormat = pItem->format;
   if (pItem->mask & GRIDIF_BKCLR) pCell->m_crBkClr = pItem->crBkClr;
   if (pItem->mask & GRIDIF_FGCLR) pCell->m_crFgClr = pItem->crFgClr;

@@ -402,7 +402,7 @@ template <class TBase>
 void CFitDialogT<TBase>::OnImport() {
   CString path;
   const int kind = ChooseImportFile(this, OfferLorvane(), &path);
-  if (kind == IMPORT_NONE) return;
+  if (kind == IMPORT_NONE && !RefitAfterCancelledImport()) return;
   // Inputs typed just before take part in the fit of the imported data.
   this->UpdateData(TRUE);
   const ImportOutcome outcome = Session().Import(kind, path);

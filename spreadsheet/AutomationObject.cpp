@@ -207,7 +207,7 @@ HRESULT CAutomationObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPP
     }
     if (SUCCEEDED(hr)) {
       if (result) ::VariantInit(result);
-      hr = Call(*member, args, result, &error);
+      hr = Refuses(*member, &error) ? DISP_E_EXCEPTION : Call(*member, args, result, &error);
     }
   }
   call.result = hr;

@@ -69,6 +69,9 @@ class CAutomationObject : public IDispatch {
   // text for the caller returns DISP_E_EXCEPTION and sets *error.
   virtual HRESULT Call(const AutomationMember& member, const std::vector<const VARIANT*>& args,
                        VARIANT* result, CString* error) = 0;
+  // Whether a well-formed call is turned down before it runs (with the reason in *error), as a
+  // spreadsheet program may turn down any call.
+  virtual bool Refuses(const AutomationMember& /*member*/, CString* /*error*/) { return false; }
 
   // Puts a new object into *result (it starts with one reference, handed to the caller).
   static void ReturnObject(VARIANT* result, CAutomationObject* object);

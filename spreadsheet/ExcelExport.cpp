@@ -126,6 +126,18 @@ void CExcelExport::SetUserControl(BOOL userControl) {
                              VTS_BOOL, userControl);
 }
 
+CString CExcelExport::SaveIncomplete() {
+  if (!m_application.m_lpDispatch) return CString();
+  try {
+    SetVisible(FALSE);
+    SetUserControl(TRUE);
+  } catch (CException* e) {
+    e->Delete();
+    return CString();
+  }
+  return SavedWorkbookPath(m_application.m_lpDispatch);
+}
+
 LPDISPATCH CExcelExport::GetRange(const CSheetRange& range, COleDispatchDriver& worksheet) {
   if (!range.IsValid())
     AfxThrowOleDispatchException(E_INVALIDARG, "A cell lies outside the sheet's addresses.");

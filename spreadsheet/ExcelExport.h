@@ -29,6 +29,10 @@ class CExcelExport : public CSheetWriter {
   void SetVisible(BOOL visible);
   // TRUE hands the workbook over to the user.
   void SetUserControl(BOOL userControl);
+  // After a failure part-way: hands over the workbook as far as it was written, without
+  // opening it. The file it was written to, or empty when there is none (no workbook was
+  // made, or it could not be written). Never throws.
+  CString SaveIncomplete();
 
   // The Range object of the range's corners on the worksheet (the caller releases it).
   LPDISPATCH GetRange(const CSheetRange& range, COleDispatchDriver& worksheet);

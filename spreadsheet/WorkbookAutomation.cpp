@@ -1,5 +1,7 @@
 #include "spreadsheet/WorkbookAutomation.h"
 
+#include <cstring>
+
 #include "framework/win/OleDispatch.h"
 #include "framework/win/TestSeams.h"
 #include "spreadsheet/WorkbookFile.h"
@@ -28,7 +30,15 @@ class CSessionObject : public CAutomationObject {
   CSessionObject(const char* name, Session session)
       : CAutomationObject(name, session->calls), m_session(std::move(session)) {}
 
+  const WorkbookSession& GetSession() const { return *m_session; }
+
  protected:
+  bool Refuses(const AutomationMember& member, CString* error) override {
+    if (!m_session->refusal) return false;
+    *error = m_session->refusal(GetClassName(), member.name);
+    return !error->IsEmpty();
+  }
+
   Session m_session;
 };
 
@@ -462,6 +472,12 @@ bool FileExists(const CString& path) {
 
 IDispatch* CreateWorkbookApplication(std::shared_ptr<WorkbookSession> session) {
   return new CApplicationObject(std::move(session));
+}
+
+CString SavedWorkbookPath(IDispatch* application) {
+  CAutomationObject* object = CAutomationObject::FromDispatch(application);
+  if (!object || std::strcmp(object->GetClassName(), "Application") != 0) return CString();
+  return static_cast<CSessionObject*>(object)->GetSession().savedPath;
 }
 
 CString MakeReportFileName(const CString& folder, const SYSTEMTIME& t) {

@@ -29,10 +29,17 @@ struct WorkbookSession {
   CString savedPath;
   // Writes the model; the default is the .xlsx writer. Returns false with a reason.
   std::function<bool(const CWorkbookModel&, const char* path, CString* error)> writer;
+  // Calls to turn down: given the object's class and the member's name, the reason, or empty to
+  // run the call. None by default.
+  std::function<CString(const char* object, const char* member)> refusal;
 };
 
 // A new Application object over the session (one reference, for the caller).
 IDispatch* CreateWorkbookApplication(std::shared_ptr<WorkbookSession> session);
+
+// The file the workbook of an application object made above was written to; empty before it
+// has been written, and for any other object.
+CString SavedWorkbookPath(IDispatch* application);
 
 // "Quarvex Report 2024-03-05 14-07-09.xlsx" in folder, with " (2)", " (3)" ... before the
 // extension while a file of that name exists.

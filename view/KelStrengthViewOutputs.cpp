@@ -21,11 +21,12 @@ void AxisTitles(CChart2D& chart, CString* x, CString* y) {
   if (c && c->GetString(prop::kYTitle, &text)) *y = text.c_str();
 }
 
-// One message for a failure caught at a command.
-void ReportFailure(const char* what, CException* e) {
+// One message for a failure caught at a command, with what the user still has after it.
+void ReportFailure(const char* what, CException* e, const CString& after = CString()) {
   CString text = what;
   CString reason = e ? e->GetErrorMessage() : CString();
   if (!reason.IsEmpty()) text += ": " + reason;
+  if (!after.IsEmpty()) text += "\n" + after;
   AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
 }
 }  // namespace
@@ -55,15 +56,21 @@ void CKelStrengthView::ExportReport(BOOL toSpreadsheet) {
     return;
   }
   CWaitCursor wait;
+  CExcelExport excel;
   try {
-    CExcelExport excel;
     excel.SetShowMessages(TRUE);
     if (!excel.Start()) return;
     excel.SetVisible(TRUE);
     WriteReportSheet(doc, view, excel);
     excel.SetUserControl(TRUE);
   } catch (CException* e) {
-    ReportFailure("Spreadsheet export failed", e);
+    // What was written before the failure is kept, under the report's usual name.
+    const CString saved = excel.SaveIncomplete();
+    CString after;
+    if (!saved.IsEmpty())
+      after.Format("The report is incomplete. What was written before the failure was saved as\n%s",
+                   saved.GetString());
+    ReportFailure("Spreadsheet export failed", e, after);
     e->Delete();
   }
 }

@@ -32,8 +32,7 @@ BOOL CStrengthFile::ReadLineValue(std::string& value) {
     value.clear();
     return FALSE;
   }
-  const size_t colon = line.find(':');
-  value = TrimmedText(colon == std::string::npos ? line : line.substr(colon + 1));
+  value = ValueAfterColon(line);
   return TRUE;
 }
 

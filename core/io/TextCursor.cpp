@@ -52,6 +52,11 @@ std::string TrimmedText(const std::string& text) {
   return text.substr(first, last - first);
 }
 
+std::string ValueAfterColon(const std::string& line) {
+  const size_t colon = line.find(':');
+  return TrimmedText(colon == std::string::npos ? line : line.substr(colon + 1));
+}
+
 bool EqualsNoCase(const std::string& text, const char* other) {
   const size_t length = std::strlen(other);
   if (text.size() != length) return false;

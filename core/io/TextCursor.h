@@ -62,5 +62,8 @@ size_t DecimalNumberPrefix(const char* text, size_t size, bool allowFraction);
 
 // text without its leading and trailing white space (as SkipSpace skips it).
 std::string TrimmedText(const std::string& text);
+// The text after the first colon of a "label: value" line, trimmed; the whole line, trimmed,
+// when it has no colon.
+std::string ValueAfterColon(const std::string& line);
 // Whether text equals other, ignoring ASCII case; NUL bytes in text count.
 bool EqualsNoCase(const std::string& text, const char* other);

@@ -270,15 +270,18 @@ ImportOutcome CFitSession::Import(int kind, const char* path) {
 
 ImportOutcome CFitSession::ImportText(int kind, const char* path, const std::string& text) {
   ImportOutcome outcome;
-  if (kind == IMPORT_COMMA || kind == IMPORT_TAB) {
-    const ImportedPoints points = ReadDelimitedPoints(text, kind);
+  if (kind == IMPORT_COMMA || kind == IMPORT_TAB || kind == IMPORT_LORVANE) {
+    // Text and Lorvane rows: what can be read is taken, the rest skipped.
+    const ImportedPoints points =
+        kind == IMPORT_LORVANE ? ReadLorvanePoints(text) : ReadDelimitedPoints(text, kind);
     if (points.Count() == 0) {
       outcome.message = NoTestDataMessage();
       return outcome;
     }
+    if (kind == IMPORT_LORVANE) LorvaneImported();
     return StoreImport(points, -1);
   }
-  if (kind != IMPORT_PROJECT && kind != IMPORT_LORVANE) return outcome;
+  if (kind != IMPORT_PROJECT) return outcome;
 
   CStrengthFile file;
   if (!file.ReadFromText(path, text.data(), text.size())) {
@@ -287,14 +290,11 @@ ImportOutcome CFitSession::ImportText(int kind, const char* path, const std::str
   }
   ImportedPoints points;
   int adoptType = -1;
-  if (!TakeFilePoints(file, kind, Target(), DataType(), &points, &adoptType)) {
+  if (!TakeFilePoints(file, Target(), DataType(), &points, &adoptType)) {
     outcome.message = NoTestDataMessage();
     return outcome;
   }
-  if (kind == IMPORT_LORVANE)
-    LorvaneImported();
-  else if (adoptType >= 0)
-    AdoptDataType(adoptType);
+  if (adoptType >= 0) AdoptDataType(adoptType);
   return StoreImport(points, file.m_nUnits);
 }
 

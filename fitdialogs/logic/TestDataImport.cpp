@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "core/io/NumberScan.h"
 #include "core/io/TextCursor.h"
 #include "fitdialogs/logic/FitNumbers.h"
 #include "framework/base/File.h"
@@ -117,6 +118,27 @@ ImportedPoints ReadDelimitedPoints(const std::string& text, int kind) {
   return points;
 }
 
+ImportedPoints ReadLorvanePoints(const std::string& text) {
+  ImportedPoints points;
+  CTextCursor cursor(text);
+  std::string line;
+  const int kHeaderLines = 12;
+  for (int i = 0; i < kHeaderLines; ++i)
+    if (!cursor.ReadLine(line)) line.clear();
+  int count = 0;
+  if (!ParseLeadingInt(ValueAfterColon(line), count) || count <= 0) return points;
+  // A count larger than the file: the rows past its end are missing, and missing rows are
+  // skipped, so the reading stops there.
+  for (int i = 0; i < count && cursor.ReadLine(line); ++i) {
+    const std::string value = ValueAfterColon(line);
+    CTextCursor row(value);
+    int index = 0;
+    double x = 0.0, y = 0.0;
+    if (row.ScanInt(index) && row.ScanDouble(x) && row.ScanDouble(y)) AddPoint(points, x, y);
+  }
+  return points;
+}
+
 bool LoadImportFile(const char* path, std::string* text, CString* error) {
   CFile file;
   if (path == nullptr || !file.Open(path, CFile::modeRead | CFile::typeBinary)) {
@@ -178,16 +200,11 @@ std::vector<SourceStep> ProjectSourceOrder(FitTarget target, int dataType) {
   return {};
 }
 
-bool TakeFilePoints(const CStrengthFile& file, int kind, FitTarget target, int dataType,
+bool TakeFilePoints(const CStrengthFile& file, FitTarget target, int dataType,
                     ImportedPoints* points, int* adoptType) {
   *points = ImportedPoints();
   *adoptType = -1;
-  std::vector<SourceStep> order;
-  if (kind == IMPORT_LORVANE)
-    order = {{PointSource::HoekBrownLab, -1, false}};
-  else
-    order = ProjectSourceOrder(target, dataType);
-  for (const SourceStep& step : order) {
+  for (const SourceStep& step : ProjectSourceOrder(target, dataType)) {
     std::vector<double> x, y;
     int test = 0, modelType = 0;
     ReadSource(file, step.source, &x, &y, &test, &modelType);

@@ -1,6 +1,6 @@
 // Test data read from files for the fit dialogs: the kind of file chosen by its extension,
-// comma- and tab-delimited text, and the point set a dialog takes from a project or Lorvane file
-// (both read through CStrengthFile) by its order of precedence.
+// comma- and tab-delimited text, the rows of a Lorvane file, and the point set a dialog takes
+// from a project file (read through CStrengthFile) by its order of precedence.
 #pragma once
 
 #include <string>
@@ -52,6 +52,12 @@ struct ImportedPoints {
 // (headings, blank lines, another separator) are skipped.
 ImportedPoints ReadDelimitedPoints(const std::string& text, int kind);
 
+// The rows of a Lorvane data file: twelve "label: value" header lines, the twelfth giving the
+// number of tests, then one line per test with an index, sig3 and sig1. The other header values
+// are not used; rows that are missing or do not read are skipped, and lines past the count are
+// not read.
+ImportedPoints ReadLorvanePoints(const std::string& text);
+
 // Reads a whole text file of at most kMaxImportFileSize bytes; false with a message otherwise.
 bool LoadImportFile(const char* path, std::string* text, CString* error);
 
@@ -76,10 +82,9 @@ struct SourceStep {
 // current data type (used by the Mohr-Coulomb and power-curve dialogs).
 std::vector<SourceStep> ProjectSourceOrder(FitTarget target, int dataType);
 
-// The points of the first source in that order that has any (cut to kMaxFitTests). A Lorvane
-// file holds its points as Hoek-Brown lab data and is always taken from there. false when no
-// source has points. *adoptType gets the data type to adopt, or -1.
-bool TakeFilePoints(const CStrengthFile& file, int kind, FitTarget target, int dataType,
+// The points of the first source in that order that has any (cut to kMaxFitTests). false when
+// no source has points. *adoptType gets the data type to adopt, or -1.
+bool TakeFilePoints(const CStrengthFile& file, FitTarget target, int dataType,
                     ImportedPoints* points, int* adoptType);
 
 // Messages of an import.

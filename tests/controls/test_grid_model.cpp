@@ -196,17 +196,30 @@ TEST(GridSelection, SelectedBitsAndTheMapStayInStep) {
   CGridCtrl grid(6, 3, 2, 1);
   Fill(grid);
   grid.SetItemState(3, 1, GRIDSTATE_SELECTED);
+  grid.SetItemState(4, 2, GRIDSTATE_SELECTED);
+  EXPECT_EQ(grid.GetSelectedCount(), 2);
+  EXPECT_EQ(grid.GetSelectedCellRange(), GRIDRANGE(3, 1, 4, 2));
+  grid.SetItemState(4, 2, 0);
+  EXPECT_EQ(grid.GetSelectedCount(), 1);
+
+  // The item record stores the state as given and leaves the map alone, both ways.
   GRIDITEM item;
   item.row = 4;
   item.col = 2;
   item.mask = GRIDIF_STATE;
-  item.state = GRIDSTATE_SELECTED;
-  grid.SetItem(&item);  // through the item record as well
-  EXPECT_EQ(grid.GetSelectedCount(), 2);
-  EXPECT_EQ(grid.GetSelectedCellRange(), GRIDRANGE(3, 1, 4, 2));
-  item.state = 0;
-  grid.SetItem(&item);
+  item.state = GRIDSTATE_SELECTED | GRIDSTATE_FOCUSED;
+  ASSERT_TRUE(grid.SetItem(&item));
+  EXPECT_EQ(grid.GetItemState(4, 2), GRIDSTATE_SELECTED | GRIDSTATE_FOCUSED);
   EXPECT_EQ(grid.GetSelectedCount(), 1);
+  EXPECT_EQ(grid.GetSelectedCellRange(), GRIDRANGE(3, 1, 3, 1));
+  item.row = 3;
+  item.col = 1;
+  item.state = 0;
+  ASSERT_TRUE(grid.SetItem(&item));
+  EXPECT_EQ(grid.GetItemState(3, 1), 0u);
+  EXPECT_EQ(grid.GetSelectedCount(), 1);
+  grid.SetItemState(3, 1, GRIDSTATE_SELECTED);
+  grid.SetItemState(4, 2, 0);
 
   // Rows that go take their selection with them.
   grid.SetItemState(5, 2, GRIDSTATE_SELECTED);

@@ -1,5 +1,6 @@
-// Import... in the real program: each kind of file fills the grid through the file dialog, and
-// damaged or unusable files leave the tests as they were with a message.
+// Import... in the real program: each kind of file fills the grid through the file dialog,
+// damaged or unusable files leave the tests as they were with a message, a Lorvane file gives
+// the rows that read, and a cancelled chooser refits in the two dialogs with a data type.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "fit_program_support.h"
 #include "fitdialogs/HoekBrownFitDlg.h"
 #include "fitdialogs/MohrCoulombFitDlg.h"
+#include "fitdialogs/PowerCurveFitDlg.h"
 #include "res/resource.h"
 #include "tests/support/ProgramHarness.h"
 
@@ -52,6 +54,16 @@ std::string ImportAndReadColumn(CProgramHarness& program, CDialog* d, CGridCtrl&
   for (int row = 1; row < grid.GetRowCount(); ++row) column += std::string(grid.GetItemText(row, 1)) + " ";
   return column;
 }
+
+// A result typed over and Import... cancelled: the data are fitted again, so the field shows the
+// fitted value once more.
+void ExpectCancelledImportRefits(CDialog* d, int resultId) {
+  const std::string fitted = qxtest::GetControlText(d, resultId);
+  qxtest::SetControlText(d, resultId, "99");
+  qxtest::ClickButton(d, IDC_FIT_IMPORT);
+  EXPECT_EQ(fitted, qxtest::GetControlText(d, resultId));
+  EXPECT_EQ("3", qxtest::GetControlText(d, IDC_FIT_TEST_COUNT));
+}
 }  // namespace
 
 TEST(FitDialogsInTheProgram, ImportEveryKindAndDamagedFiles) {
@@ -62,7 +74,8 @@ TEST(FitDialogsInTheProgram, ImportEveryKindAndDamagedFiles) {
   const std::string kel = Write(program, "mc.kel", ProjectText(CRITERION_MOHR_COULOMB, DATA_TRIAXIAL, {6, 7}, {75, 80}));
   const std::string qzt = Write(program, "site.qzt", LorvaneText("Points: 3", "1 5 40\r\n2 10 55\r\n3 15 68\r\n"));
   const std::string badKel = Write(program, "bad.kel", "Quarvex:\r\n  version: x\r\n");
-  const std::string shortQzt = Write(program, "short.qzt", LorvaneText("Points: 5", "1 5 40\r\n"));
+  const std::string shortQzt =
+      Write(program, "short.qzt", LorvaneText("Points: 5", "1 5 40\r\n2 x 55\r\n3 15 68\r\n"));
   const std::string words = Write(program, "words.csv", "no,numbers\r\nat,all\r\n");
   const std::string joint = Write(program, "joint.kel", ProjectText(CRITERION_BARTON_BANDIS, DATA_DIRECT_SHEAR, {1, 2}, {1, 2}));
 
@@ -76,22 +89,27 @@ TEST(FitDialogsInTheProgram, ImportEveryKindAndDamagedFiles) {
     EXPECT_TRUE(program.MessageBoxTexts().empty());
     program.Capture(d, "fit_import_lorvane");
     // Damaged or unusable files: a message each, the tests stay.
-    for (const std::string& path : {badKel, shortQzt, words, joint})
+    for (const std::string& path : {badKel, words, joint})
       EXPECT_EQ("5 10 15 ", ImportAndReadColumn(program, d, grid, path)) << path;
-    EXPECT_EQ(4u, program.MessageBoxTexts().size());
-    EXPECT_EQ("3", qxtest::GetControlText(d, IDC_FIT_TEST_COUNT));
+    EXPECT_EQ(3u, program.MessageBoxTexts().size());
+    // A Lorvane file shorter than its count and with a row that does not read: the rows that
+    // read, without a message.
+    EXPECT_EQ("5 15 ", ImportAndReadColumn(program, d, grid, shortQzt));
+    EXPECT_EQ(3u, program.MessageBoxTexts().size());
+    EXPECT_EQ("2", qxtest::GetControlText(d, IDC_FIT_TEST_COUNT));
+    program.Capture(d, "fit_import_lorvane_short");
     // The filter offers the four kinds, the file of a cancelled chooser changes nothing.
     qxtest::ClickButton(d, IDC_FIT_IMPORT);
-    EXPECT_EQ("3", qxtest::GetControlText(d, IDC_FIT_TEST_COUNT));
+    EXPECT_EQ("2", qxtest::GetControlText(d, IDC_FIT_TEST_COUNT));
     qxtest::ClickButton(d, IDOK);
   });
   ASSERT_TRUE(program.RunCommand(ID_ANALYSIS_USE_LAB_DATA));
-  ASSERT_EQ(4u, program.MessageBoxTexts().size());
+  ASSERT_EQ(3u, program.MessageBoxTexts().size());
   EXPECT_EQ(0u, program.MessageBoxTexts()[0].find("Error reading file."));
-  EXPECT_EQ(0u, program.MessageBoxTexts()[1].find("Error reading file."));
-  EXPECT_EQ(0u, program.MessageBoxTexts()[3].find("The file holds no test data"));
+  EXPECT_EQ(0u, program.MessageBoxTexts()[1].find("The file holds no test data"));
+  EXPECT_EQ(0u, program.MessageBoxTexts()[2].find("The file holds no test data"));
   CKelStrengthDoc* doc = program.ActiveDocument();
-  EXPECT_EQ(3, doc->m_hoekBrown.GetLabCount());
+  EXPECT_EQ(2, doc->m_hoekBrown.GetLabCount());
   EXPECT_EQ(15.0, doc->m_hoekBrown.GetSig3Max());
 
   // The Mohr-Coulomb dialog takes a Lorvane file as triaxial data.
@@ -103,10 +121,22 @@ TEST(FitDialogsInTheProgram, ImportEveryKindAndDamagedFiles) {
     EXPECT_EQ("5 10 15 ", ImportAndReadColumn(program, d, grid, qzt));
     EXPECT_TRUE(qxtest::IsButtonChecked(d, IDC_FIT_TRIAXIAL));
     EXPECT_EQ(CString("sig3 (MPa)"), grid.GetItemText(0, 1));
+    ExpectCancelledImportRefits(d, IDC_FIT_MC_C);
     qxtest::ClickButton(d, IDCANCEL);
   });
   ASSERT_TRUE(program.RunCommand(ID_ANALYSIS_USE_LAB_DATA));
   EXPECT_EQ(DATA_DIRECT_SHEAR, doc->m_mohrCoulomb.GetDataType(nullptr));
+
+  // So does the power-curve dialog.
+  ASSERT_TRUE(doc->SetCriterion(CRITERION_POWER_CURVE));
+  program.OnDialog(IDD_FIT_POWER_CURVE, [&](CDialog* d) {
+    CGridCtrl& grid = static_cast<CPowerCurveFitDlg*>(d)->Grid();
+    EXPECT_EQ("5 10 15 ", ImportAndReadColumn(program, d, grid, qzt));
+    ExpectCancelledImportRefits(d, IDC_FIT_PC_A);
+    qxtest::ClickButton(d, IDCANCEL);
+  });
+  ASSERT_TRUE(program.RunCommand(ID_ANALYSIS_USE_LAB_DATA));
+  EXPECT_EQ(3u, program.MessageBoxTexts().size());
   program.AnswerMessageBox(IDNO);
   EXPECT_EQ(program.Exit(), 0);
 }

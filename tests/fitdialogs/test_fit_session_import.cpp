@@ -91,8 +91,8 @@ TEST(FitSessionImport, UnreadableFilesChangeNothingAndSaySo) {
       {IMPORT_COMMA, folder + "/missing.csv", "Could not open file for reading"},
       {IMPORT_PROJECT, WriteScratchFile(folder, "bad.kel", "Quarvex:\r\nnot a version\r\n"),
        "Error reading file. The file maybe corrupt, invalid or in use by another application"},
-      {IMPORT_LORVANE, WriteScratchFile(folder, "short.qzt", Lorvane("Units: 0", "Points: 3", {"1 5 40"})),
-       "Error reading file. The file maybe corrupt, invalid or in use by another application"},
+      {IMPORT_LORVANE, WriteScratchFile(folder, "norows.qzt", Lorvane("Units: 0", "Points: 3", {"a b c", "1;5;40"})),
+       "The file holds no test data that can be used here. Nothing was changed."},
       // A Barton-Bandis project has no triaxial data for this dialog: the tests stay.
       {IMPORT_PROJECT,
        WriteScratchFile(folder, "joint.kel", Project(CRITERION_BARTON_BANDIS, 0, DATA_DIRECT_SHEAR, {1, 2}, {1, 2})),
@@ -137,12 +137,20 @@ TEST(FitSessionImport, LorvaneFiles) {
   pcs.SetDataType(DATA_DIRECT_SHEAR);
   ASSERT_TRUE(pcs.Import(IMPORT_LORVANE, path.c_str()).changed);
   EXPECT_EQ(DATA_TRIAXIAL, pc.GetDataType(nullptr));
-  // A file that declares two thousand million tests is refused at once.
+  // A file shorter than its count, or with a row that does not read, gives the rows it has; the
+  // header's other values (here kPa) play no part.
+  const ImportOutcome shortFile = t.session->Import(
+      IMPORT_LORVANE, WriteScratchFile(folder, "short.qzt", Lorvane("Units: 1", "Points: 5", {"1 5 40", "2 x 55"})).c_str());
+  EXPECT_TRUE(shortFile.changed);
+  EXPECT_TRUE(shortFile.message.IsEmpty());
+  EXPECT_EQ(1, t.session->TestCount());
+  EXPECT_EQ((std::vector<double>{5}), LabX(t.model));
+  // A file that declares two thousand million tests gives the one it holds.
   const ImportOutcome huge = t.session->Import(
       IMPORT_LORVANE,
-      WriteScratchFile(folder, "huge.qzt", Lorvane("Units: 0", "Points: 2000000000", {"1 5 40"})).c_str());
-  EXPECT_FALSE(huge.changed);
-  EXPECT_FALSE(huge.message.IsEmpty());
+      WriteScratchFile(folder, "huge.qzt", Lorvane("Units: 0", "Points: 2000000000", {"1 5 40", "2 10 55"})).c_str());
+  EXPECT_TRUE(huge.changed);
+  EXPECT_EQ(2, t.session->TestCount());
 }
 
 TEST(FitSessionImport, ProjectFilesBringTheirDataType) {

@@ -98,7 +98,7 @@ void Fill(CStrengthCriterion& model, int n, double first) {
 // Which source the points came from: each filled set starts at its own first value.
 double FirstX(const CStrengthFile& file, FitTarget target, int dataType, int* adopt) {
   ImportedPoints points;
-  if (!TakeFilePoints(file, IMPORT_PROJECT, target, dataType, &points, adopt)) return -1.0;
+  if (!TakeFilePoints(file, target, dataType, &points, adopt)) return -1.0;
   return points.x[0];
 }
 }  // namespace
@@ -160,16 +160,32 @@ TEST(TestDataImport, ProjectPrecedenceOfEveryDialog) {
   EXPECT_EQ(-1, FirstX(*make(0, 0, 0, S, 1, 0, T), FitTarget::PowerCurve, T, &adopt));
 }
 
-TEST(TestDataImport, LorvanePointsComeFromTheHoekBrownLabSet) {
-  CStrengthFile file;
-  Fill(file.m_hoekBrown, 2, 100);
-  Fill(file.m_mohrCoulomb, 2, 300);
-  file.m_mohrCoulomb.SetDataType(DATA_TRIAXIAL);
-  for (FitTarget target : {FitTarget::RockMass, FitTarget::MohrCoulomb, FitTarget::PowerCurve}) {
-    ImportedPoints points;
-    int adopt = 0;
-    ASSERT_TRUE(TakeFilePoints(file, IMPORT_LORVANE, target, DATA_DIRECT_SHEAR, &points, &adopt));
-    EXPECT_EQ(100.0, points.x[0]);
-    EXPECT_EQ(-1, adopt);
-  }
+TEST(TestDataImport, LorvaneRowsWithoutTheHeaderValues) {
+  const std::string header =
+      "Version: 1.011\r\nTitle: Quarry\r\nUnits: 0\r\nsigci: 50\r\nGSI: 65\r\nmi: 17\r\nD: 0.2\r\n"
+      "Application: 3\r\nsig3max: 12.5\r\nUnit weight: 0.027\r\nHeight: 40\r\n";
+  ImportedPoints points = ReadLorvanePoints(header + "Points: 3\r\n1 5 40\r\n2 10 55\r\n3 15 68\r\n");
+  EXPECT_EQ((std::vector<double>{5, 10, 15}), points.x);
+  EXPECT_EQ((std::vector<double>{40, 55, 68}), points.y);
+  // Header values that do not read (or a header of labels only) are not used; unreadable and
+  // missing rows are skipped, lines past the count are not read.
+  const std::string odd =
+      "Version: ?\nTitle\nUnits: kPa\nsigci: -\nGSI:\nmi: x\nD: y\nApplication: 9\nsig3max: z\n"
+      "Unit weight: w\nHeight: h\n";
+  points = ReadLorvanePoints(odd + "Tests: 5\n1 5 40\n2 ten 55\n\n4: 4 20 70\n");
+  EXPECT_EQ((std::vector<double>{5, 20}), points.x);
+  EXPECT_EQ((std::vector<double>{40, 70}), points.y);
+  points = ReadLorvanePoints(odd + "Tests: 1\n1 5 40\n2 10 55\n");
+  EXPECT_EQ(1, points.Count());
+  // No positive count, a header cut short: nothing.
+  for (const std::string& text : {header + "Points: 0\r\n1 5 40\r\n", header + "Points: x\r\n1 5 40\r\n",
+                                   header + "Points: -2\r\n1 5 40\r\n", std::string("Points: 1\r\n1 5 40\r\n"),
+                                   std::string()})
+    EXPECT_EQ(0, ReadLorvanePoints(text).Count()) << text;
+  // The cap holds as for text files.
+  std::string many = header + "Points: 10002\r\n";
+  for (int i = 0; i < kMaxFitTests + 2; ++i) many += std::to_string(i) + " 1 2\r\n";
+  points = ReadLorvanePoints(many);
+  EXPECT_EQ(kMaxFitTests, points.Count());
+  EXPECT_EQ(2, points.leftOut);
 }

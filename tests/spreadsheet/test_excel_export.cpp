@@ -3,6 +3,7 @@
 // workbook, and how failures reach the caller.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -351,6 +352,45 @@ TEST_F(ExcelExportTest, WorkbookThatCannotBeWrittenFailsTheHandOver) {
   }
   EXPECT_TRUE(g_opened.empty());
   EXPECT_TRUE(session->savedPath.IsEmpty());
+}
+
+TEST_F(ExcelExportTest, AFailurePartWayKeepsWhatWasWrittenUnopened) {
+  // The sheet program turns down the charts: the cells written before stay.
+  session->refusal = [](const char* object, const char* member) {
+    return CString(std::strcmp(object, "Worksheet") == 0 && std::strcmp(member, "ChartObjects") == 0
+                       ? "no charts today"
+                       : "");
+  };
+  CExcelExport excel;
+  EXPECT_TRUE(excel.SaveIncomplete().IsEmpty());  // nothing started: nothing to keep
+  ASSERT_TRUE(excel.Start());
+  excel.SetVisible(TRUE);
+  excel.SetCellText("title", CSheetRange(2, 2));
+  try {
+    excel.AddChart(CSheetRange(2, 2, 5, 3), SheetChartStyle());
+    FAIL() << "no exception";
+  } catch (COleDispatchException* e) {
+    EXPECT_NE(e->m_strDescription.Find("no charts today"), -1);
+    e->Delete();
+  }
+  EXPECT_STREQ(excel.SaveIncomplete(), "C:\\reports\\Quarvex Report 2024-03-05 14-07-09.xlsx");
+  ASSERT_EQ(written.size(), 1u);
+  EXPECT_STREQ(session->savedPath, written[0].c_str());
+  EXPECT_STREQ(Cell(2, 2).text, "title");
+  EXPECT_TRUE(g_opened.empty());
+  EXPECT_TRUE(g_messages.empty());
+
+  // A workbook that cannot be written either: no path, and no exception.
+  auto failing = std::make_shared<WorkbookSession>();
+  failing->writer = [](const CWorkbookModel&, const char*, CString* error) {
+    *error = "disk full";
+    return false;
+  };
+  CExcelExport::SetApplicationFactory([failing]() { return CreateWorkbookApplication(failing); });
+  CExcelExport other;
+  ASSERT_TRUE(other.Start());
+  EXPECT_TRUE(other.SaveIncomplete().IsEmpty());
+  EXPECT_TRUE(SavedWorkbookPath(nullptr).IsEmpty());
 }
 
 TEST(ReportFileNameTest, NameCarriesTheTimeAndAvoidsExistingFiles) {

@@ -27,7 +27,9 @@ quarvex_use_test_printer(win.qx_view_outputs_program_tests)
 set_tests_properties(win.qx_view_outputs_program_tests PROPERTIES FIXTURES_SETUP program_outputs)
 add_test(NAME win.qx_view_program_outputs_check
   COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/check_program_outputs.py
-          "program_workbook/Quarvex Report 2024-06-01 09-30-00.xlsx" printed-program-title.txt
+          "program_workbook/Quarvex Report 2024-06-01 09-30-00.xlsx"
+          "program_workbook_incomplete/Quarvex Report 2024-06-01 09-30-00.xlsx"
+          printed-program-title.txt
   WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 set_tests_properties(win.qx_view_program_outputs_check PROPERTIES
   FIXTURES_REQUIRED program_outputs LABELS wine TIMEOUT 300)

@@ -1,7 +1,8 @@
 """Checks what test_outputs_program.cpp made in the whole program: the workbook of a Hoek-Brown
-project (cells and the three charts, read by openpyxl; rendered by LibreOffice) and the page it
-printed on the PDF printer (rendered by pdftoppm), each kept as a picture; and that a page
-refused for want of room never reached the printer."""
+project (cells and the three charts, read by openpyxl; rendered by LibreOffice), the workbook of
+an export that failed part-way (its tables, no chart) and the page it printed on the PDF printer
+(rendered by pdftoppm), each kept as a picture; and that a page refused for want of room never
+reached the printer."""
 import os
 import sys
 
@@ -31,6 +32,20 @@ def check_workbook(path):
                                                               "Sheet1!$E$33:$E$132")
     png = workbook_check.render(path, "program_workbook")
     print("workbook checked:", png)
+
+
+def check_incomplete_workbook(path):
+    """The workbook of an export whose charts were turned down: the tables, no chart."""
+    book = workbook_check.load(path)
+    sheet = book["Sheet1"]
+    assert sheet["B2"].value == "Hoek-Brown Classification"
+    assert sheet["B22"].value == "Lab Data" and sheet["D23"].value == 4
+    assert sheet["C27"].value == 1 and sheet["D30"].value is not None
+    # The export stopped at the lab data's chart: nothing after it.
+    assert sheet["B31"].value is None
+    assert workbook_check.charts(sheet) == []
+    png = workbook_check.render(path, "program_workbook_incomplete")
+    print("incomplete workbook checked:", png)
 
 
 def check_printed(title_file):
@@ -74,6 +89,7 @@ def remove_others(list_file):
 
 if __name__ == "__main__":
     check_workbook(sys.argv[1])
-    check_printed(sys.argv[2])
+    check_incomplete_workbook(sys.argv[2])
+    check_printed(sys.argv[3])
     check_not_printed("printed-program-refused.txt")
     remove_others("printed-program-others.txt")

@@ -1,5 +1,6 @@
 // The reports, exports and printing in the whole program: Copy Data to the real clipboard, the
-// workbook export (kept in program_workbook/ for check_program_outputs.py), image and function
+// workbook export (kept in program_workbook/ for check_program_outputs.py, and one that fails
+// part-way in program_workbook_incomplete/), image and function
 // files, Page Setup, printing on the tests' PDF printer (the page's title in
 // printed-program-title.txt), print preview with its bar, zoom, context menu and re-measure,
 // a page without room refused before any job (its title in printed-program-refused.txt), and
@@ -90,6 +91,18 @@ void FixedClock(SYSTEMTIME* t) {
   t->wMinute = 30;
 }
 
+// A workbook session writing into the folder <name> of the current folder, and the path of the
+// report it writes there at the fixed clock's time (an earlier one removed).
+std::shared_ptr<WorkbookSession> SessionInFolder(const std::string& name, std::string* path) {
+  const std::string folder = CurrentFolder() + name + "\\";
+  ::CreateDirectoryA(folder.c_str(), NULL);
+  *path = folder + "Quarvex Report 2024-06-01 09-30-00.xlsx";
+  ::DeleteFileA(path->c_str());
+  auto session = std::make_shared<WorkbookSession>();
+  session->folder = folder.c_str();
+  return session;
+}
+
 // The print dialog answered with OK for the default printer; no printer at all.
 BOOL PrintDialogOk(PRINTDLGA* pd) {
   if (pd->Flags & PD_RETURNDEFAULT) return ::PrintDlgA(pd);
@@ -174,12 +187,8 @@ TEST_F(OutputsProgram, CopyDataSaysSoWhenTheClipboardIsHeldOpen) {
 
 TEST_F(OutputsProgram, WorkbookExportWritesTheReportAndOpensIt) {
   CSeamOverride<AfxClockSeam> clock(AfxSetClockSeam, FixedClock);
-  std::string folder = CurrentFolder() + "program_workbook\\";
-  ::CreateDirectoryA(folder.c_str(), NULL);
-  std::string path = folder + "Quarvex Report 2024-06-01 09-30-00.xlsx";
-  ::DeleteFileA(path.c_str());
-  auto session = std::make_shared<WorkbookSession>();
-  session->folder = folder.c_str();
+  std::string path;
+  auto session = SessionInFolder("program_workbook", &path);
   auto previous =
       CExcelExport::SetApplicationFactory([session]() { return CreateWorkbookApplication(session); });
   ASSERT_TRUE(program.RunCommand(ID_EXPORT_EXCEL));
@@ -213,6 +222,34 @@ TEST_F(OutputsProgram, WorkbookFailuresAreReportedOnce) {
   EXPECT_NE(program.MessageBoxTexts()[0].find("the disk is full"), std::string::npos);
   EXPECT_EQ(program.MessageBoxTexts()[1].find("Unable to start the spreadsheet export"), 0u);
   EXPECT_TRUE(g_opened.empty());
+}
+
+TEST_F(OutputsProgram, WorkbookExportFailingPartWayKeepsWhatWasWritten) {
+  CSeamOverride<AfxClockSeam> clock(AfxSetClockSeam, FixedClock);
+  std::string path;
+  auto session = SessionInFolder("program_workbook_incomplete", &path);
+  // The sheet program turns down the first chart: the tables are written, no chart is.
+  session->refusal = [](const char* object, const char* member) {
+    return CString(std::strcmp(object, "ChartObjects") == 0 && std::strcmp(member, "Add") == 0
+                       ? "The sheet holds no more charts."
+                       : "");
+  };
+  auto previous =
+      CExcelExport::SetApplicationFactory([session]() { return CreateWorkbookApplication(session); });
+  ASSERT_TRUE(program.RunCommand(ID_EXPORT_EXCEL));
+  CExcelExport::SetApplicationFactory(previous);
+  ASSERT_EQ(program.MessageBoxTexts().size(), 1u);
+  const std::string& message = program.MessageBoxTexts()[0];
+  EXPECT_EQ(message.find("Spreadsheet export failed: The sheet holds no more charts."), 0u) << message;
+  EXPECT_NE(message.find("incomplete"), std::string::npos) << message;
+  EXPECT_NE(message.find(path), std::string::npos) << message;
+  EXPECT_NE(::GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_TRUE(g_opened.empty());  // an incomplete report is not opened
+  EXPECT_TRUE(session->model.GetCharts().empty());
+  const WorkbookCell* title = session->model.GetCell(2, 2);
+  ASSERT_NE(title, nullptr);
+  EXPECT_STREQ(title->text, "Hoek-Brown Classification");
+  program.Screenshot("workbook_incomplete_program");
 }
 
 TEST_F(OutputsProgram, ImageFilesOfTheView) {
