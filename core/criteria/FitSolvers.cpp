@@ -260,6 +260,16 @@ BOOL CLmFitState::Step(double* a) {
   if (!solved && m != 2) return FALSE;
 
   m_model.MakeTrial(a, m_da, m_trial);
+  // Near the end of a fit lambda grows until the increment no longer changes a: the trial is
+  // then a itself, whose chi-square is no lower than itself, so the step is rejected without
+  // evaluating every point again.
+  bool same = true;
+  for (int j = 0; j < m; j++) same = same && m_trial[j] == a[j];
+  if (same) {
+    lambda *= m_settings.lambdaGrowth;
+    chisq = m_prevChisq;
+    return solved;
+  }
   double trialAlpha[3][3];
   double trialBeta[3];
   NormalEquations(m_trial, trialAlpha, trialBeta, &chisq);
