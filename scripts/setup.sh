@@ -11,6 +11,7 @@ say() { echo "setup: $*" >&2; }
 
 packages=(
   cmake ninja-build g++ gcc clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
+  libcminpack-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   mingw-w64-x86-64-dev libz-mingw-w64-dev
   wine wine64 xvfb xauth x11-utils xdotool imagemagick librsvg2-bin fonts-liberation fonts-dejavu-core fonts-wine dpkg-dev python3

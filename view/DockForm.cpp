@@ -6,6 +6,7 @@
 
 #include "document/KelStrengthDoc.h"
 #include "document/MainSideBar.h"
+#include "framework/base/NumberText.h"
 #include "framework/win/DataExchange.h"
 #include "framework/win/MessageMap.h"
 #include "res/ShellResources.h"
@@ -84,8 +85,17 @@ CRealSpinCtrl* CDockForm::GetSpin(int id) {
   return nullptr;
 }
 
-void CDockForm::SetControlText(int id, const char* text) {
+HWND CDockForm::Control(int id) const {
+  if (!m_hWnd) return nullptr;
+  const auto known = m_controls.find(id);
+  if (known != m_controls.end()) return known->second;
   HWND h = ::GetDlgItem(m_hWnd, id);
+  if (h) m_controls[id] = h;
+  return h;
+}
+
+void CDockForm::SetControlText(int id, const char* text) {
+  HWND h = Control(id);
   if (!h) return;
   // Most texts stay as they are from one apply to the next; a window that is told its own
   // text again still repaints.
@@ -107,7 +117,11 @@ void CDockForm::DoDataExchange(CDataExchange* pDX) {
   for (int i = 0; i < 6; ++i) DDX_Control(pDX, kFormulaIds[i], m_formulas[i]);
   if (!m_pDoc) return;
   const int criterion = m_pDoc->m_nCriterion;
-  DDX_CBIndex(pDX, ApplicationComboOf(criterion), m_values.Application(criterion));
+  const int combo = ApplicationComboOf(criterion);
+  // A combo told its own selection again repaints too.
+  if (pDX->m_bSaveAndValidate ||
+      ::SendMessageA(Control(combo), CB_GETCURSEL, 0, 0) != m_values.Application(criterion))
+    DDX_CBIndex(pDX, combo, m_values.Application(criterion));
   for (const SideBarField& field : SideBarFields(criterion)) ExchangeField(pDX, field);
 }
 
@@ -115,7 +129,12 @@ void CDockForm::ExchangeField(CDataExchange* pDX, const SideBarField& field) {
   double& value = m_values.*field.value;
   const int criterion = m_pDoc->m_nCriterion;
   if (!pDX->m_bSaveAndValidate) {
-    if (field.exchanged) DDX_Text(pDX, field.edit, value);
+    if (!field.exchanged) return;
+    if (m_pResultsToCome)
+      for (const SideBarText& t : *m_pResultsToCome)
+        if (t.id == field.edit) return;
+    // The framework's number text, written only where it changes.
+    SetControlText(field.edit, FormatNumber("%.15g", value));
     return;
   }
   if (!ReadWhenSaving(field, criterion, m_values.Application(criterion))) return;
@@ -148,6 +167,18 @@ void CDockForm::WriteFields() {
   ++m_nUpdating;
   UpdateData(FALSE);
   --m_nUpdating;
+}
+
+void CDockForm::WritePanel() {
+  if (!m_pDoc) {
+    WriteFields();
+    return;
+  }
+  const std::vector<SideBarText> results = ResultTexts();
+  m_pResultsToCome = &results;
+  WriteFields();
+  m_pResultsToCome = nullptr;
+  WriteResults(results);
 }
 
 // ---- set-up -----------------------------------------------------------------------------
@@ -219,7 +250,7 @@ void CDockForm::EnableControls(BOOL enable) {
   }
   if (!m_hWnd) return;
   for (int id : EnabledControlIds(m_values))
-    if (HWND h = ::GetDlgItem(m_hWnd, id)) ::EnableWindow(h, enable);
+    if (HWND h = Control(id)) ::EnableWindow(h, enable);
 }
 
 void CDockForm::UpdateControlTexts() {
@@ -232,12 +263,12 @@ void CDockForm::UpdateControlTexts() {
   if (m_pDoc) {
     const int criterion = m_pDoc->m_nCriterion;
     const ApplicationControls a = ApplicationControlsFor(criterion, m_values.Application(criterion));
-    HWND range = ::GetDlgItem(m_hWnd, a.rangeEdit);
+    HWND range = Control(a.rangeEdit);
     if (((::GetWindowLongA(range, GWL_STYLE) & ES_READONLY) != 0) != a.rangeReadOnly)
       ::SendMessageA(range, EM_SETREADONLY, a.rangeReadOnly, 0);
-    ::EnableWindow(::GetDlgItem(m_hWnd, a.rangeSpin), !a.rangeReadOnly);
+    ::EnableWindow(Control(a.rangeSpin), !a.rangeReadOnly);
     for (int id : a.loadRows) {
-      HWND h = ::GetDlgItem(m_hWnd, id);
+      HWND h = Control(id);
       if (((::GetWindowLongA(h, GWL_STYLE) & WS_VISIBLE) != 0) != a.showLoadRows)
         ::ShowWindow(h, a.showLoadRows ? SW_SHOW : SW_HIDE);
     }
@@ -254,15 +285,23 @@ void CDockForm::UpdateControlTexts() {
   for (const SideBarText& t : UnitLabelTexts(active)) SetControlText(t.id, t.text.c_str());
 }
 
-void CDockForm::ShowResults() {
-  if (!m_pDoc || !m_hWnd) return;
+std::vector<SideBarText> CDockForm::ResultTexts() const {
   CStrengthCriterion* active = m_pDoc->m_pActiveCriterion;
   const BYTE state = active->GetStateFlag();
   const CKelStrengthApp* app = GetKelStrengthApp();
   const int decimals = ClampDecimalPlaces(app ? app->m_displaySettings.m_nDecimalPlaces : -1);
-  ++m_nUpdating;
-  for (const SideBarText& t : SideBarResultTexts(PlotDocumentOf(*m_pDoc), m_values, decimals))
-    SetControlText(t.id, t.text.c_str());
-  --m_nUpdating;
+  std::vector<SideBarText> texts = SideBarResultTexts(PlotDocumentOf(*m_pDoc), m_values, decimals);
   active->SetStateFlag(state);
+  return texts;
+}
+
+void CDockForm::WriteResults(const std::vector<SideBarText>& texts) {
+  ++m_nUpdating;
+  for (const SideBarText& t : texts) SetControlText(t.id, t.text.c_str());
+  --m_nUpdating;
+}
+
+void CDockForm::ShowResults() {
+  if (!m_pDoc || !m_hWnd) return;
+  WriteResults(ResultTexts());
 }

@@ -7,6 +7,8 @@
 // no window are in DockFormLogic.
 #pragma once
 
+#include <unordered_map>
+
 #include "controls/ControlGroupSwitcher.h"
 #include "controls/FlatButton.h"
 #include "controls/FlatComboBox.h"
@@ -68,7 +70,19 @@ class CDockForm : public CFormView, public ISideBarSink {
   void ExchangeField(CDataExchange* pDX, const SideBarField& field);
   // Writes the panel's values into its edits without the edits' notifications taking effect.
   void WriteFields();
+  // The fields and then the results: an edit the results rewrite is written once, with the
+  // result's text.
+  void WritePanel();
+  // The result texts of the attached document's active model (its state flag kept).
+  std::vector<SideBarText> ResultTexts() const;
+  void WriteResults(const std::vector<SideBarText>& texts);
+  // Sets a control's text unless it already reads so.
   void SetControlText(int id, const char* text);
+  // The form's control of an id, looked up once: the template's controls live as long as the
+  // form, and a lookup among its couple of hundred children is slow on some platforms.
+  HWND Control(int id) const;
+  // Data exchange finds the controls the same way.
+  HWND GetDlgItemHandle(int nID) const override { return Control(nID); }
 
   afx_msg void OnParamEditChange(UINT id);
   afx_msg void OnParamEditKillFocus(UINT id);
@@ -97,6 +111,9 @@ class CDockForm : public CFormView, public ISideBarSink {
   int m_nUpdating = 0;                // > 0 while the form writes its own edits
   bool m_bApplyPending = false;       // the typing timer runs
   bool m_bControlsBound = false;
+  // While the panel is written: the texts the results write next (their edits are skipped).
+  const std::vector<SideBarText>* m_pResultsToCome = nullptr;
+  mutable std::unordered_map<int, HWND> m_controls;
   CControlGroupSwitcher m_groups;
   CFlatComboBox m_applications[4];
   CFlatButton m_pickButtons[9];

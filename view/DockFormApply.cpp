@@ -55,7 +55,7 @@ void CDockForm::MarkParametersChanged() {
 void CDockForm::OnParamEditChange(UINT id) {
   if (m_nUpdating > 0 || !IsInputEdit(id)) return;
   MarkParametersChanged();
-  HWND edit = ::GetDlgItem(m_hWnd, static_cast<int>(id));
+  HWND edit = Control(static_cast<int>(id));
   DWORD start = 0, end = 0;
   ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   if (EditChangeAppliesAtOnce(::GetWindowTextLengthA(edit), static_cast<int>(start),
@@ -112,8 +112,7 @@ void CDockForm::ApplyParameters(int redrawHint, BOOL showMessages) {
   // without a prompt.
   const bool typed = doc->m_pActiveCriterion->GetStateFlag() == 1;
   ApplySideBarValues(PlotDocumentOf(*doc), m_values);
-  WriteFields();
-  ShowResults();
+  WritePanel();
   doc->m_nRedrawHint = redrawHint;
   doc->UpdateAllViews(nullptr, 0, nullptr);
   doc->m_nRedrawHint = 2;
@@ -130,8 +129,7 @@ void CDockForm::RefreshFromDocument() {
   CKelStrengthDoc* doc = m_pDoc;
   m_groups.ShowGroup(static_cast<UINT>(doc->m_nCriterion));
   LoadSideBarValues(PlotDocumentOf(*doc), m_values);
-  WriteFields();
-  ShowResults();
+  WritePanel();
   doc->m_nRedrawHint = 2;
   doc->UpdateAllViews(nullptr, 0, nullptr);
   UpdateControlTexts();
@@ -169,5 +167,6 @@ void CDockForm::OnDestroy() {
   m_bApplyPending = false;
   m_pDoc = nullptr;
   m_pView = nullptr;
+  m_controls.clear();
   CFormView::OnDestroy();
 }

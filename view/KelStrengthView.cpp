@@ -197,13 +197,20 @@ void CKelStrengthView::ArrangePlots() {
   PlotRect client;
   client.left = rc.left, client.top = rc.top, client.right = rc.right, client.bottom = rc.bottom;
   const PlotArrangement a = ::ArrangePlots(client, m_state.showPrincipalPlot, m_state.showShearPlot);
-  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-  if (m_principalChart.m_hWnd)
-    m_principalChart.SetWindowPos(nullptr, a.principal.left, a.principal.top, a.principal.Width(),
-                                  a.principal.Height(), flags);
-  if (m_shearChart.m_hWnd)
-    m_shearChart.SetWindowPos(nullptr, a.shear.left, a.shear.top, a.shear.Width(),
-                              a.shear.Height(), flags);
+  // Every document update arranges the plots again; a chart already in place is left alone,
+  // which spares a round trip to the window system for each.
+  auto place = [this](CChart2D& chart, const PlotRect& r) {
+    if (!chart.m_hWnd) return;
+    RECT now;
+    ::GetWindowRect(chart.m_hWnd, &now);
+    ::MapWindowPoints(HWND_DESKTOP, m_hWnd, reinterpret_cast<POINT*>(&now), 2);
+    if (now.left == r.left && now.top == r.top && now.right - now.left == r.Width() &&
+        now.bottom - now.top == r.Height())
+      return;
+    chart.SetWindowPos(nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+  };
+  place(m_principalChart, a.principal);
+  place(m_shearChart, a.shear);
 }
 
 void CKelStrengthView::LayoutPlots() {

@@ -200,28 +200,48 @@ CLmFitState::CLmFitState(const CLmModel& model, int m, const double* x, const do
   }
 }
 
-void CLmFitState::NormalEquations(const double* a, double al[3][3], double be[3],
-                                  double* cs) const {
-  const int m = m_m;
-  for (int j = 0; j < m; j++) {
+namespace {
+// The sums of the normal equations for a fixed parameter count, so that the loops over the
+// parameters unroll; the order of every sum is the same for any count.
+template <int M>
+double AccumulateNormalEquations(const CLmModel& model, const std::vector<double>& x,
+                                 const std::vector<double>& y, const double* a, double al[3][3],
+                                 double be[3]) {
+  for (int j = 0; j < M; j++) {
     be[j] = 0.0;
-    for (int k = 0; k < m; k++) al[j][k] = 0.0;
+    for (int k = 0; k < M; k++) al[j][k] = 0.0;
   }
   double sum = 0.0;
   double dyda[3] = {0.0, 0.0, 0.0};
-  for (size_t i = 0; i < m_x.size(); i++) {
+  for (size_t i = 0; i < x.size(); i++) {
     double yfit = 0.0;
-    if (!m_model.EvaluatePoint((int)i, m_x[i], a, &yfit, dyda)) continue;
-    const double dy = m_y[i] - yfit;
-    for (int j = 0; j < m; j++) {
+    if (!model.EvaluatePoint((int)i, x[i], a, &yfit, dyda)) continue;
+    const double dy = y[i] - yfit;
+    for (int j = 0; j < M; j++) {
       for (int k = 0; k <= j; k++) al[j][k] += dyda[j] * dyda[k];
       be[j] += dy * dyda[j];
     }
     sum += dy * dy;
   }
-  for (int j = 1; j < m; j++)
+  for (int j = 1; j < M; j++)
     for (int k = 0; k < j; k++) al[k][j] = al[j][k];
-  *cs = sum;
+  return sum;
+}
+}  // namespace
+
+void CLmFitState::NormalEquations(const double* a, double al[3][3], double be[3],
+                                  double* cs) const {
+  switch (m_m) {
+    case 1:
+      *cs = AccumulateNormalEquations<1>(m_model, m_x, m_y, a, al, be);
+      break;
+    case 2:
+      *cs = AccumulateNormalEquations<2>(m_model, m_x, m_y, a, al, be);
+      break;
+    default:
+      *cs = AccumulateNormalEquations<3>(m_model, m_x, m_y, a, al, be);
+      break;
+  }
 }
 
 BOOL CLmFitState::Step(double* a) {
@@ -260,6 +280,16 @@ BOOL CLmFitState::Step(double* a) {
   if (!solved && m != 2) return FALSE;
 
   m_model.MakeTrial(a, m_da, m_trial);
+  // Near the end of a fit lambda grows until the increment no longer changes a: the trial is
+  // then a itself, whose chi-square is no lower than itself, so the step is rejected without
+  // evaluating every point again.
+  bool same = true;
+  for (int j = 0; j < m; j++) same = same && m_trial[j] == a[j];
+  if (same) {
+    lambda *= m_settings.lambdaGrowth;
+    chisq = m_prevChisq;
+    return solved;
+  }
   double trialAlpha[3][3];
   double trialBeta[3];
   NormalEquations(m_trial, trialAlpha, trialBeta, &chisq);

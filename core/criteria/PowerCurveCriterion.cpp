@@ -206,8 +206,9 @@ class CPowerCurveShearLmModel : public CLmModel {
     const double u = x + d;
     if (u >= 0.0) {
       const double uu = u == 0.0 ? 1e-10 : u;
-      *yfit = a * std::pow(u, b);
+      // Each power is worked out once: the iteration evaluates every point at every step.
       const double ub = std::pow(uu, b);
+      *yfit = a * (u == 0.0 ? std::pow(u, b) : ub);
       dyda[0] = ub;
       dyda[1] = a * b * std::pow(uu, b - 1.0);
       dyda[2] = a * ub * std::log(uu);
@@ -280,18 +281,22 @@ class CPowerCurveTriaxialLmModel : public CLmModel {
       dyda[1] = -1.0;
       return TRUE;
     }
-    // tau and slope m at t, and their partial derivatives by a, d, b.
-    const double tau = a * std::pow(u, b);
-    const double m = a * b * std::pow(u, b - 1.0);
+    // tau and slope m at t, and their partial derivatives by a, d, b; each power, logarithm
+    // and root once (every point at every step comes here).
+    const double ub = std::pow(u, b);
+    const double ub1 = std::pow(u, b - 1.0);
+    const double lu = std::log(u);
+    const double tau = a * ub;
+    const double m = a * b * ub1;
     double tauP[3], mP[3];
-    tauP[0] = std::pow(u, b);
-    mP[0] = b * std::pow(u, b - 1.0);
+    tauP[0] = ub;
+    mP[0] = b * ub1;
     mP[1] = a * b * (b - 1.0) * std::pow(u, b - 2.0);
-    tauP[2] = tau * std::log(u);
-    mP[2] = m * (1.0 / b + std::log(u));
+    tauP[2] = tau * lu;
+    mP[2] = m * (1.0 / b + lu);
     tauP[1] = m;
     const double s = std::hypot(1.0, m);
-    const double up = UpFactor(m);
+    const double up = m >= 0.0 ? m + s : 1.0 / (s - m);  // UpFactor(m) with this s
     *yfit = t + tau * up;
     // sig1 = t + tau up and sig3 = t - tau / up, up = m + s; u = t + d, so
     // the derivatives by t are those by d.

@@ -8,26 +8,26 @@
 #include "core/criteria/StrengthCriterion.h"
 
 namespace {
-// Householder vector for x[0..len-1] (stride apart): afterwards
-// (I - beta v v^T) x = alpha e1. Returns alpha; beta = 0 means identity.
-double MakeHouseholder(std::vector<double>& v, double& beta) {
+// Householder vector for v[0..len-1]: afterwards (I - beta v v^T) x = alpha e1 for the x that v
+// held. Returns alpha; beta = 0 means identity.
+double MakeHouseholder(double* v, int len, double& beta) {
   double scale = 0.0;
-  for (double e : v) scale = std::max(scale, std::fabs(e));
+  for (int i = 0; i < len; i++) scale = std::max(scale, std::fabs(v[i]));
   beta = 0.0;
   if (scale == 0.0) return 0.0;
   double s = 0.0;
-  for (double e : v) s += (e / scale) * (e / scale);
+  for (int i = 0; i < len; i++) s += (v[i] / scale) * (v[i] / scale);
   const double norm = scale * std::sqrt(s);
   const double alpha = v[0] > 0.0 ? -norm : norm;
   v[0] -= alpha;
   double vv = 0.0;
-  for (double e : v) vv += (e / scale) * (e / scale);
+  for (int i = 0; i < len; i++) vv += (v[i] / scale) * (v[i] / scale);
   vv *= scale * scale;
   if (vv > 0.0) beta = 2.0 / vv;
   return alpha;
 }
 
-void RotateColumns(std::vector<double>& mat, int rows, int cols, int c1, int c2, double c,
+void RotateColumns(double* mat, int rows, int cols, int c1, int c2, double c,
                    double s) {
   for (int r = 0; r < rows; r++) {
     const double x = mat[(size_t)r * cols + c1];
@@ -50,17 +50,20 @@ BOOL SvdDecomposeLimited(double* u, int n, int m, double* w, double* v, int iter
   auto A = [&](int r, int c) -> double& { return a[(size_t)r * m + c]; };
 
   // 1. Householder reduction to upper bidiagonal form: diagonal d,
-  //    superdiagonal e (e[i] couples d[i-1] and d[i]; e[0] = 0).
-  std::vector<double> d(m, 0.0);
-  std::vector<double> e(m, 0.0);
-  std::vector<std::vector<double>> leftV(m), rightV(m);
-  std::vector<double> leftBeta(m, 0.0), rightBeta(m, 0.0);
+  //    superdiagonal e (e[i] couples d[i-1] and d[i]; e[0] = 0). At most three columns: the
+  //    small vectors live on the stack (a line fit runs this on every start of a fit).
+  double d[3] = {0.0, 0.0, 0.0};
+  double e[3] = {0.0, 0.0, 0.0};
+  std::vector<double> leftV((size_t)rows * m);  // reflection k at k * rows, rows - k long
+  double rightV[3][2] = {{0.0, 0.0}, {0.0, 0.0}, {0.0, 0.0}};
+  double leftBeta[3] = {0.0, 0.0, 0.0};
+  double rightBeta[3] = {0.0, 0.0, 0.0};
   for (int k = 0; k < m; k++) {
     // Left reflection: zero column k below the diagonal.
-    std::vector<double> hv(rows - k);
+    double* hv = &leftV[(size_t)k * rows];
     for (int r = k; r < rows; r++) hv[r - k] = A(r, k);
     double beta = 0.0;
-    d[k] = MakeHouseholder(hv, beta);
+    d[k] = MakeHouseholder(hv, rows - k, beta);
     if (beta != 0.0) {
       for (int c = k; c < m; c++) {
         double s = 0.0;
@@ -71,15 +74,14 @@ BOOL SvdDecomposeLimited(double* u, int n, int m, double* w, double* v, int iter
     } else {
       d[k] = A(k, k);
     }
-    leftV[k] = hv;
     leftBeta[k] = beta;
 
     // Right reflection: zero row k right of the superdiagonal.
     if (k + 1 < m) {
-      std::vector<double> gv(m - k - 1);
+      double* gv = rightV[k];
       for (int c = k + 1; c < m; c++) gv[c - k - 1] = A(k, c);
       double gbeta = 0.0;
-      double alpha = MakeHouseholder(gv, gbeta);
+      double alpha = MakeHouseholder(gv, m - k - 1, gbeta);
       if (gbeta != 0.0) {
         for (int r = k; r < rows; r++) {
           double s = 0.0;
@@ -91,7 +93,6 @@ BOOL SvdDecomposeLimited(double* u, int n, int m, double* w, double* v, int iter
         alpha = A(k, k + 1);
       }
       e[k + 1] = alpha;
-      rightV[k] = gv;
       rightBeta[k] = gbeta;
     }
   }
@@ -101,7 +102,7 @@ BOOL SvdDecomposeLimited(double* u, int n, int m, double* w, double* v, int iter
   for (int i = 0; i < m; i++) U[(size_t)i * m + i] = 1.0;
   for (int k = m - 1; k >= 0; k--) {
     if (leftBeta[k] == 0.0) continue;
-    const std::vector<double>& hv = leftV[k];
+    const double* hv = &leftV[(size_t)k * rows];
     for (int c = 0; c < m; c++) {
       double s = 0.0;
       for (int r = k; r < rows; r++) s += hv[r - k] * U[(size_t)r * m + c];
@@ -109,11 +110,11 @@ BOOL SvdDecomposeLimited(double* u, int n, int m, double* w, double* v, int iter
       for (int r = k; r < rows; r++) U[(size_t)r * m + c] -= s * hv[r - k];
     }
   }
-  std::vector<double> V((size_t)m * m, 0.0);
+  double V[9] = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0};
   for (int i = 0; i < m; i++) V[(size_t)i * m + i] = 1.0;
   for (int k = m - 2; k >= 0; k--) {
     if (rightBeta[k] == 0.0) continue;
-    const std::vector<double>& gv = rightV[k];
+    const double* gv = rightV[k];
     for (int c = 0; c < m; c++) {
       double s = 0.0;
       for (int r = k + 1; r < m; r++) s += gv[r - k - 1] * V[(size_t)r * m + c];
@@ -153,7 +154,7 @@ BOOL SvdDecomposeLimited(double* u, int n, int m, double* w, double* v, int iter
           d[i] = h;
           c = g / h;
           s = -f / h;
-          RotateColumns(U, rows, m, l - 1, i, c, s);
+          RotateColumns(U.data(), rows, m, l - 1, i, c, s);
         }
       }
       const double z = d[k];
@@ -201,7 +202,7 @@ BOOL SvdDecomposeLimited(double* u, int n, int m, double* w, double* v, int iter
         }
         f = c * g + s * y;
         x = c * y - s * g;
-        RotateColumns(U, rows, m, j, i, c, s);
+        RotateColumns(U.data(), rows, m, j, i, c, s);
       }
       e[l] = 0.0;
       e[k] = f;
@@ -211,6 +212,6 @@ BOOL SvdDecomposeLimited(double* u, int n, int m, double* w, double* v, int iter
 
   std::copy(U.begin(), U.begin() + (size_t)n * m, u);
   for (int i = 0; i < m; i++) w[i] = d[i];
-  std::copy(V.begin(), V.end(), v);
+  std::copy(V, V + (size_t)m * m, v);
   return TRUE;
 }

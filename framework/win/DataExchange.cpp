@@ -17,7 +17,7 @@ CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
       m_bEditLastControl(FALSE) {}
 
 HWND CDataExchange::PrepareCtrl(int nIDC) {
-  HWND hCtl = m_pDlgWnd ? ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC) : NULL;
+  HWND hCtl = m_pDlgWnd ? m_pDlgWnd->GetDlgItemHandle(nIDC) : NULL;
   m_hWndLastControl = hCtl;
   m_bEditLastControl = FALSE;
   return hCtl;
@@ -47,6 +47,12 @@ namespace {
 CString WindowText(HWND hWnd) {
   CString text;
   if (!hWnd) return text;
+  // One message for the usual short text: each costs a round trip for a subclassed control
+  // on some platforms.
+  char shortText[256];
+  const int shortLength = ::GetWindowTextA(hWnd, shortText, sizeof shortText);
+  if (shortLength >= 0 && shortLength < static_cast<int>(sizeof shortText) - 1)
+    return CString(shortText, shortLength);
   int n = ::GetWindowTextLengthA(hWnd);
   char* buffer = text.GetBuffer(n + 1);
   int got = ::GetWindowTextA(hWnd, buffer, n + 1);

@@ -98,6 +98,9 @@ class CWnd : public CCmdTarget {
   int RunModalLoop();
   virtual BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
   virtual void DoDataExchange(CDataExchange* pDX);
+  // The child control of an id, as data exchange finds it; a window with many controls may
+  // remember them.
+  virtual HWND GetDlgItemHandle(int nID) const { return ::GetDlgItem(m_hWnd, nID); }
 
   // ---- relations ----
   int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }

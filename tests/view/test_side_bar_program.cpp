@@ -5,6 +5,8 @@
 // results follow it.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "res/ShellResources.h"
@@ -142,6 +144,60 @@ TEST_F(SideBarProgram, EveryApplyUpdatesTheViewsTwiceAndARefreshOnce) {
   EXPECT_EQ(InputsOf(doc).mi, 22);
   EXPECT_EQ(views.hints, (std::vector<int>{2, 2}));
   EXPECT_EQ(::GetFocus(), ::GetDlgItem(form->m_hWnd, IDC_HB_MI));
+}
+
+// Counts the texts written into each watched control.
+class CTextWrites {
+ public:
+  CTextWrites(CDockForm* form, std::vector<int> ids) : m_form(form), m_ids(std::move(ids)) {
+    for (int id : m_ids) ::SetWindowSubclass(::GetDlgItem(form->m_hWnd, id), Count, id, 0);
+  }
+  ~CTextWrites() {
+    for (int id : m_ids) ::RemoveWindowSubclass(::GetDlgItem(m_form->m_hWnd, id), Count, id);
+  }
+  static int Of(int id) { return s_writes[id]; }
+  static void Clear() { s_writes.clear(); }
+
+ private:
+  static LRESULT CALLBACK Count(HWND h, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR) {
+    if (msg == WM_SETTEXT) ++s_writes[static_cast<int>(id)];
+    return ::DefSubclassProc(h, msg, w, l);
+  }
+  static std::map<int, int> s_writes;
+  CDockForm* m_form;
+  std::vector<int> m_ids;
+};
+std::map<int, int> CTextWrites::s_writes;
+
+TEST_F(SideBarProgram, AnApplyWritesOnlyTheTextsThatChangeEachOnce) {
+  CKelStrengthDoc* doc = program.ActiveDocument();
+  SelectApplication(program, form, IDC_HB_APPLICATION, CHoekBrownCriterion::APPLICATION_CUSTOM);
+  Enter(program, form, IDC_HB_SIG3MAX, "12.5");
+  CTextWrites writes(form, {IDC_HB_MI, IDC_HB_SIG3MAX, IDC_HB_MB, IDC_HB_EM, IDC_HB_SIGCI_UNIT});
+  CTextWrites::Clear();
+  Enter(program, form, IDC_HB_GSI, "62");
+  // GSI changes the rock-mass results, written once with their own format; the inputs, the
+  // range and the unit labels stay as they read.
+  EXPECT_EQ(CTextWrites::Of(IDC_HB_MB), 1);
+  EXPECT_EQ(CTextWrites::Of(IDC_HB_EM), 1);
+  EXPECT_EQ(CTextWrites::Of(IDC_HB_MI), 0);
+  EXPECT_EQ(CTextWrites::Of(IDC_HB_SIG3MAX), 0);
+  EXPECT_EQ(CTextWrites::Of(IDC_HB_SIGCI_UNIT), 0);
+  double sigci, mb, s, a;
+  doc->m_hoekBrown.GetRockMassConstants(&sigci, &mb, &s, &a);
+  EXPECT_EQ(Text(form, IDC_HB_MB), FormatResultNumber("%.3f", mb, -1));
+  EXPECT_EQ(Text(form, IDC_HB_SIG3MAX), "12.5000");
+  EXPECT_EQ(Text(form, IDC_HB_GSI), "62");
+  // A refresh after the model changed elsewhere writes what differs: the input in full digits
+  // and the results it moves.
+  CTextWrites::Clear();
+  doc->m_hoekBrown.SetParameters(30, 12.25, 62, 0);
+  form->RefreshFromDocument();
+  EXPECT_EQ(Text(form, IDC_HB_MI), "12.25");
+  EXPECT_EQ(CTextWrites::Of(IDC_HB_MI), 1);
+  EXPECT_EQ(CTextWrites::Of(IDC_HB_MB), 1);
+  EXPECT_EQ(CTextWrites::Of(IDC_HB_SIGCI_UNIT), 0);
+  EXPECT_EQ(Text(form, IDC_HB_SIG3MAX), FormatResultNumber("%.4f", doc->m_hoekBrown.GetSig3Max(), -1));
 }
 
 TEST_F(SideBarProgram, CopyDataPutsTheAttachedProjectsReportOnTheClipboard) {

@@ -166,6 +166,48 @@ TEST(FitSolvers, RejectedStepKeepsTheAcceptedPointAndRaisesLambda) {
   EXPECT_NEAR(0.0001, good.lambda, 1e-18);
 }
 
+TEST(FitSolvers, AStepThatCannotMoveIsRejectedWithoutAnotherPass) {
+  // A trial rule that holds every parameter where it is: each step is a rejection (lambda up,
+  // chi-square and curvature of the accepted point kept) and the points are not evaluated again.
+  class CStuckLine : public CLineModel {
+   public:
+    BOOL EvaluatePoint(int, double x, const double* a, double* yfit, double* dyda) const override {
+      ++calls;
+      return Evaluate(x, a, yfit, dyda);
+    }
+    void MakeTrial(const double* a, const double*, double* trial) const override {
+      trial[0] = a[0];
+      trial[1] = a[1];
+    }
+    mutable int calls = 0;
+  };
+  const double x[4] = {0, 1, 2, 3};
+  const double y[4] = {1, 3, 5, 7};
+  CStuckLine stuck;
+  CLmFitState state(stuck, 2, x, y, 4);
+  state.lambda = -1.0;
+  double a[2] = {0.5, 0.25};
+  state.Step(a);
+  EXPECT_EQ(4, stuck.calls);  // the start point only
+  const double chisq = state.chisq;
+  const double beta0 = state.beta[0];
+  for (int k = 0; k < 3; k++) state.Step(a);
+  EXPECT_EQ(4, stuck.calls);
+  EXPECT_EQ(chisq, state.chisq);
+  EXPECT_EQ(beta0, state.beta[0]);
+  EXPECT_EQ(0.5, a[0]);
+  EXPECT_EQ(0.25, a[1]);
+  EXPECT_NEAR(10.0, state.lambda, 1e-12);
+  // The driver counts such steps as converged and ends the fit at the start.
+  CStuckLine again;
+  CLmFitState run(again, 2, x, y, 4);
+  double b[2] = {0.5, 0.25};
+  ASSERT_TRUE(run.Run(b));
+  EXPECT_EQ(0.5, b[0]);
+  EXPECT_EQ(11, run.iterations);
+  EXPECT_EQ(4, again.calls);
+}
+
 TEST(FitSolvers, LevenbergMarquardtFailuresKeepTheStart) {
   const double x[3] = {0, 1, 2};
   const double y[3] = {1, 2, 3};

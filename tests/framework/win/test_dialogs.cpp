@@ -152,6 +152,42 @@ TEST_F(DialogTest, DataExchangeIsAllOrNothing) {
   EXPECT_EQ(dlg.m_value, 2.5);
 }
 
+TEST_F(DialogTest, DataExchangeFindsControlsThroughTheWindowAndReadsLongTexts) {
+  // A dialog that sends its number edit's id to the other edit: the exchange goes where the
+  // window says, and takes texts of any length whole.
+  class CRedirectDlg : public CDialog {
+   public:
+    CRedirectDlg() : CDialog(IDD_TEST_EXCHANGE) {}
+    CString m_text;
+    mutable int m_lookups = 0;
+    HWND GetDlgItemHandle(int nID) const override {
+      ++m_lookups;
+      return CDialog::GetDlgItemHandle(nID == IDC_NUM_EDIT ? IDC_INT_EDIT : nID);
+    }
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, IDC_NUM_EDIT, m_text); }
+  };
+  CRedirectDlg dlg;
+  std::vector<CString> read;
+  g_script = [&](CDialog* d) {
+    for (int length : {0, 254, 255, 256, 300}) {
+      const std::string text(static_cast<size_t>(length), 'x');
+      d->SetDlgItemText(IDC_INT_EDIT, text.c_str());
+      d->SetDlgItemText(IDC_NUM_EDIT, "other");
+      d->UpdateData(TRUE);
+      read.push_back(dlg.m_text);
+    }
+    d->EndDialog(IDCANCEL);
+  };
+  dlg.DoModal();
+  ASSERT_EQ(read.size(), 5u);
+  const int lengths[5] = {0, 254, 255, 256, 300};
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(read[i].GetLength(), lengths[i]);
+    EXPECT_EQ(read[i], CString(std::string(static_cast<size_t>(lengths[i]), 'x').c_str()));
+  }
+  EXPECT_GE(dlg.m_lookups, 5);
+}
+
 TEST_F(DialogTest, ModelessDialogLivesUntilDestroyed) {
   CExchangeDlg dlg;
   ASSERT_TRUE(dlg.Create(IDD_TEST_EXCHANGE));
