@@ -1,5 +1,7 @@
 #include "view/MarkerImages.h"
 
+#include <vector>
+
 #include "framework/win/DeviceContext.h"
 #include "res/ViewResources.h"
 
@@ -7,13 +9,41 @@ namespace {
 const COLORREF kTransparent = RGB(255, 0, 255);
 }
 
+namespace {
+
+// The pixels of a bitmap as 32-bit top-down rows (0x00RRGGBB), read or written in one call; the
+// bitmap must not be selected into a DC.
+struct PixelRows {
+  BITMAPINFO info = {};
+  std::vector<DWORD> pixels;
+
+  PixelRows(int width, int height) : pixels(static_cast<size_t>(width) * height) {
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+  }
+  bool Read(HDC dc, HBITMAP bitmap) {
+    return ::GetDIBits(dc, bitmap, 0, static_cast<UINT>(-info.bmiHeader.biHeight), pixels.data(),
+                       &info, DIB_RGB_COLORS) != 0;
+  }
+  bool Write(HDC dc, HBITMAP bitmap) {
+    return ::SetDIBits(dc, bitmap, 0, static_cast<UINT>(-info.bmiHeader.biHeight), pixels.data(),
+                       &info, DIB_RGB_COLORS) != 0;
+  }
+};
+
+}  // namespace
+
 void MakeBlackIconBitmap(CBitmap* bitmap) {
   BITMAP info = {};
   if (!bitmap || !bitmap->m_hObject || !bitmap->GetBitmap(&info)) return;
   CDC dc;
   if (!dc.CreateCompatibleDC(NULL)) return;
   // How the display renders pure blue, read back from a bitmap like the screen's.
-  COLORREF blue = RGB(0, 0, 255);
+  DWORD blue = 0x0000FF;
   {
     HDC screen = ::GetDC(NULL);
     CBitmap probe;
@@ -24,15 +54,23 @@ void MakeBlackIconBitmap(CBitmap* bitmap) {
       CBrush brush(RGB(0, 0, 255));
       CRect all(0, 0, 4, 4);
       dc.FillRect(&all, &brush);
-      blue = dc.GetPixel(1, 1);
       dc.SelectObject(old);
+      PixelRows read(4, 4);
+      if (read.Read(dc.GetSafeHdc(), static_cast<HBITMAP>(probe.m_hObject)))
+        blue = read.pixels[5] & 0xFFFFFF;
     }
   }
-  CBitmap* old = dc.SelectObject(bitmap);
-  for (int y = 0; y < info.bmHeight; ++y)
-    for (int x = 0; x < info.bmWidth; ++x)
-      if (dc.GetPixel(x, y) == blue) dc.SetPixel(x, y, RGB(0, 0, 0));
-  dc.SelectObject(old);
+  // The whole picture is read and written once: pixel by pixel it is thousands of calls.
+  PixelRows rows(info.bmWidth, info.bmHeight);
+  HBITMAP handle = static_cast<HBITMAP>(bitmap->m_hObject);
+  if (!rows.Read(dc.GetSafeHdc(), handle)) return;
+  bool changed = false;
+  for (DWORD& pixel : rows.pixels) {
+    if ((pixel & 0xFFFFFF) != blue) continue;
+    pixel = 0;
+    changed = true;
+  }
+  if (changed) rows.Write(dc.GetSafeHdc(), handle);
 }
 
 BOOL CreateMarkerImages(CImageList* images) {
