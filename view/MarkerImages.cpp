@@ -1,41 +1,12 @@
 #include "view/MarkerImages.h"
 
-#include <vector>
-
 #include "framework/win/DeviceContext.h"
+#include "framework/win/DibPixels.h"
 #include "res/ViewResources.h"
 
 namespace {
 const COLORREF kTransparent = RGB(255, 0, 255);
 }
-
-namespace {
-
-// The pixels of a bitmap as 32-bit top-down rows (0x00RRGGBB), read or written in one call; the
-// bitmap must not be selected into a DC.
-struct PixelRows {
-  BITMAPINFO info = {};
-  std::vector<DWORD> pixels;
-
-  PixelRows(int width, int height) : pixels(static_cast<size_t>(width) * height) {
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-  }
-  bool Read(HDC dc, HBITMAP bitmap) {
-    return ::GetDIBits(dc, bitmap, 0, static_cast<UINT>(-info.bmiHeader.biHeight), pixels.data(),
-                       &info, DIB_RGB_COLORS) != 0;
-  }
-  bool Write(HDC dc, HBITMAP bitmap) {
-    return ::SetDIBits(dc, bitmap, 0, static_cast<UINT>(-info.bmiHeader.biHeight), pixels.data(),
-                       &info, DIB_RGB_COLORS) != 0;
-  }
-};
-
-}  // namespace
 
 void MakeBlackIconBitmap(CBitmap* bitmap) {
   BITMAP info = {};
@@ -55,17 +26,17 @@ void MakeBlackIconBitmap(CBitmap* bitmap) {
       CRect all(0, 0, 4, 4);
       dc.FillRect(&all, &brush);
       dc.SelectObject(old);
-      PixelRows read(4, 4);
+      CDibPixels read(4, 4);
       if (read.Read(dc.GetSafeHdc(), static_cast<HBITMAP>(probe.m_hObject)))
-        blue = read.pixels[5] & 0xFFFFFF;
+        blue = read.Pixels()[5] & 0xFFFFFF;
     }
   }
   // The whole picture is read and written once: pixel by pixel it is thousands of calls.
-  PixelRows rows(info.bmWidth, info.bmHeight);
+  CDibPixels rows(info.bmWidth, info.bmHeight);
   HBITMAP handle = static_cast<HBITMAP>(bitmap->m_hObject);
   if (!rows.Read(dc.GetSafeHdc(), handle)) return;
   bool changed = false;
-  for (DWORD& pixel : rows.pixels) {
+  for (DWORD& pixel : rows.Pixels()) {
     if ((pixel & 0xFFFFFF) != blue) continue;
     pixel = 0;
     changed = true;
