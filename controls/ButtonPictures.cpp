@@ -5,6 +5,7 @@
 
 #include "controls/ButtonLogic.h"
 #include "framework/win/AfxCore.h"
+#include "framework/win/DibPixels.h"
 
 namespace buttons {
 
@@ -66,21 +67,11 @@ HICON MakeGreyIcon(HICON icon) {
   if (!::GetIconInfo(icon, &info)) return NULL;
   HICON grey = NULL;
   if (info.hbmColor) {
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height;  // top-down
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
+    CDibPixels pixels(width, height);
     HDC screen = ::GetDC(NULL);
-    if (::GetDIBits(screen, info.hbmColor, 0, height, pixels.data(), &bi, DIB_RGB_COLORS) ==
-        height) {
-      GreyPixels(pixels.data(), width * height);
-      if (::SetDIBits(screen, info.hbmColor, 0, height, pixels.data(), &bi, DIB_RGB_COLORS) ==
-          height)
-        grey = ::CreateIconIndirect(&info);
+    if (pixels.Read(screen, info.hbmColor)) {
+      GreyPixels(pixels.Pixels().data(), width * height);
+      if (pixels.Write(screen, info.hbmColor)) grey = ::CreateIconIndirect(&info);
     }
     ::ReleaseDC(NULL, screen);
   }

@@ -65,7 +65,10 @@ LRESULT CFlatButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 BOOL CFlatButton::PreTranslateMessage(MSG* pMsg) {
-  if (CreateToolTip()) m_ToolTip.RelayEvent(pMsg);
+  // The tooltip only follows the mouse: it is made when the mouse first comes, if it has a text.
+  const bool mouse = pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST;
+  if (mouse && (m_ToolTip.m_hWnd || m_bTipPending) && CreateToolTip())
+    m_ToolTip.RelayEvent(pMsg);
   return CButton::PreTranslateMessage(pMsg);
 }
 
@@ -74,7 +77,17 @@ BOOL CFlatButton::CreateToolTip() {
   if (!m_hWnd || !m_ToolTip.Create(this)) return FALSE;
   m_ToolTip.Activate(FALSE);
   m_ToolTip.SetMaxTipWidth(400);
+  if (m_bTipPending) {
+    m_bTipPending = FALSE;
+    ApplyTooltipText(m_strPendingTip, m_bPendingTipActive);
+    m_strPendingTip.Empty();
+  }
   return TRUE;
+}
+
+CToolTipCtrl& CFlatButton::GetToolTip() {
+  if (m_bTipPending) CreateToolTip();
+  return m_ToolTip;
 }
 
 // ---- setters -----------------------------------------------------------------------------------
@@ -228,7 +241,17 @@ DWORD CFlatButton::SetCheck(int check, BOOL repaint) {
 }
 
 void CFlatButton::SetTooltipText(LPCSTR text, BOOL activate) {
-  if (!text || !CreateToolTip()) return;
+  if (!text || !m_hWnd) return;
+  if (!m_ToolTip.m_hWnd) {
+    m_strPendingTip = text;
+    m_bPendingTipActive = activate;
+    m_bTipPending = TRUE;
+    return;
+  }
+  ApplyTooltipText(text, activate);
+}
+
+void CFlatButton::ApplyTooltipText(LPCSTR text, BOOL activate) {
   if (m_ToolTip.GetToolCount() == 0) {
     CRect client;
     GetClientRect(&client);

@@ -56,7 +56,8 @@ class CFlatButton : public CButton {
   DWORD SetCheck(int check, BOOL repaint = TRUE);
   int GetCheck() const { return m_bChecked; }
   void SetAlwaysShowBorder(BOOL show) { m_bAlwaysShowBorder = show; }
-  // NULL does nothing. Creates the tooltip on first use.
+  // NULL does nothing. The tooltip window itself is made when the mouse first comes over the
+  // button (or when GetToolTip asks for it): a form full of buttons starts without them.
   void SetTooltipText(LPCSTR text, BOOL activate = TRUE);
   // Opened through the shell on click; at most 259 characters; NULL clears it.
   DWORD SetURL(LPCSTR url);
@@ -69,7 +70,8 @@ class CFlatButton : public CButton {
   BYTE GetAlign() const { return m_byAlign; }
   COLORREF GetColor(int index) const;
   CString GetURL() const { return m_strURL; }
-  CToolTipCtrl& GetToolTip() { return m_ToolTip; }
+  // The tooltip, made now if a text waits for it.
+  CToolTipCtrl& GetToolTip();
   // Size of the shown picture (0 x 0 without one).
   CSize GetPictureSize() const;
   HICON GetIcon(int which) const { return m_icons[which & 1].handle; }
@@ -114,6 +116,7 @@ class CFlatButton : public CButton {
   void DrawCaption(CDC* pDC, const CRect& area, const CString& caption, BOOL disabled,
                    BOOL inColours);
   BOOL CreateToolTip();
+  void ApplyTooltipText(LPCSTR text, BOOL activate);
 
   BOOL m_bDrawDisabledBitmaps;  // disabled bitmaps go through the disabled drawing state
   BOOL m_bIsFlat;
@@ -130,6 +133,9 @@ class CFlatButton : public CButton {
   BOOL m_bDrawCaption;
   BOOL m_bAlwaysShowBorder;
   CToolTipCtrl m_ToolTip;
+  CString m_strPendingTip;  // set before the tooltip was made
+  BOOL m_bTipPending = FALSE;
+  BOOL m_bPendingTipActive = TRUE;
   UINT m_nTypeStyle;
   BOOL m_bHoverWhenInactive;
   BOOL m_bChecked;

@@ -34,6 +34,26 @@ std::vector<Orphan>& Orphans() {
   return orphans;
 }
 
+// Picture work asked for by menus, done in the asked order when a menu first needs pictures.
+struct PictureJob {
+  enum Kind { Toolbar, Bitmap, Resolve } kind;
+  COwnerDrawMenu* menu;
+  UINT resource;  // Toolbar, Bitmap: the tool bar or bitmap resource
+  UINT command;   // Bitmap: the items' command
+  COLORREF background;
+  int look;  // the menu look when asked: it decides the picture variants made
+};
+std::vector<PictureJob>& PictureJobs() {
+  static std::vector<PictureJob> jobs;
+  return jobs;
+}
+bool g_makingPictures = false;
+
+bool HasResource(UINT id, LPCSTR type) {
+  return ::FindResourceA(AfxFindResourceHandle(MAKEINTRESOURCEA(id), type), MAKEINTRESOURCEA(id),
+                         type) != nullptr;
+}
+
 int g_menuLook = -1;  // -1: not set yet, from the OS class
 bool g_alignShortcuts = true;
 
@@ -189,6 +209,7 @@ void COwnerDrawMenu::FreeRecords() {
 }
 
 BOOL COwnerDrawMenu::DestroyMenu() {
+  ForgetPictureJobs();
   OwnerDrawnMenus().erase(m_hMenu);
   std::vector<COwnerDrawMenu*> subs;
   subs.swap(m_subMenus);
@@ -309,6 +330,9 @@ BOOL COwnerDrawMenu::LoadMenuTemplate(const void* data, size_t size) {
     ::ModifyMenuW(m_hMenu, static_cast<UINT>(i), flags, r->id, r->text.c_str());
   }
   for (COwnerDrawMenu* sub : m_subMenus) AlignLevel(sub);
+  // Pictures still to be made: the items take theirs when those are made.
+  if (!PictureJobs().empty())
+    PictureJobs().push_back({PictureJob::Resolve, this, 0, 0, 0, GetMenuLook()});
   return TRUE;
 }
 
@@ -358,16 +382,27 @@ BOOL COwnerDrawMenu::ModifyItem(LPCSTR text, UINT cmdId, int bitmapId) {
       for (COwnerDrawMenu* s : m->m_subMenus) work.push_back(s);
     }
   }
-  if (bitmapId < 0) return SetPicture(cmdId, nullptr, -1);
+  if (bitmapId < 0) {
+    MakePendingPictures();
+    return SetPicture(cmdId, nullptr, -1);
+  }
+  const UINT id = static_cast<UINT>(bitmapId);
+  if (!HasResource(id, RT_BITMAP)) return FALSE;
+  PictureJobs().push_back(
+      {PictureJob::Bitmap, this, id, cmdId, m_crBitmapBackground, GetMenuLook()});
+  return TRUE;
+}
+
+BOOL COwnerDrawMenu::ModifyPictureNow(UINT cmdId, UINT bitmapId, COLORREF background) {
   HIMAGELIST list = nullptr;
   int index = 0;
   odmenu::ToolbarResource tb;
-  if (OdLoadToolbar(static_cast<UINT>(bitmapId), m_crBitmapBackground, tb, list)) {
+  if (OdLoadToolbar(bitmapId, background, tb, list)) {
     index = -1;
     for (size_t i = 0; i < tb.ids.size(); ++i)
       if (tb.ids[i] == cmdId) index = tb.ImageOf(i);
   } else {
-    list = OdLoadBitmapList(static_cast<UINT>(bitmapId), m_crBitmapBackground);
+    list = OdLoadBitmapList(bitmapId, background);
   }
   BOOL ok = list && index >= 0 && SetPicture(cmdId, list, index);
   if (list) ImageList_Destroy(list);
@@ -377,20 +412,84 @@ BOOL COwnerDrawMenu::ModifyItem(LPCSTR text, UINT cmdId, int bitmapId) {
 BOOL COwnerDrawMenu::LoadToolbars(const UINT* ids, int count) {
   BOOL all = TRUE;
   for (int t = 0; t < count; ++t) {
-    odmenu::ToolbarResource tb;
-    HIMAGELIST list = nullptr;
-    if (!OdLoadToolbar(ids[t], m_crBitmapBackground, tb, list)) {
+    if (!HasResource(ids[t], MAKEINTRESOURCEA(241)) || !HasResource(ids[t], RT_BITMAP)) {
       all = FALSE;
       continue;
     }
-    for (size_t i = 0; i < tb.ids.size(); ++i) {
-      UINT cmd = tb.ids[i];
-      if (cmd && ::GetMenuState(m_hMenu, cmd, MF_BYCOMMAND) != static_cast<UINT>(-1))
-        SetPicture(cmd, list, tb.ImageOf(i));
-    }
-    ImageList_Destroy(list);
+    PictureJobs().push_back(
+        {PictureJob::Toolbar, this, ids[t], 0, m_crBitmapBackground, GetMenuLook()});
   }
   return all;
+}
+
+void COwnerDrawMenu::LoadToolbarNow(UINT id, COLORREF background) {
+  odmenu::ToolbarResource tb;
+  HIMAGELIST list = nullptr;
+  if (!OdLoadToolbar(id, background, tb, list)) return;
+  // The menu's handle may have been handed on since: the one it built still says what it holds.
+  HMENU menu = m_hMenu ? m_hMenu : m_hBuilt;
+  for (size_t i = 0; i < tb.ids.size(); ++i) {
+    UINT cmd = tb.ids[i];
+    if (cmd && menu && ::GetMenuState(menu, cmd, MF_BYCOMMAND) != static_cast<UINT>(-1))
+      SetPicture(cmd, list, tb.ImageOf(i));
+  }
+  ImageList_Destroy(list);
+}
+
+// The items take the pictures their commands have now, as they would have when the menu was
+// built had the pictures asked for before been made then.
+void COwnerDrawMenu::ResolvePictures() {
+  std::vector<COwnerDrawMenu*> work = {this};
+  while (!work.empty()) {
+    COwnerDrawMenu* m = work.back();
+    work.pop_back();
+    for (COwnerDrawItem* r : m->m_items)
+      r->sharedImage = (r->flags & (MF_POPUP | MF_SEPARATOR))
+                           ? -1
+                           : OdPictures().IndexOf(static_cast<UINT>(r->id));
+    for (COwnerDrawMenu* s : m->m_subMenus) work.push_back(s);
+  }
+}
+
+void COwnerDrawMenu::MakePendingPictures() {
+  if (g_makingPictures || PictureJobs().empty()) return;
+  g_makingPictures = true;
+  std::vector<PictureJob> jobs;
+  jobs.swap(PictureJobs());
+  const int look = GetMenuLook();
+  for (const PictureJob& job : jobs) {
+    SetMenuLook(job.look);
+    switch (job.kind) {
+      case PictureJob::Toolbar:
+        job.menu->LoadToolbarNow(job.resource, job.background);
+        break;
+      case PictureJob::Bitmap:
+        job.menu->ModifyPictureNow(job.command, job.resource, job.background);
+        break;
+      case PictureJob::Resolve:
+        job.menu->ResolvePictures();
+        break;
+    }
+  }
+  SetMenuLook(look);
+  g_makingPictures = false;
+}
+
+void COwnerDrawMenu::ForgetPictureJobs() {
+  auto& jobs = PictureJobs();
+  // This menu's last requests serve nobody once it goes; requests of other menus that follow
+  // one of its own may count on its pictures, so everything up to them is made now.
+  while (!jobs.empty() && jobs.back().menu == this) jobs.pop_back();
+  for (const PictureJob& job : jobs)
+    if (job.menu == this) {
+      MakePendingPictures();
+      break;
+    }
+}
+
+const std::vector<COwnerDrawItem*>& COwnerDrawMenu::Records() const {
+  MakePendingPictures();
+  return m_items;
 }
 
 // ---- lookups --------------------------------------------------------------------------------
@@ -407,6 +506,7 @@ CMenu* COwnerDrawMenu::GetSubMenu(LPCSTR text) const {
 
 void COwnerDrawMenu::UpdateMenu(CMenu* popup) {
   if (!popup || !IsOwnerDrawMenu(popup)) return;
+  MakePendingPictures();
   COwnerDrawMenu* self = FromPopup(popup->m_hMenu);
   HMENU h = popup->m_hMenu;
   int n = ::GetMenuItemCount(h);

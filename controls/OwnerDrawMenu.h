@@ -33,12 +33,16 @@ class COwnerDrawMenu : public CMenu {
   BOOL LoadMenu(LPCSTR name);
   // Builds the menu from a menu template in memory.
   BOOL LoadMenuTemplate(const void* data, size_t size);
-  // Pictures of the buttons of each tool bar for the items with the same command ids.
+  // Pictures of the buttons of each tool bar for the items with the same command ids. The
+  // pictures are made when a menu first opens, measures or draws an item (MakePendingPictures):
+  // a menu bar shows only texts. FALSE when a tool bar's resources are missing.
   BOOL LoadToolbars(const UINT* ids, int count);
   // Text (NULL keeps it) and picture of every item with cmdId; bitmapId < 0 keeps the
   // command's picture, else the button of cmdId in tool bar bitmapId, or the first picture
-  // of bitmap bitmapId.
+  // of bitmap bitmapId (made later, like LoadToolbars's).
   BOOL ModifyItem(LPCSTR text, UINT cmdId, int bitmapId);
+  // Makes the pictures every menu has asked for so far, in the order they were asked for.
+  static void MakePendingPictures();
   void DrawItem(LPDRAWITEMSTRUCT dis) override;
   void MeasureItem(LPMEASUREITEMSTRUCT mis) override;
   // The pull-down whose item text is exactly text, else NULL.
@@ -60,7 +64,7 @@ class COwnerDrawMenu : public CMenu {
   static void SetMenuLook(int look);
 
   // The records of this menu's own items, in menu order.
-  const std::vector<COwnerDrawItem*>& Records() const { return m_items; }
+  const std::vector<COwnerDrawItem*>& Records() const;
 
   COLORREF m_crBitmapBackground = RGB(192, 192, 192);
 
@@ -69,6 +73,10 @@ class COwnerDrawMenu : public CMenu {
   BOOL BuildLevel(const std::vector<odmenu::TemplateItem>& items, COwnerDrawMenu* menu);
   void AlignLevel(COwnerDrawMenu* menu);
   BOOL SetPicture(UINT cmdId, HIMAGELIST list, int index);
+  void LoadToolbarNow(UINT id, COLORREF background);
+  BOOL ModifyPictureNow(UINT cmdId, UINT bitmapId, COLORREF background);
+  void ResolvePictures();
+  void ForgetPictureJobs();
   void FreeRecords();
   static COwnerDrawMenu* FromPopup(HMENU menu);
 

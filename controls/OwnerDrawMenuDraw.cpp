@@ -218,6 +218,7 @@ void DrawXP(HDC dc, const RECT& rc, const ItemText& text, State s) {
 
 void COwnerDrawMenu::MeasureItem(LPMEASUREITEMSTRUCT mis) {
   if (!mis || mis->CtlType != ODT_MENU || !IsLiveRecord(mis->itemData)) return;
+  MakePendingPictures();
   const COwnerDrawItem* r = reinterpret_cast<const COwnerDrawItem*>(mis->itemData);
   bool xp = GetMenuLook() == 1;
   int m = odmenu::PictureMargin(xp, true);
@@ -251,6 +252,7 @@ void COwnerDrawMenu::MeasureItem(LPMEASUREITEMSTRUCT mis) {
 
 void COwnerDrawMenu::DrawItem(LPDRAWITEMSTRUCT dis) {
   if (!dis || dis->CtlType != ODT_MENU || !IsLiveRecord(dis->itemData)) return;
+  MakePendingPictures();
   const COwnerDrawItem* r = reinterpret_cast<const COwnerDrawItem*>(dis->itemData);
   HDC dc = dis->hDC;
   ItemText text;

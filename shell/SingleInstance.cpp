@@ -12,9 +12,22 @@ HDDEDATA CALLBACK IgnoreDde(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, UL
   return nullptr;
 }
 
+// Marks this start with a named mutex, held until the process ends, and says whether an earlier
+// start had marked itself: without one there is no program to hand to, and the conversation's
+// set-up (a broadcast to every top-level window) can be skipped.
+bool EarlierStartMarked(LPCSTR serviceName) {
+  CString name = CString("Talvenor.") + serviceName + ".running";
+  name.Replace('\\', '_');
+  HANDLE mark = ::CreateMutexA(nullptr, FALSE, name);
+  if (!mark) return true;  // no telling: ask as before
+  return ::GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
 }  // namespace
 
 BOOL HandToRunningInstance(LPCSTR commandLine, LPCSTR serviceName) {
+  // Every start marks itself first, whatever its command line: a later start finds it.
+  if (!EarlierStartMarked(serviceName)) return FALSE;
   CStringArray args;
   AfxSplitCommandLine(commandLine, args);
   CString file;

@@ -1,6 +1,7 @@
 #include "view/MarkerImages.h"
 
 #include "framework/win/DeviceContext.h"
+#include "framework/win/DibPixels.h"
 #include "res/ViewResources.h"
 
 namespace {
@@ -13,7 +14,7 @@ void MakeBlackIconBitmap(CBitmap* bitmap) {
   CDC dc;
   if (!dc.CreateCompatibleDC(NULL)) return;
   // How the display renders pure blue, read back from a bitmap like the screen's.
-  COLORREF blue = RGB(0, 0, 255);
+  DWORD blue = 0x0000FF;
   {
     HDC screen = ::GetDC(NULL);
     CBitmap probe;
@@ -24,15 +25,23 @@ void MakeBlackIconBitmap(CBitmap* bitmap) {
       CBrush brush(RGB(0, 0, 255));
       CRect all(0, 0, 4, 4);
       dc.FillRect(&all, &brush);
-      blue = dc.GetPixel(1, 1);
       dc.SelectObject(old);
+      CDibPixels read(4, 4);
+      if (read.Read(dc.GetSafeHdc(), static_cast<HBITMAP>(probe.m_hObject)))
+        blue = read.Pixels()[5] & 0xFFFFFF;
     }
   }
-  CBitmap* old = dc.SelectObject(bitmap);
-  for (int y = 0; y < info.bmHeight; ++y)
-    for (int x = 0; x < info.bmWidth; ++x)
-      if (dc.GetPixel(x, y) == blue) dc.SetPixel(x, y, RGB(0, 0, 0));
-  dc.SelectObject(old);
+  // The whole picture is read and written once: pixel by pixel it is thousands of calls.
+  CDibPixels rows(info.bmWidth, info.bmHeight);
+  HBITMAP handle = static_cast<HBITMAP>(bitmap->m_hObject);
+  if (!rows.Read(dc.GetSafeHdc(), handle)) return;
+  bool changed = false;
+  for (DWORD& pixel : rows.Pixels()) {
+    if ((pixel & 0xFFFFFF) != blue) continue;
+    pixel = 0;
+    changed = true;
+  }
+  if (changed) rows.Write(dc.GetSafeHdc(), handle);
 }
 
 BOOL CreateMarkerImages(CImageList* images) {

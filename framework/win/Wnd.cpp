@@ -117,6 +117,14 @@ LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam) {
     CWnd* pWnd = t_pWndInit;
     t_pWndInit = nullptr;
     if (pWnd->AttachAndSubclass(reinterpret_cast<HWND>(wParam))) pWnd->PreSubclassWindow();
+    // The hook waits for this one window only: the windows made while it is being created (a
+    // dialog's controls, a frame's bars) need not pass through it, and each pass costs a trip
+    // to the window system.
+    HHOOK hook = t_hHookCbt;
+    t_hHookCbt = NULL;
+    const LRESULT result = ::CallNextHookEx(hook, code, wParam, lParam);
+    if (hook) ::UnhookWindowsHookEx(hook);
+    return result;
   }
   return ::CallNextHookEx(t_hHookCbt, code, wParam, lParam);
 }

@@ -252,6 +252,39 @@ TEST_F(ButtonsOffScreen, TooltipMadeOnceWithOneTool) {
   EXPECT_EQ(TipText(b), "Paste the data");
 }
 
+// Tooltip windows of this thread (they are top-level pop-ups).
+int TooltipWindowCount() {
+  int count = 0;
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND h, LPARAM p) -> BOOL {
+        char name[64] = "";
+        ::GetClassNameA(h, name, sizeof name);
+        if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0) ++*reinterpret_cast<int*>(p);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+TEST_F(ButtonsOffScreen, TooltipWindowWaitsForTheMouseAndTakesTheLastText) {
+  CFlatButton& b = dlg.m_check;
+  const int before = TooltipWindowCount();
+  b.SetTooltipText("First text");
+  b.SetTooltipText("Second text", FALSE);
+  MSG paint = {b.m_hWnd, WM_PAINT, 0, 0};
+  b.PreTranslateMessage(&paint);
+  EXPECT_EQ(TooltipWindowCount(), before);  // not made for anything but the mouse
+
+  MSG move = {b.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2)};
+  b.PreTranslateMessage(&move);
+  EXPECT_EQ(TooltipWindowCount(), before + 1);
+  b.PreTranslateMessage(&move);
+  EXPECT_EQ(TooltipWindowCount(), before + 1);  // made once
+  EXPECT_EQ(b.GetToolTip().GetToolCount(), 1);
+  EXPECT_EQ(TipText(b), "Second text");
+}
+
 TEST_F(ButtonsOffScreen, ToolBarPictureAndItsCommandText) {
   CFlatButton& b = dlg.m_flat;
   EXPECT_EQ(b.SetToolbarImage(IDR_TESTBAR, ID_TB_MOVIE, TRUE), (DWORD)CFlatButton::BTNST_OK);

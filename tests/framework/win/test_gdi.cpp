@@ -2,8 +2,42 @@
 #include <gtest/gtest.h>
 
 #include "framework/win/AfxWin.h"
+#include "framework/win/DibPixels.h"
 
 namespace {
+
+// Rows come top first, as 0x00RRGGBB; written back they land where they were read.
+TEST(GdiTest, DibPixelsReadAndWriteEveryRowAtOnce) {
+  CDC dc;
+  ASSERT_TRUE(dc.CreateCompatibleDC(NULL));
+  CBitmap bmp;
+  ASSERT_TRUE(bmp.CreateBitmap(3, 2, 1, 32, NULL));
+  CBitmap* old = dc.SelectObject(&bmp);
+  dc.FillSolidRect(CRect(0, 0, 3, 2), RGB(255, 255, 255));
+  dc.SetPixel(2, 0, RGB(1, 2, 3));
+  dc.SetPixel(0, 1, RGB(0, 0, 255));
+  dc.SelectObject(old);
+
+  HBITMAP handle = static_cast<HBITMAP>(bmp.m_hObject);
+  CDibPixels pixels(3, 2);
+  ASSERT_TRUE(pixels.Read(dc.GetSafeHdc(), handle));
+  EXPECT_EQ(pixels.Pixels()[2] & 0xFFFFFF, 0x010203u);
+  EXPECT_EQ(pixels.Pixels()[3] & 0xFFFFFF, 0x0000FFu);
+  EXPECT_EQ(pixels.Pixels()[4] & 0xFFFFFF, 0xFFFFFFu);
+  pixels.Pixels()[3] = 0;
+  ASSERT_TRUE(pixels.Write(dc.GetSafeHdc(), handle));
+  old = dc.SelectObject(&bmp);
+  EXPECT_EQ(dc.GetPixel(0, 1), RGB(0, 0, 0));
+  EXPECT_EQ(dc.GetPixel(2, 0), RGB(1, 2, 3));
+  dc.SelectObject(old);
+
+  // Nothing to read or write, and not a bitmap: refused.
+  CDibPixels none(0, 2);
+  EXPECT_FALSE(none.Read(dc.GetSafeHdc(), handle));
+  EXPECT_FALSE(none.Write(dc.GetSafeHdc(), handle));
+  CDibPixels wrong(3, 2);
+  EXPECT_FALSE(wrong.Read(dc.GetSafeHdc(), NULL));
+}
 
 TEST(GdiTest, DrawingOnAMemoryDc) {
   CDC dc;
