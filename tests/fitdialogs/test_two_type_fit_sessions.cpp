@@ -126,6 +126,8 @@ TEST(MohrCoulombFitSession, ReplotWritesTheRangeIntoTheModelAndCancelRestoresIt)
   EXPECT_EQ(10.0, model.GetSignMax());
   EXPECT_EQ(model.GetSig1FromShear(10.0), model.GetSig3Max());
   EXPECT_NEAR(10.0, session.Plot().series[1].x.back(), 1e-9);
+  // The shear envelope: its last point is the shear stress of c 1, phi 30 degrees there.
+  EXPECT_NEAR(1.0 + 10.0 * std::tan(30.0 * kPi / 180.0), session.Plot().series[1].y.back(), 1e-6);
   session.Cancel();
   EXPECT_EQ(sig3max, model.GetSig3Max());
   EXPECT_EQ(signmax, model.GetSignMax());
