@@ -150,6 +150,8 @@ TEST(MohrCoulombFitSession, ApplyChecks) {
   model.SetParameters(0.0, 30.0, 0.0);
   CMohrCoulombFitSession zero(model);
   EXPECT_EQ(ApplyResult::APPLIED, zero.Apply({}).kind);
+  model.SetParameters(1.0, 0.0, 0.0);  // phi 0 is a friction angle too
+  EXPECT_EQ(ApplyResult::APPLIED, CMohrCoulombFitSession(model).Apply({}).kind);
   model.SetParameters(-0.5, 30.0, 0.0);
   ApplyResult apply = CMohrCoulombFitSession(model).Apply({});
   EXPECT_EQ(ApplyResult::REFUSED, apply.kind);
@@ -160,6 +162,25 @@ TEST(MohrCoulombFitSession, ApplyChecks) {
     EXPECT_EQ(ApplyResult::REFUSED, apply.kind) << phi;
     EXPECT_NE(-1, apply.message.Find("phi")) << phi;
   }
+}
+
+// One test is enough for Apply to write the parameters with a custom range.
+TEST(MohrCoulombFitSession, ApplyWithOneTestSetsACustomRange) {
+  CMohrCoulombCriterion mc;
+  mc.SetEnvelopeRange(APPLICATION_TUNNELS, 0.0, 0.026, 40.0);
+  CMohrCoulombFitSession mcs(mc);
+  mcs.SetTestCount(1);
+  ASSERT_EQ(ApplyResult::APPLIED, mcs.Apply(TextRows({{"1", "5"}})).kind);
+  int application = -1;
+  mc.GetEnvelopeRange(&application, nullptr, nullptr, nullptr);
+  EXPECT_EQ(APPLICATION_CUSTOM, application);
+  CPowerCurveCriterion pc;
+  pc.SetEnvelopeRange(APPLICATION_TUNNELS, 0.0, 0.026, 40.0);
+  CPowerCurveFitSession pcs(pc);
+  pcs.SetTestCount(1);
+  ASSERT_EQ(ApplyResult::APPLIED, pcs.Apply(TextRows({{"1", "5"}})).kind);
+  pc.GetEnvelopeRange(&application, nullptr, nullptr, nullptr);
+  EXPECT_EQ(APPLICATION_CUSTOM, application);
 }
 
 TEST(MohrCoulombFitSession, ApplyWithoutTestsChangesNothing) {
