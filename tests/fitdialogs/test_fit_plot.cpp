@@ -42,6 +42,17 @@ TEST(FitPlot, EqualScalesInBothBranches) {
   EXPECT_EQ(68.0, tall.yMax);
   EXPECT_NEAR(68.0 * 0.75, tall.xMax, 1e-12);
   ExpectEqualScales(tall, 0.75);
+  // A point at the origin: a y axis of 1 with equal scales.
+  const FitAxes origin = EqualScaleAxes(Extents({{0, 0}}), 2.0);
+  EXPECT_EQ(2.0, origin.xMax);
+  EXPECT_EQ(1.0, origin.yMax);
+  // A plot area without a usable width/height is drawn as a square one.
+  const FitAxes square = EqualScaleAxes(Extents({{5, 40}, {15, 68}}), 1.0);
+  for (double aspect : {0.0, -1.0, double(NAN)}) {
+    const FitAxes axes = EqualScaleAxes(Extents({{5, 40}, {15, 68}}), aspect);
+    EXPECT_EQ(square.xMax, axes.xMax) << aspect;
+    EXPECT_EQ(square.yMax, axes.yMax) << aspect;
+  }
 }
 
 TEST(FitPlot, DegenerateRangesStillGiveUsableAxes) {
@@ -81,6 +92,7 @@ TEST(FitPlot, SmallerNumberSpacingIsRaisedToTheLarger) {
   EXPECT_EQ(1, c.precision);
   EXPECT_EQ(-1, EqualNumberSpacing(10.0, 10.0, 0, 0).axis);
   EXPECT_EQ(-1, EqualNumberSpacing(0.0, 10.0, 0, 0).axis);
+  EXPECT_EQ(-1, EqualNumberSpacing(10.0, 0.0, 0, 0).axis);
   EXPECT_EQ(-1, EqualNumberSpacing(NAN, 10.0, 0, 0).axis);
 }
 
@@ -92,11 +104,16 @@ TEST(FitPlot, EnvelopeEndSearches) {
   EXPECT_EQ(5.0, PrincipalEnvelopeEnd(rows.data(), 10, 4.0, 38.0));
   // The previous sig3 must pass the largest sig3 too: here only from row 8 on.
   EXPECT_EQ(7.0, PrincipalEnvelopeEnd(rows.data(), 10, 6.5, 38.0));
+  // Both must be passed, not only reached: sig1 40 at row 6, sig3 5 at row 5.
+  EXPECT_EQ(6.0, PrincipalEnvelopeEnd(rows.data(), 10, 4.0, 40.0));
+  EXPECT_EQ(6.0, PrincipalEnvelopeEnd(rows.data(), 10, 5.0, 38.0));
   // No row qualifies: the largest sig3, at least 0.
   EXPECT_EQ(4.0, PrincipalEnvelopeEnd(rows.data(), 10, 4.0, 100.0));
   EXPECT_EQ(0.0, PrincipalEnvelopeEnd(rows.data(), 10, -2.0, 100.0));
   EXPECT_EQ(0.0, PrincipalEnvelopeEnd(nullptr, 0, -2.0, 100.0));
   // Shear rows (sigN, tau) = (2i, 3i): tau passes 10 at row 4, previous sigN 6 > 5.
   EXPECT_EQ(6.0, ShearEnvelopeEnd(rows.data(), 10, 5.0, 10.0));
+  EXPECT_EQ(8.0, ShearEnvelopeEnd(rows.data(), 10, 5.0, 12.0));
+  EXPECT_EQ(8.0, ShearEnvelopeEnd(rows.data(), 10, 6.0, 10.0));
   EXPECT_EQ(-3.0, ShearEnvelopeEnd(rows.data(), 10, -3.0, 1000.0));  // no floor at 0
 }

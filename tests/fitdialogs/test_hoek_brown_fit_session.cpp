@@ -136,6 +136,13 @@ TEST(HoekBrownFitSession, ApplyWithTestsSetsACustomRangeAtTheLargestSig3) {
   BYTE source = 9;
   model.GetFieldDataFlag(&source);
   EXPECT_EQ(SOURCE_LAB, source);
+  // One test is enough.
+  model.SetEnvelopeRange(CHoekBrownCriterion::APPLICATION_TUNNELS, 5.0, 0.026, 40.0);
+  session.SetTestCount(1);
+  ASSERT_EQ(ApplyResult::APPLIED, session.Apply(IntactRows(15.0, 60.0, {2})).kind);
+  model.GetEnvelopeRange(&application, &sig3max, nullptr, nullptr);
+  EXPECT_EQ(CHoekBrownCriterion::APPLICATION_CUSTOM, application);
+  EXPECT_EQ(2.0, sig3max);
 }
 
 TEST(HoekBrownFitSession, CancelAfterApplyRestoresTheModel) {

@@ -126,6 +126,8 @@ TEST(MohrCoulombFitSession, ReplotWritesTheRangeIntoTheModelAndCancelRestoresIt)
   EXPECT_EQ(10.0, model.GetSignMax());
   EXPECT_EQ(model.GetSig1FromShear(10.0), model.GetSig3Max());
   EXPECT_NEAR(10.0, session.Plot().series[1].x.back(), 1e-9);
+  // The shear envelope: its last point is the shear stress of c 1, phi 30 degrees there.
+  EXPECT_NEAR(1.0 + 10.0 * std::tan(30.0 * kPi / 180.0), session.Plot().series[1].y.back(), 1e-6);
   session.Cancel();
   EXPECT_EQ(sig3max, model.GetSig3Max());
   EXPECT_EQ(signmax, model.GetSignMax());
@@ -148,6 +150,8 @@ TEST(MohrCoulombFitSession, ApplyChecks) {
   model.SetParameters(0.0, 30.0, 0.0);
   CMohrCoulombFitSession zero(model);
   EXPECT_EQ(ApplyResult::APPLIED, zero.Apply({}).kind);
+  model.SetParameters(1.0, 0.0, 0.0);  // phi 0 is a friction angle too
+  EXPECT_EQ(ApplyResult::APPLIED, CMohrCoulombFitSession(model).Apply({}).kind);
   model.SetParameters(-0.5, 30.0, 0.0);
   ApplyResult apply = CMohrCoulombFitSession(model).Apply({});
   EXPECT_EQ(ApplyResult::REFUSED, apply.kind);
@@ -158,6 +162,25 @@ TEST(MohrCoulombFitSession, ApplyChecks) {
     EXPECT_EQ(ApplyResult::REFUSED, apply.kind) << phi;
     EXPECT_NE(-1, apply.message.Find("phi")) << phi;
   }
+}
+
+// One test is enough for Apply to write the parameters with a custom range.
+TEST(MohrCoulombFitSession, ApplyWithOneTestSetsACustomRange) {
+  CMohrCoulombCriterion mc;
+  mc.SetEnvelopeRange(APPLICATION_TUNNELS, 0.0, 0.026, 40.0);
+  CMohrCoulombFitSession mcs(mc);
+  mcs.SetTestCount(1);
+  ASSERT_EQ(ApplyResult::APPLIED, mcs.Apply(TextRows({{"1", "5"}})).kind);
+  int application = -1;
+  mc.GetEnvelopeRange(&application, nullptr, nullptr, nullptr);
+  EXPECT_EQ(APPLICATION_CUSTOM, application);
+  CPowerCurveCriterion pc;
+  pc.SetEnvelopeRange(APPLICATION_TUNNELS, 0.0, 0.026, 40.0);
+  CPowerCurveFitSession pcs(pc);
+  pcs.SetTestCount(1);
+  ASSERT_EQ(ApplyResult::APPLIED, pcs.Apply(TextRows({{"1", "5"}})).kind);
+  pc.GetEnvelopeRange(&application, nullptr, nullptr, nullptr);
+  EXPECT_EQ(APPLICATION_CUSTOM, application);
 }
 
 TEST(MohrCoulombFitSession, ApplyWithoutTestsChangesNothing) {

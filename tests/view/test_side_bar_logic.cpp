@@ -148,11 +148,15 @@ TEST(SideBarApply, ResidualsFollowTheDataWithoutARefit) {
   ApplySideBarValues(m.Doc(CRITERION_HOEK_BROWN), v);
   EXPECT_EQ(m.hoekBrown.GetResiduals(), 7.5);
 
-  // Lab points on the envelope of sigci 30, mi 10: zero residuals for those parameters,
-  // positive ones after mi changes, and mi stays as typed.
+  // Lab points on the envelope of sigci 30, mi 10: zero residuals for those parameters (one
+  // point is data too), positive ones after mi changes, and mi stays as typed.
   m.hoekBrown.SetParameters(30, 10, 100, 0);
-  viewtest::LabOnEnvelope(&m.hoekBrown, {0, 2, 5, 10});
   v.hbGsi = 100, v.hbMi = 10, v.hbSigci = 30;
+  viewtest::LabOnEnvelope(&m.hoekBrown, {2});
+  ApplySideBarValues(m.Doc(CRITERION_HOEK_BROWN), v);
+  EXPECT_NEAR(m.hoekBrown.GetResiduals(), 0.0, 1e-9);
+  m.hoekBrown.SetResiduals(7.5);
+  viewtest::LabOnEnvelope(&m.hoekBrown, {0, 2, 5, 10});
   ApplySideBarValues(m.Doc(CRITERION_HOEK_BROWN), v);
   EXPECT_NEAR(m.hoekBrown.GetResiduals(), 0.0, 1e-9);
   v.hbMi = 15;
