@@ -402,8 +402,8 @@ template <class TBase>
 void CFitDialogT<TBase>::OnImport() {
   CString path;
   const int kind = ChooseImportFile(this, OfferLorvane(), &path);
-  if (kind == IMPORT_NONE && !RefitAfterCancelledImport()) return;
-  // Inputs typed just before take part in the fit of the imported data.
+  // Inputs typed just before take part in the fit of the imported data; a cancelled chooser
+  // still refits what the dialog holds.
   this->UpdateData(TRUE);
   const ImportOutcome outcome = Session().Import(kind, path);
   if (outcome.changed) {

@@ -36,8 +36,6 @@ class CFitDialogT : public TBase {
   virtual void ShowResults() = 0;
   // Whether the Import... chooser offers Lorvane files.
   virtual BOOL OfferLorvane() const { return TRUE; }
-  // Whether the data are fitted again after Import... also when the chooser was cancelled.
-  virtual BOOL RefitAfterCancelledImport() const { return FALSE; }
   // Whether a negative number of tests is refused when the dialog is read (else it counts as
   // none).
   virtual BOOL CountHasRange() const { return TRUE; }

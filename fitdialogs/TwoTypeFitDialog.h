@@ -13,8 +13,6 @@ class CTwoTypeFitDialogT : public CFitDialogT<TBase> {
 
  protected:
   virtual CTwoTypeFitSession& TwoTypeSession() = 0;
-  // A cancelled Import... refits what the grid holds, as an import does.
-  BOOL RefitAfterCancelledImport() const override { return TRUE; }
   void ExchangeInputs(CDataExchange* pDX) override;
   void SwitchDataType(int dataType);
 
