@@ -89,4 +89,8 @@ EditNumber ReadEditNumber(const CString& input) {
   return result;
 }
 
+bool EditChangeAppliesAtOnce(int textLength, int selectionStart, int selectionEnd) {
+  return textLength > 0 && selectionStart == 0 && selectionEnd == 0;
+}
+
 }  // namespace realspin

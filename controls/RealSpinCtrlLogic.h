@@ -39,4 +39,10 @@ struct EditNumber {
 // with "0" (so "-0", "+0", " 0" and letters are refused).
 EditNumber ReadEditNumber(const CString& text);
 
+// The edit-change rule of edits that apply typed values after a pause: a change that leaves a
+// non-empty edit with its caret at the start and nothing selected (a spin step, a pick, a text
+// written by the program) replaced the whole text and applies at once; any other change is
+// typing and waits for the timer.
+bool EditChangeAppliesAtOnce(int textLength, int selectionStart, int selectionEnd);
+
 }  // namespace realspin

@@ -2,6 +2,7 @@
 
 #include <cfloat>
 
+#include "controls/RealSpinCtrlLogic.h"
 #include "core/criteria/StrengthCriterion.h"
 #include "framework/base/NumberText.h"
 #include "picktables/PickTables.h"
@@ -186,8 +187,8 @@ void CPickResidualFrictionDlg::RestartEditTimer(int id) {
   CWnd* edit = GetDlgItem(id);
   DWORD start = 0, end = 0;
   edit->SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  if (edit->GetWindowTextLength() > 0 && start == 0 && end == 0) {
-    // The whole text was replaced (as a spin click does): at once.
+  if (realspin::EditChangeAppliesAtOnce(edit->GetWindowTextLength(), static_cast<int>(start),
+                                        static_cast<int>(end))) {
     KillTimer(kEditTimer);
     CalculatePhir();
   } else {

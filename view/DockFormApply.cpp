@@ -1,6 +1,7 @@
 // The side bar's roads between panel and document: typing, leaving a field, the typing timer,
 // the application lists, Compute and the picks apply the panel; activation and the dialogs
 // reload it; Copy Data reports the attached view's project.
+#include "controls/RealSpinCtrlLogic.h"
 #include "document/KelStrengthDoc.h"
 #include "framework/win/DocManager.h"
 #include "framework/win/DocTemplate.h"
@@ -58,8 +59,8 @@ void CDockForm::OnParamEditChange(UINT id) {
   HWND edit = Control(static_cast<int>(id));
   DWORD start = 0, end = 0;
   ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  if (EditChangeAppliesAtOnce(::GetWindowTextLengthA(edit), static_cast<int>(start),
-                              static_cast<int>(end))) {
+  if (realspin::EditChangeAppliesAtOnce(::GetWindowTextLengthA(edit), static_cast<int>(start),
+                                        static_cast<int>(end))) {
     KillTimer(kApplyTimer);
     m_bApplyPending = false;
     ApplyParameters(2, TRUE);

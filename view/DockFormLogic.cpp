@@ -511,6 +511,3 @@ int ApplicationComboOf(int criterion) {
   }
 }
 
-bool EditChangeAppliesAtOnce(int textLength, int selectionStart, int selectionEnd) {
-  return textLength > 0 && selectionStart == 0 && selectionEnd == 0;
-}

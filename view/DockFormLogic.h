@@ -138,7 +138,3 @@ int GroupBoxOf(int criterion);
 // The application combo of each criterion.
 int ApplicationComboOf(int criterion);
 
-// The edit-change rule: a change that leaves a non-empty edit with its caret at the start and
-// nothing selected (a spin step, a text written by the program) applies at once; any other
-// change waits for the timer.
-bool EditChangeAppliesAtOnce(int textLength, int selectionStart, int selectionEnd);

@@ -201,3 +201,17 @@ TEST(TipsLogic, ToolIdsAreasAndMembership) {
 }
 
 }  // namespace
+
+// A spin step or a pick writes the whole text, which leaves the caret at 0 with nothing selected:
+// that applies at once. Typing leaves the caret after the typed character, a whole-text selection
+// is about to be typed over, and an emptied edit has nothing to apply yet: those wait.
+TEST(EditChange, OnlyAWholeTextReplacementAppliesAtOnce) {
+  EXPECT_TRUE(realspin::EditChangeAppliesAtOnce(4, 0, 0));
+  EXPECT_TRUE(realspin::EditChangeAppliesAtOnce(1, 0, 0));
+  EXPECT_FALSE(realspin::EditChangeAppliesAtOnce(0, 0, 0));
+  EXPECT_FALSE(realspin::EditChangeAppliesAtOnce(4, 1, 1));
+  EXPECT_FALSE(realspin::EditChangeAppliesAtOnce(4, 4, 4));
+  EXPECT_FALSE(realspin::EditChangeAppliesAtOnce(4, 0, 4));
+  EXPECT_FALSE(realspin::EditChangeAppliesAtOnce(4, 0, 1));
+  EXPECT_FALSE(realspin::EditChangeAppliesAtOnce(4, 2, 4));
+}
