@@ -101,13 +101,8 @@ TEST(BartonBandisFitSession, ApplyChecks) {
   }
   // One test is enough for Apply to write the parameters with a custom range.
   CBartonBandisCriterion model;
-  model.SetEnvelopeRange(APPLICATION_TUNNELS, 5.0, 0.026, 40.0);
-  CBartonBandisFitSession session(model);
-  session.SetTestCount(1);
-  ASSERT_EQ(ApplyResult::APPLIED, session.Apply(TextRows({{"2", "1.5"}})).kind);
-  int application = -1;
-  model.GetEnvelopeRange(&application, nullptr, nullptr, nullptr);
-  EXPECT_EQ(APPLICATION_CUSTOM, application);
+  EXPECT_EQ(APPLICATION_CUSTOM,
+            (ApplicationAfterApplyingOneTest<CBartonBandisFitSession>(model, "2", "1.5")));
 }
 
 TEST(BartonBandisFitSession, ReplotWritesTheRangeIntoTheModel) {

@@ -167,20 +167,9 @@ TEST(MohrCoulombFitSession, ApplyChecks) {
 // One test is enough for Apply to write the parameters with a custom range.
 TEST(MohrCoulombFitSession, ApplyWithOneTestSetsACustomRange) {
   CMohrCoulombCriterion mc;
-  mc.SetEnvelopeRange(APPLICATION_TUNNELS, 0.0, 0.026, 40.0);
-  CMohrCoulombFitSession mcs(mc);
-  mcs.SetTestCount(1);
-  ASSERT_EQ(ApplyResult::APPLIED, mcs.Apply(TextRows({{"1", "5"}})).kind);
-  int application = -1;
-  mc.GetEnvelopeRange(&application, nullptr, nullptr, nullptr);
-  EXPECT_EQ(APPLICATION_CUSTOM, application);
+  EXPECT_EQ(APPLICATION_CUSTOM, (ApplicationAfterApplyingOneTest<CMohrCoulombFitSession>(mc, "1", "5")));
   CPowerCurveCriterion pc;
-  pc.SetEnvelopeRange(APPLICATION_TUNNELS, 0.0, 0.026, 40.0);
-  CPowerCurveFitSession pcs(pc);
-  pcs.SetTestCount(1);
-  ASSERT_EQ(ApplyResult::APPLIED, pcs.Apply(TextRows({{"1", "5"}})).kind);
-  pc.GetEnvelopeRange(&application, nullptr, nullptr, nullptr);
-  EXPECT_EQ(APPLICATION_CUSTOM, application);
+  EXPECT_EQ(APPLICATION_CUSTOM, (ApplicationAfterApplyingOneTest<CPowerCurveFitSession>(pc, "1", "5")));
 }
 
 TEST(MohrCoulombFitSession, ApplyWithoutTestsChangesNothing) {
