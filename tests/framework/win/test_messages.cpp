@@ -61,6 +61,7 @@ class CParentWnd : public CWnd {
  public:
   int m_timerTicks = 0;
   int m_posChanging = 0;
+  int m_plainCalls = 0;
   afx_msg void OnButton() { g_log.push_back("parent"); }
   afx_msg void OnChildNotify10(NMHDR*, LRESULT*) { g_log.push_back("parent-notify"); }
   afx_msg void OnListFirst(NMHDR*, LRESULT* result) {
@@ -71,7 +72,10 @@ class CParentWnd : public CWnd {
   afx_msg LRESULT OnThrowStd(WPARAM, LPARAM) { throw std::runtime_error("broken handler"); }
   afx_msg LRESULT OnThrowFramework(WPARAM, LPARAM) { AfxThrowNotSupportedException(); }
   afx_msg LRESULT OnThrowUser(WPARAM, LPARAM) { AfxThrowUserException(); }
-  afx_msg LRESULT OnPlain(WPARAM w, LPARAM) { return static_cast<LRESULT>(w) * 2; }
+  afx_msg LRESULT OnPlain(WPARAM w, LPARAM) {
+    ++m_plainCalls;
+    return static_cast<LRESULT>(w) * 2;
+  }
   afx_msg void OnTimer(UINT_PTR) { ++m_timerTicks; }
   afx_msg void OnWindowPosChanging(WINDOWPOS*) { ++m_posChanging; }
   DECLARE_MESSAGE_MAP()
@@ -240,6 +244,44 @@ TEST_F(MessagesTest, HandleMapLifetime) {
   EXPECT_EQ(g_deleted, 1);
   EXPECT_EQ(AfxGetPermanentWindowCount(), permanent);
   EXPECT_EQ(CWnd::FromHandlePermanent(hSelf), nullptr);
+}
+
+LRESULT CALLBACK CountingSubclass(HWND h, UINT msg, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
+  if (msg == WM_APP + 4) ++*reinterpret_cast<int*>(data);
+  return ::DefSubclassProc(h, msg, w, l);
+}
+
+// Windows of the framework's own classes reach their object through the class procedure, with
+// no subclass of their own; a control is still subclassed. Each message arrives once, also under
+// someone else's subclass, and only while the object is subclassed (not merely attached).
+TEST_F(MessagesTest, OwnClassesDispatchWithoutASubclassAndEachMessageArrivesOnce) {
+  EXPECT_EQ(::GetPropA(m_parent.m_hWnd, "CC32SubclassInfo"), nullptr);
+  EXPECT_NE(::GetPropA(m_button.m_hWnd, "CC32SubclassInfo"), nullptr);
+  EXPECT_TRUE(m_parent.IsSubclassed());
+  int seen = 0;
+  ASSERT_TRUE(::SetWindowSubclass(m_parent.m_hWnd, CountingSubclass, 1, (DWORD_PTR)&seen));
+  EXPECT_EQ(m_parent.SendMessage(WM_APP + 4, 21), 42);
+  EXPECT_EQ(seen, 1);
+  EXPECT_EQ(m_parent.m_plainCalls, 1);
+  ::RemoveWindowSubclass(m_parent.m_hWnd, CountingSubclass, 1);
+
+  HWND raw = ::CreateWindowExA(0, AfxRegisterWndClass(0), "raw", WS_CHILD, 0, 0, 10, 10,
+                               m_parent.m_hWnd, NULL, NULL, NULL);
+  ASSERT_TRUE(raw != NULL);
+  CParentWnd other;
+  ASSERT_TRUE(other.Attach(raw));
+  EXPECT_EQ(::SendMessageA(raw, WM_APP + 4, 3, 0), 0);
+  EXPECT_EQ(other.m_plainCalls, 0);
+  other.Detach();
+  ASSERT_TRUE(other.SubclassWindow(raw));
+  EXPECT_EQ(::SendMessageA(raw, WM_APP + 4, 3, 0), 6);
+  EXPECT_EQ(other.m_plainCalls, 1);
+  EXPECT_EQ(::GetPropA(raw, "CC32SubclassInfo"), nullptr);
+  EXPECT_EQ(other.UnsubclassWindow(), raw);
+  EXPECT_FALSE(other.IsSubclassed());
+  EXPECT_EQ(::SendMessageA(raw, WM_APP + 4, 3, 0), 0);
+  EXPECT_EQ(other.m_plainCalls, 1);
+  ::DestroyWindow(raw);
 }
 
 TEST_F(MessagesTest, MessageBoxesGoThroughTheSeam) {
