@@ -780,10 +780,27 @@ CFont* CWnd::GetFont() const {
   return CFont::FromHandle(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
 }
 
+namespace {
+struct DescendantMessage {
+  UINT msg;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+BOOL CALLBACK SendToDescendant(HWND hWnd, LPARAM data) {
+  const auto* m = reinterpret_cast<const DescendantMessage*>(data);
+  ::SendMessageA(hWnd, m->msg, m->wParam, m->lParam);
+  return TRUE;
+}
+}  // namespace
+
 void CWnd::SendMessageToDescendants(UINT msg, WPARAM wParam, LPARAM lParam, BOOL bDeep) {
-  for (HWND hChild = ::GetTopWindow(m_hWnd); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
-    ::SendMessageA(hChild, msg, wParam, lParam);
-    if (bDeep && ::GetTopWindow(hChild))
-      FromHandle(hChild)->SendMessageToDescendants(msg, wParam, lParam, TRUE);
+  if (bDeep) {
+    // Each window before its children, as a walk would go, but each level listed in one trip
+    // to the window system instead of one per window.
+    DescendantMessage m = {msg, wParam, lParam};
+    ::EnumChildWindows(m_hWnd, SendToDescendant, reinterpret_cast<LPARAM>(&m));
+    return;
   }
+  for (HWND hChild = ::GetTopWindow(m_hWnd); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    ::SendMessageA(hChild, msg, wParam, lParam);
 }

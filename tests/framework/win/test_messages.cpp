@@ -2,6 +2,7 @@
 // the message-box seam, on real windows under a display.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -282,6 +283,43 @@ TEST_F(MessagesTest, OwnClassesDispatchWithoutASubclassAndEachMessageArrivesOnce
   EXPECT_EQ(::SendMessageA(raw, WM_APP + 4, 3, 0), 0);
   EXPECT_EQ(other.m_plainCalls, 1);
   ::DestroyWindow(raw);
+}
+
+LRESULT CALLBACK LoggingSubclass(HWND h, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR) {
+  if (msg == WM_APP + 9) g_log.push_back(std::to_string(id));
+  return ::DefSubclassProc(h, msg, w, l);
+}
+
+// Deep: every descendant, each before its own children, in z-order; shallow: the children only.
+TEST_F(MessagesTest, MessagesToDescendantsReachEachWindowOnceParentsFirst) {
+  CWnd holder;
+  ASSERT_TRUE(holder.Create(NULL, NULL, WS_CHILD, CRect(0, 0, 50, 50), &m_parent, 300));
+  auto make = [](HWND parent, UINT_PTR id) {
+    HWND h = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 5, 5, parent, (HMENU)id, NULL, NULL);
+    ::SetWindowSubclass(h, LoggingSubclass, id, 0);
+    return h;
+  };
+  HWND a = make(holder.m_hWnd, 1);
+  make(a, 11);
+  make(a, 12);
+  make(holder.m_hWnd, 2);
+  ::SetWindowPos(a, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  g_log.clear();
+  holder.SendMessageToDescendants(WM_APP + 9, 0, 0, TRUE);
+  std::vector<std::string> order = g_log;
+  // What a walk down the z-order gives, each window before its children.
+  std::vector<std::string> expected;
+  for (HWND h = ::GetTopWindow(holder.m_hWnd); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+    expected.push_back(std::to_string(::GetDlgCtrlID(h)));
+    for (HWND c = ::GetTopWindow(h); c; c = ::GetWindow(c, GW_HWNDNEXT))
+      expected.push_back(std::to_string(::GetDlgCtrlID(c)));
+  }
+  EXPECT_EQ(order.size(), 4u);
+  EXPECT_EQ(order, expected);
+  g_log.clear();
+  holder.SendMessageToDescendants(WM_APP + 9, 0, 0, FALSE);
+  EXPECT_EQ(g_log.size(), 2u);
+  EXPECT_EQ(std::count(g_log.begin(), g_log.end(), "11"), 0);
 }
 
 TEST_F(MessagesTest, MessageBoxesGoThroughTheSeam) {
