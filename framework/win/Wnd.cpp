@@ -785,22 +785,25 @@ struct DescendantMessage {
   UINT msg;
   WPARAM wParam;
   LPARAM lParam;
+  BOOL onlyPermanent;
 };
 BOOL CALLBACK SendToDescendant(HWND hWnd, LPARAM data) {
   const auto* m = reinterpret_cast<const DescendantMessage*>(data);
-  ::SendMessageA(hWnd, m->msg, m->wParam, m->lParam);
+  if (!m->onlyPermanent || CWnd::FromHandlePermanent(hWnd))
+    ::SendMessageA(hWnd, m->msg, m->wParam, m->lParam);
   return TRUE;
 }
 }  // namespace
 
-void CWnd::SendMessageToDescendants(UINT msg, WPARAM wParam, LPARAM lParam, BOOL bDeep) {
+void CWnd::SendMessageToDescendants(UINT msg, WPARAM wParam, LPARAM lParam, BOOL bDeep,
+                                    BOOL bOnlyPermanent) {
   if (bDeep) {
     // Each window before its children, as a walk would go, but each level listed in one trip
     // to the window system instead of one per window.
-    DescendantMessage m = {msg, wParam, lParam};
+    DescendantMessage m = {msg, wParam, lParam, bOnlyPermanent};
     ::EnumChildWindows(m_hWnd, SendToDescendant, reinterpret_cast<LPARAM>(&m));
     return;
   }
   for (HWND hChild = ::GetTopWindow(m_hWnd); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
-    ::SendMessageA(hChild, msg, wParam, lParam);
+    if (!bOnlyPermanent || FromHandlePermanent(hChild)) ::SendMessageA(hChild, msg, wParam, lParam);
 }

@@ -265,8 +265,11 @@ class CWnd : public CCmdTarget {
   LRESULT SendDlgItemMessage(int nID, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const {
     return ::SendDlgItemMessageA(m_hWnd, nID, msg, wParam, lParam);
   }
-  // Sends to every descendant (bDeep) or every child window.
-  void SendMessageToDescendants(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE);
+  // Sends to every descendant (bDeep) or every child window; with bOnlyPermanent, only to those
+  // the framework has an object for (the framework's private messages mean something else, or
+  // nothing, to other windows).
+  void SendMessageToDescendants(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
+                                BOOL bOnlyPermanent = FALSE);
   // Through the message-box seam; the caption defaults to the program's.
   int MessageBox(LPCSTR text, LPCSTR caption = NULL, UINT type = MB_OK);
 

@@ -320,6 +320,15 @@ TEST_F(MessagesTest, MessagesToDescendantsReachEachWindowOnceParentsFirst) {
   holder.SendMessageToDescendants(WM_APP + 9, 0, 0, FALSE);
   EXPECT_EQ(g_log.size(), 2u);
   EXPECT_EQ(std::count(g_log.begin(), g_log.end(), "11"), 0);
+
+  // Only the windows with a framework object, deep or not.
+  CWnd wrapped;
+  ASSERT_TRUE(wrapped.SubclassWindow(::GetDlgItem(a, 12)));
+  for (BOOL deep : {TRUE, FALSE}) {
+    g_log.clear();
+    holder.SendMessageToDescendants(WM_APP + 9, 0, 0, deep, TRUE);
+    EXPECT_EQ(g_log, deep ? std::vector<std::string>{"12"} : std::vector<std::string>{});
+  }
 }
 
 TEST_F(MessagesTest, MessageBoxesGoThroughTheSeam) {
