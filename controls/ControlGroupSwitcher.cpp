@@ -3,10 +3,13 @@
 
 #include "controls/TipsDialogLogic.h"
 
+#include <algorithm>
+
 void CControlGroupSwitcher::Init(CWnd* parent, UINT anchorId, BOOL keepFirst) {
   m_parent = parent;
   m_anchorId = anchorId;
   m_keepFirst = keepFirst;
+  m_children.clear();
 }
 
 void CControlGroupSwitcher::AddGroup(UINT frameId, UINT groupId) {
@@ -19,8 +22,13 @@ void CControlGroupSwitcher::AddGroup(UINT frameId, UINT groupId) {
   auto group = std::make_unique<Group>();
   group->id = groupId;
   group->controls.push_back(hFrame);
-  for (HWND h = ::GetWindow(hFrame, GW_HWNDFIRST); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
-    if (h == hFrame) continue;
+  if (std::find(m_children.begin(), m_children.end(), hFrame) == m_children.end()) {
+    m_children.clear();
+    for (HWND h = ::GetWindow(hFrame, GW_HWNDFIRST); h; h = ::GetWindow(h, GW_HWNDNEXT))
+      m_children.push_back(h);
+  }
+  for (HWND h : m_children) {
+    if (h == hFrame || !::IsWindow(h)) continue;
     RECT r;
     ::GetWindowRect(h, &r);
     if (tips::InsideFrame(area, {r.left, r.top, r.right, r.bottom})) group->controls.push_back(h);

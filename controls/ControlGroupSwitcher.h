@@ -20,6 +20,9 @@ class CControlGroupSwitcher {
   void Init(CWnd* parent, UINT anchorId, BOOL keepFirst);
   // The frame's item and every sibling inside the frame's window rectangle, moved so that
   // the frame's top-left corner lies on the anchor's. Nothing before Init or without the frame.
+  // The parent's children are listed once for the groups added one after another (each step
+  // of a walk through them is a trip to the window system); a frame not in that list has them
+  // listed again.
   void AddGroup(UINT frameId, UINT groupId);
   // Shows the group with that id and hides every other (the frames stay as they are with
   // keep-first); an id no group has hides them all.
@@ -32,4 +35,5 @@ class CControlGroupSwitcher {
   CWnd* m_parent = nullptr;
   UINT m_anchorId = 0;
   std::vector<std::unique_ptr<Group>> m_groups;
+  std::vector<HWND> m_children;  // the parent's children in z-order, listed at the first AddGroup
 };

@@ -98,7 +98,7 @@ LPCSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, H
   wsprintfA(name, "QxWnd:%x:%p:%p:%p", classStyle, (void*)cursor, (void*)background, (void*)icon);
   WNDCLASSA wc = {};
   wc.style = classStyle;
-  wc.lpfnWndProc = ::DefWindowProcA;
+  wc.lpfnWndProc = AfxWndProc;
   wc.hInstance = AfxGetInstanceHandle();
   wc.hCursor = cursor;
   wc.hbrBackground = background;
@@ -112,7 +112,10 @@ LPCSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, H
 BOOL AfxRegisterClass(WNDCLASSA* wndClass) {
   WNDCLASSA existing;
   if (::GetClassInfoA(wndClass->hInstance, wndClass->lpszClassName, &existing)) return TRUE;
-  return ::RegisterClassA(wndClass) != 0;
+  // A class that only wants the default processing sends its messages straight to the objects.
+  WNDCLASSA wc = *wndClass;
+  if (wc.lpfnWndProc == ::DefWindowProcA) wc.lpfnWndProc = AfxWndProc;
+  return ::RegisterClassA(&wc) != 0;
 }
 
 void AfxSetMessageBoxCaption(LPCSTR caption) {

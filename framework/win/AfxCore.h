@@ -41,10 +41,15 @@ CWnd* AfxGetMainWnd();
 typedef CWnd* (*AfxMainWndProvider)();
 AfxMainWndProvider AfxSetMainWndProvider(AfxMainWndProvider provider);
 
-// Registers a window class whose procedure is DefWindowProc (the framework subclasses every
-// window it creates) and returns its name. The same arguments give the same name.
+// The window procedure of the framework's own window classes: a window linked to its object
+// sends it every message directly, inside the same exception barrier as a subclassed window
+// (Wnd.cpp); any other window gets DefWindowProc.
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+// Registers a window class whose procedure is AfxWndProc and returns its name. The same
+// arguments give the same name.
 LPCSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = NULL, HBRUSH background = NULL,
                            HICON icon = NULL);
+// Registers a class unless it exists; a class asking for DefWindowProcA gets AfxWndProc.
 BOOL AfxRegisterClass(WNDCLASSA* wndClass);
 
 // The window itself when it belongs to the calling thread, else NULL. Windows never get an

@@ -125,7 +125,7 @@ BOOL CFrameWnd::LoadFrame(UINT idResource, DWORD style, CWnd* parent, CCreateCon
   if (!Create(cls, m_strTitle, style, rectDefault, parent, menuName, 0, context)) return FALSE;
   m_hMenuDefault = ::GetMenu(m_hWnd);
   if (!m_hAccelTable) m_hAccelTable = ::LoadAcceleratorsA(inst, MAKEINTRESOURCEA(idResource));
-  if (!context) SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE);
+  if (!context) SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
   return TRUE;
 }
 

@@ -69,12 +69,10 @@ LRESULT ResultAfterException(UINT message) {
 }
 
 LRESULT CALLBACK AfxSubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                 UINT_PTR /*id*/, DWORD_PTR /*refData*/) {
-  CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-  if (!pWnd) {
-    if (message == WM_NCDESTROY) ::RemoveWindowSubclass(hWnd, AfxSubclassProc, kSubclassId);
-    return ::DefSubclassProc(hWnd, message, wParam, lParam);
-  }
+                                 UINT_PTR id, DWORD_PTR refData);
+
+// Calls the object's WindowProc inside the exception barrier and unlinks it after WM_NCDESTROY.
+LRESULT DispatchToObject(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
   MSG saved = t_currentMsg;
   t_currentMsg.hwnd = hWnd;
   t_currentMsg.message = message;
@@ -112,6 +110,16 @@ LRESULT CALLBACK AfxSubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM 
   return result;
 }
 
+LRESULT CALLBACK AfxSubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                 UINT_PTR /*id*/, DWORD_PTR /*refData*/) {
+  CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+  if (!pWnd) {
+    if (message == WM_NCDESTROY) ::RemoveWindowSubclass(hWnd, AfxSubclassProc, kSubclassId);
+    return ::DefSubclassProc(hWnd, message, wParam, lParam);
+  }
+  return DispatchToObject(pWnd, hWnd, message, wParam, lParam);
+}
+
 LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_CREATEWND && t_pWndInit) {
     CWnd* pWnd = t_pWndInit;
@@ -130,6 +138,12 @@ LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 }  // namespace
+
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+  if (!pWnd || !pWnd->IsRoutedByClassProc()) return ::DefWindowProcA(hWnd, message, wParam, lParam);
+  return DispatchToObject(pWnd, hWnd, message, wParam, lParam);
+}
 
 void AfxHookWindowCreate(CWnd* pWnd) {
   if (!t_hHookCbt)
@@ -187,6 +201,7 @@ CWnd::CWnd()
     : m_hWnd(NULL),
       m_hWndOwner(NULL),
       m_bSubclassed(FALSE),
+      m_bClassProc(FALSE),
       m_bTemporary(FALSE),
       m_bContinueModal(FALSE),
       m_nModalResult(-1) {}
@@ -199,7 +214,7 @@ CWnd::~CWnd() {
       ::DestroyWindow(hWnd);
     }
     if (m_hWnd) {
-      if (m_bSubclassed) ::RemoveWindowSubclass(hWnd, AfxSubclassProc, kSubclassId);
+      StopRouting(hWnd);
       auto it = Permanent().find(hWnd);
       if (it != Permanent().end() && it->second == this) Permanent().erase(it);
       m_hWnd = NULL;
@@ -245,10 +260,7 @@ BOOL CWnd::Attach(HWND hWnd) {
 HWND CWnd::Detach() {
   HWND hWnd = m_hWnd;
   if (!hWnd) return NULL;
-  if (m_bSubclassed) {
-    ::RemoveWindowSubclass(hWnd, AfxSubclassProc, kSubclassId);
-    m_bSubclassed = FALSE;
-  }
+  StopRouting(hWnd);
   auto it = Permanent().find(hWnd);
   if (it != Permanent().end() && it->second == this) Permanent().erase(it);
   m_hWnd = NULL;
@@ -257,6 +269,13 @@ HWND CWnd::Detach() {
 
 BOOL CWnd::AttachAndSubclass(HWND hWnd) {
   if (!Attach(hWnd)) return FALSE;
+  // Windows of the framework's own classes already come to AfxWndProc: no subclass is needed,
+  // which spares comctl32's two property look-ups (each a trip to the window system) per message.
+  if (reinterpret_cast<WNDPROC>(::GetClassLongPtrA(hWnd, GCLP_WNDPROC)) == AfxWndProc) {
+    m_bClassProc = TRUE;
+    m_bSubclassed = TRUE;
+    return TRUE;
+  }
   if (!::SetWindowSubclass(hWnd, AfxSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
     Detach();
     return FALSE;
@@ -280,9 +299,14 @@ HWND CWnd::UnsubclassWindow() {
   return Detach();
 }
 
-void CWnd::OnFinalRelease(HWND hWnd) {
-  if (m_bSubclassed) ::RemoveWindowSubclass(hWnd, AfxSubclassProc, kSubclassId);
+void CWnd::StopRouting(HWND hWnd) {
+  if (m_bSubclassed && !m_bClassProc) ::RemoveWindowSubclass(hWnd, AfxSubclassProc, kSubclassId);
   m_bSubclassed = FALSE;
+  m_bClassProc = FALSE;
+}
+
+void CWnd::OnFinalRelease(HWND hWnd) {
+  StopRouting(hWnd);
   auto it = Permanent().find(hWnd);
   if (it != Permanent().end() && it->second == this) Permanent().erase(it);
   m_hWnd = NULL;
@@ -366,7 +390,7 @@ LRESULT CWnd::Default() {
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (m_bSubclassed) return ::DefSubclassProc(m_hWnd, message, wParam, lParam);
+  if (m_bSubclassed && !m_bClassProc) return ::DefSubclassProc(m_hWnd, message, wParam, lParam);
   return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
@@ -756,10 +780,30 @@ CFont* CWnd::GetFont() const {
   return CFont::FromHandle(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
 }
 
-void CWnd::SendMessageToDescendants(UINT msg, WPARAM wParam, LPARAM lParam, BOOL bDeep) {
-  for (HWND hChild = ::GetTopWindow(m_hWnd); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
-    ::SendMessageA(hChild, msg, wParam, lParam);
-    if (bDeep && ::GetTopWindow(hChild))
-      FromHandle(hChild)->SendMessageToDescendants(msg, wParam, lParam, TRUE);
+namespace {
+struct DescendantMessage {
+  UINT msg;
+  WPARAM wParam;
+  LPARAM lParam;
+  BOOL onlyPermanent;
+};
+BOOL CALLBACK SendToDescendant(HWND hWnd, LPARAM data) {
+  const auto* m = reinterpret_cast<const DescendantMessage*>(data);
+  if (!m->onlyPermanent || CWnd::FromHandlePermanent(hWnd))
+    ::SendMessageA(hWnd, m->msg, m->wParam, m->lParam);
+  return TRUE;
+}
+}  // namespace
+
+void CWnd::SendMessageToDescendants(UINT msg, WPARAM wParam, LPARAM lParam, BOOL bDeep,
+                                    BOOL bOnlyPermanent) {
+  if (bDeep) {
+    // Each window before its children, as a walk would go, but each level listed in one trip
+    // to the window system instead of one per window.
+    DescendantMessage m = {msg, wParam, lParam, bOnlyPermanent};
+    ::EnumChildWindows(m_hWnd, SendToDescendant, reinterpret_cast<LPARAM>(&m));
+    return;
   }
+  for (HWND hChild = ::GetTopWindow(m_hWnd); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    if (!bOnlyPermanent || FromHandlePermanent(hChild)) ::SendMessageA(hChild, msg, wParam, lParam);
 }

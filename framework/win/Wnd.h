@@ -4,7 +4,9 @@
 // creates (Create/CreateEx, dialogs) and windows it subclasses (SubclassWindow,
 // SubclassDlgItem, DDX_Control) get messages through one subclass procedure
 // (SetWindowSubclass), which calls WindowProc inside an exception barrier: an exception never
-// crosses the window procedure; it is reported and the message gets a neutral result.
+// crosses the window procedure; it is reported and the message gets a neutral result. Windows
+// of the framework's own classes need no subclass: their class procedure, AfxWndProc, calls
+// WindowProc inside the same barrier.
 // FromHandle of an unmapped window gives a temporary object, freed by AfxDeleteTempMaps.
 #pragma once
 
@@ -54,6 +56,8 @@ class CWnd : public CCmdTarget {
   HWND UnsubclassWindow();
   // Whether this object receives the window's messages.
   BOOL IsSubclassed() const { return m_bSubclassed; }
+  // Whether they come from the window class's own procedure (AfxWndProc) rather than a subclass.
+  BOOL IsRoutedByClassProc() const { return m_bClassProc; }
 
   // ---- creation and destruction ----
   virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
@@ -261,8 +265,11 @@ class CWnd : public CCmdTarget {
   LRESULT SendDlgItemMessage(int nID, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const {
     return ::SendDlgItemMessageA(m_hWnd, nID, msg, wParam, lParam);
   }
-  // Sends to every descendant (bDeep) or every child window.
-  void SendMessageToDescendants(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE);
+  // Sends to every descendant (bDeep) or every child window; with bOnlyPermanent, only to those
+  // the framework has an object for (the framework's private messages mean something else, or
+  // nothing, to other windows).
+  void SendMessageToDescendants(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
+                                BOOL bOnlyPermanent = FALSE);
   // Through the message-box seam; the caption defaults to the program's.
   int MessageBox(LPCSTR text, LPCSTR caption = NULL, UINT type = MB_OK);
 
@@ -353,9 +360,14 @@ class CWnd : public CCmdTarget {
   // Internal: unlinks after WM_NCDESTROY and calls PostNcDestroy.
   void OnFinalRelease(HWND hWnd);
 
+ private:
+  // Stops the messages coming to this object (removes the subclass where there is one).
+  void StopRouting(HWND hWnd);
+
  protected:
   HWND m_hWndOwner;       // owner set with SetOwner (NULL: the window's own owner)
   BOOL m_bSubclassed;     // messages come through the framework
+  BOOL m_bClassProc;      // ... from the class's procedure, AfxWndProc, not a subclass
   BOOL m_bTemporary;      // made by FromHandle; freed at idle
   BOOL m_bContinueModal;  // inside RunModalLoop
   int m_nModalResult;

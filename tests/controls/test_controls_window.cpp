@@ -222,6 +222,38 @@ TEST(SwitcherWindow, GroupsMoveOntoTheAnchorAndShowOneAtATime) {
   AfxDeleteTempMaps();
 }
 
+// The parent's children are listed once for a run of groups: a frame made after that still
+// finds its controls, and a window destroyed since is left out.
+TEST(SwitcherWindow, AFrameMadeAfterTheFirstGroupStillGetsItsControls) {
+  CDialog dlg(IDD_SWITCH);
+  ASSERT_TRUE(dlg.Create(IDD_SWITCH));
+  CControlGroupSwitcher sw;
+  sw.Init(&dlg, IDC_ANCHOR, FALSE);
+  sw.AddGroup(IDC_FRAME_A, 0);
+  ASSERT_EQ(sw.GetGroups().size(), 1u);
+  CRect b;
+  dlg.GetDlgItem(IDC_FRAME_B)->GetWindowRect(&b);
+  dlg.ScreenToClient(&b);
+  HWND late = ::CreateWindowExA(0, "BUTTON", "C", WS_CHILD | BS_GROUPBOX, b.left, b.bottom + 10,
+                                b.Width(), b.Height(), dlg.m_hWnd, (HMENU)4711, NULL, NULL);
+  HWND inside = ::CreateWindowExA(0, "EDIT", "", WS_CHILD, b.left + 4, b.bottom + 20, 20, 10,
+                                  dlg.m_hWnd, (HMENU)4712, NULL, NULL);
+  ASSERT_TRUE(late && inside);
+  ::DestroyWindow(dlg.GetDlgItem(IDC_EDIT_B)->m_hWnd);
+  sw.AddGroup(IDC_FRAME_B, 1);
+  sw.AddGroup(4711, 2);
+  ASSERT_EQ(sw.GetGroups().size(), 3u);
+  EXPECT_EQ(sw.GetGroups()[1]->controls.size(), 1u);  // B's edit is gone
+  ASSERT_EQ(sw.GetGroups()[2]->controls.size(), 2u);
+  EXPECT_EQ(sw.GetGroups()[2]->controls[1], inside);
+  CRect anchor, frame;
+  dlg.GetDlgItem(IDC_ANCHOR)->GetWindowRect(&anchor);
+  ::GetWindowRect(late, &frame);
+  EXPECT_EQ(frame.TopLeft(), anchor.TopLeft());
+  dlg.DestroyWindow();
+  AfxDeleteTempMaps();
+}
+
 // ---- colour picker ---------------------------------------------------------------------------
 
 class CPickerParent : public CWnd {

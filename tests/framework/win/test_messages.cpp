@@ -2,6 +2,7 @@
 // the message-box seam, on real windows under a display.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -61,6 +62,7 @@ class CParentWnd : public CWnd {
  public:
   int m_timerTicks = 0;
   int m_posChanging = 0;
+  int m_plainCalls = 0;
   afx_msg void OnButton() { g_log.push_back("parent"); }
   afx_msg void OnChildNotify10(NMHDR*, LRESULT*) { g_log.push_back("parent-notify"); }
   afx_msg void OnListFirst(NMHDR*, LRESULT* result) {
@@ -71,7 +73,10 @@ class CParentWnd : public CWnd {
   afx_msg LRESULT OnThrowStd(WPARAM, LPARAM) { throw std::runtime_error("broken handler"); }
   afx_msg LRESULT OnThrowFramework(WPARAM, LPARAM) { AfxThrowNotSupportedException(); }
   afx_msg LRESULT OnThrowUser(WPARAM, LPARAM) { AfxThrowUserException(); }
-  afx_msg LRESULT OnPlain(WPARAM w, LPARAM) { return static_cast<LRESULT>(w) * 2; }
+  afx_msg LRESULT OnPlain(WPARAM w, LPARAM) {
+    ++m_plainCalls;
+    return static_cast<LRESULT>(w) * 2;
+  }
   afx_msg void OnTimer(UINT_PTR) { ++m_timerTicks; }
   afx_msg void OnWindowPosChanging(WINDOWPOS*) { ++m_posChanging; }
   DECLARE_MESSAGE_MAP()
@@ -240,6 +245,90 @@ TEST_F(MessagesTest, HandleMapLifetime) {
   EXPECT_EQ(g_deleted, 1);
   EXPECT_EQ(AfxGetPermanentWindowCount(), permanent);
   EXPECT_EQ(CWnd::FromHandlePermanent(hSelf), nullptr);
+}
+
+LRESULT CALLBACK CountingSubclass(HWND h, UINT msg, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
+  if (msg == WM_APP + 4) ++*reinterpret_cast<int*>(data);
+  return ::DefSubclassProc(h, msg, w, l);
+}
+
+// Windows of the framework's own classes reach their object through the class procedure, with
+// no subclass of their own; a control is still subclassed. Each message arrives once, also under
+// someone else's subclass, and only while the object is subclassed (not merely attached).
+TEST_F(MessagesTest, OwnClassesDispatchWithoutASubclassAndEachMessageArrivesOnce) {
+  EXPECT_EQ(::GetPropA(m_parent.m_hWnd, "CC32SubclassInfo"), nullptr);
+  EXPECT_NE(::GetPropA(m_button.m_hWnd, "CC32SubclassInfo"), nullptr);
+  EXPECT_TRUE(m_parent.IsSubclassed());
+  int seen = 0;
+  ASSERT_TRUE(::SetWindowSubclass(m_parent.m_hWnd, CountingSubclass, 1, (DWORD_PTR)&seen));
+  EXPECT_EQ(m_parent.SendMessage(WM_APP + 4, 21), 42);
+  EXPECT_EQ(seen, 1);
+  EXPECT_EQ(m_parent.m_plainCalls, 1);
+  ::RemoveWindowSubclass(m_parent.m_hWnd, CountingSubclass, 1);
+
+  HWND raw = ::CreateWindowExA(0, AfxRegisterWndClass(0), "raw", WS_CHILD, 0, 0, 10, 10,
+                               m_parent.m_hWnd, NULL, NULL, NULL);
+  ASSERT_TRUE(raw != NULL);
+  CParentWnd other;
+  ASSERT_TRUE(other.Attach(raw));
+  EXPECT_EQ(::SendMessageA(raw, WM_APP + 4, 3, 0), 0);
+  EXPECT_EQ(other.m_plainCalls, 0);
+  other.Detach();
+  ASSERT_TRUE(other.SubclassWindow(raw));
+  EXPECT_EQ(::SendMessageA(raw, WM_APP + 4, 3, 0), 6);
+  EXPECT_EQ(other.m_plainCalls, 1);
+  EXPECT_EQ(::GetPropA(raw, "CC32SubclassInfo"), nullptr);
+  EXPECT_EQ(other.UnsubclassWindow(), raw);
+  EXPECT_FALSE(other.IsSubclassed());
+  EXPECT_EQ(::SendMessageA(raw, WM_APP + 4, 3, 0), 0);
+  EXPECT_EQ(other.m_plainCalls, 1);
+  ::DestroyWindow(raw);
+}
+
+LRESULT CALLBACK LoggingSubclass(HWND h, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR) {
+  if (msg == WM_APP + 9) g_log.push_back(std::to_string(id));
+  return ::DefSubclassProc(h, msg, w, l);
+}
+
+// Deep: every descendant, each before its own children, in z-order; shallow: the children only.
+TEST_F(MessagesTest, MessagesToDescendantsReachEachWindowOnceParentsFirst) {
+  CWnd holder;
+  ASSERT_TRUE(holder.Create(NULL, NULL, WS_CHILD, CRect(0, 0, 50, 50), &m_parent, 300));
+  auto make = [](HWND parent, UINT_PTR id) {
+    HWND h = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 5, 5, parent, (HMENU)id, NULL, NULL);
+    ::SetWindowSubclass(h, LoggingSubclass, id, 0);
+    return h;
+  };
+  HWND a = make(holder.m_hWnd, 1);
+  make(a, 11);
+  make(a, 12);
+  make(holder.m_hWnd, 2);
+  ::SetWindowPos(a, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  g_log.clear();
+  holder.SendMessageToDescendants(WM_APP + 9, 0, 0, TRUE);
+  std::vector<std::string> order = g_log;
+  // What a walk down the z-order gives, each window before its children.
+  std::vector<std::string> expected;
+  for (HWND h = ::GetTopWindow(holder.m_hWnd); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+    expected.push_back(std::to_string(::GetDlgCtrlID(h)));
+    for (HWND c = ::GetTopWindow(h); c; c = ::GetWindow(c, GW_HWNDNEXT))
+      expected.push_back(std::to_string(::GetDlgCtrlID(c)));
+  }
+  EXPECT_EQ(order.size(), 4u);
+  EXPECT_EQ(order, expected);
+  g_log.clear();
+  holder.SendMessageToDescendants(WM_APP + 9, 0, 0, FALSE);
+  EXPECT_EQ(g_log.size(), 2u);
+  EXPECT_EQ(std::count(g_log.begin(), g_log.end(), "11"), 0);
+
+  // Only the windows with a framework object, deep or not.
+  CWnd wrapped;
+  ASSERT_TRUE(wrapped.SubclassWindow(::GetDlgItem(a, 12)));
+  for (BOOL deep : {TRUE, FALSE}) {
+    g_log.clear();
+    holder.SendMessageToDescendants(WM_APP + 9, 0, 0, deep, TRUE);
+    EXPECT_EQ(g_log, deep ? std::vector<std::string>{"12"} : std::vector<std::string>{});
+  }
 }
 
 TEST_F(MessagesTest, MessageBoxesGoThroughTheSeam) {
