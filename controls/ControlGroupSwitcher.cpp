@@ -37,6 +37,11 @@ void CControlGroupSwitcher::AddGroup(UINT frameId, UINT groupId) {
   m_groups.push_back(std::move(group));
 }
 
+void CControlGroupSwitcher::AddToGroup(UINT groupId, HWND control) {
+  for (const auto& group : m_groups)
+    if (group->id == groupId) group->controls.push_back(control);
+}
+
 void CControlGroupSwitcher::AlignGroup(CWnd* parent, UINT anchorId, Group& group) {
   if (!parent || !parent->m_hWnd || group.controls.empty()) return;
   HWND hAnchor = ::GetDlgItem(parent->m_hWnd, static_cast<int>(anchorId));

@@ -27,6 +27,8 @@ class CControlGroupSwitcher {
   // Shows the group with that id and hides every other (the frames stay as they are with
   // keep-first); an id no group has hides them all.
   void ShowGroup(UINT groupId);
+  // A control made after its group was added (already in its place).
+  void AddToGroup(UINT groupId, HWND control);
   static void AlignGroup(CWnd* parent, UINT anchorId, Group& group);
   const std::vector<std::unique_ptr<Group>>& GetGroups() const { return m_groups; }
 

@@ -89,12 +89,19 @@ HWND CDockForm::Control(int id) const {
   if (!m_hWnd) return nullptr;
   const auto known = m_controls.find(id);
   if (known != m_controls.end()) return known->second;
+  const int waiting = WaitingGroupOf(id);
+  if (waiting >= 0) const_cast<CDockForm*>(this)->MakeGroup(waiting);
   HWND h = ::GetDlgItem(m_hWnd, id);
   if (h) m_controls[id] = h;
   return h;
 }
 
 void CDockForm::SetControlText(int id, const char* text) {
+  const int waiting = WaitingGroupOf(id);
+  if (waiting >= 0) {
+    m_waiting[waiting].texts[id] = text;
+    return;
+  }
   HWND h = Control(id);
   if (!h) return;
   // Most texts stay as they are from one apply to the next; a window that is told its own
@@ -109,12 +116,13 @@ void CDockForm::SetControlText(int id, const char* text) {
 
 void CDockForm::DoDataExchange(CDataExchange* pDX) {
   if (m_hWnd) KillTimer(kApplyTimer);
-  for (int i = 0; i < 4; ++i) DDX_Control(pDX, ApplicationComboOf(i), m_applications[i]);
-  for (int i = 0; i < 9; ++i) DDX_Control(pDX, kPickIds[i], m_pickButtons[i]);
-  for (int i = 0; i < 4; ++i) DDX_Control(pDX, kCopyIds[i], m_copyButtons[i]);
+  for (int i = 0; i < 4; ++i) BindControl(pDX, ApplicationComboOf(i), m_applications[i]);
+  for (int i = 0; i < 9; ++i) BindControl(pDX, kPickIds[i], m_pickButtons[i]);
+  for (int i = 0; i < 4; ++i) BindControl(pDX, kCopyIds[i], m_copyButtons[i]);
   const std::vector<SpinSetting>& spins = InitialSpinSettings();
-  for (size_t i = 0; i < spins.size(); ++i) DDX_Control(pDX, spins[i].spin, m_spins[i]);
-  for (int i = 0; i < 6; ++i) DDX_Control(pDX, kFormulaIds[i], m_formulas[i]);
+  for (size_t i = 0; i < spins.size(); ++i) BindControl(pDX, spins[i].spin, m_spins[i]);
+  for (int i = 0; i < 6; ++i) BindControl(pDX, kFormulaIds[i], m_formulas[i]);
+  m_bBindsAsked = true;
   if (!m_pDoc) return;
   const int criterion = m_pDoc->m_nCriterion;
   const int combo = ApplicationComboOf(criterion);
@@ -185,22 +193,23 @@ void CDockForm::WritePanel() {
 
 void CDockForm::OnInitialUpdate() {
   // The template has no list data: the applications are filled here, before any exchange.
-  for (int c = 0; c < 4; ++c) {
-    HWND combo = ::GetDlgItem(m_hWnd, ApplicationComboOf(c));
-    if (!combo) continue;
-    ::SendMessageA(combo, CB_RESETCONTENT, 0, 0);
-    if (c == CRITERION_HOEK_BROWN)
-      for (const char* item : kHoekBrownApplications)
-        ::SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-    else
-      for (const char* item : kOtherApplications)
-        ::SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-  }
+  for (int c = 0; c < 4; ++c)
+    WhenMade(ApplicationComboOf(c), [this, c] {
+      HWND combo = ::GetDlgItem(m_hWnd, ApplicationComboOf(c));
+      if (!combo) return;
+      ::SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+      if (c == CRITERION_HOEK_BROWN)
+        for (const char* item : kHoekBrownApplications)
+          ::SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+      else
+        for (const char* item : kOtherApplications)
+          ::SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    });
   // The groups move onto the anchor before the exchange subclasses their controls: a move or
   // a hide is then a few messages fewer through the framework for each of them.
   m_groups.Init(this, IDC_SB_ANCHOR, TRUE);
   for (int c = 0; c < 4; ++c) m_groups.AddGroup(GroupBoxOf(c), c);
-  m_groups.ShowGroup(CRITERION_HOEK_BROWN);
+  ShowCriterionGroup(CRITERION_HOEK_BROWN);
 
   ++m_nUpdating;
   CFormView::OnInitialUpdate();
@@ -210,28 +219,32 @@ void CDockForm::OnInitialUpdate() {
 
   const std::vector<SpinSetting>& spins = InitialSpinSettings();
   for (size_t i = 0; i < spins.size(); ++i)
-    m_spins[i].SetRangeAndDelta(spins[i].min, spins[i].max, spins[i].step);
+    SetSpinRange(m_spins[i], spins[i].spin, spins[i].min, spins[i].max, spins[i].step);
   // The spins without an automatic buddy, and Pa's, get their edits here.
   const int buddies[3][2] = {{IDC_BB_SIGNMAX_SPIN, IDC_BB_SIGNMAX},
                              {IDC_PC_RANGE_SPIN, IDC_PC_RANGE},
                              {IDC_PC_PA_SPIN, IDC_PC_PA}};
   for (const auto& b : buddies)
-    if (CRealSpinCtrl* spin = GetSpin(b[0])) spin->SetBuddy(GetDlgItem(b[1]));
+    if (CRealSpinCtrl* spin = GetSpin(b[0]))
+      WhenMade(b[0], [this, spin, edit = b[1]] { spin->SetBuddy(GetDlgItem(edit)); });
   for (int c = 0; c < 4; ++c)
     for (const SideBarField& field : SideBarFields(c))
       if (field.spin)
-        if (CRealSpinCtrl* spin = GetSpin(field.spin)) spin->SetPos(m_values.*field.value);
+        if (CRealSpinCtrl* spin = GetSpin(field.spin))
+          WhenMade(field.spin, [spin, value = m_values.*field.value] { spin->SetPos(value); });
 
-  for (int i = 0; i < 9; ++i) {
-    m_pickButtons[i].SetIcon(IDI_SIDE_BAR_PICK_HOT, IDI_SIDE_BAR_PICK);
-    m_pickButtons[i].SetAlwaysShowBorder(TRUE);
-    m_pickButtons[i].SetTooltipText(kPickTips[i]);
-  }
-  for (CFlatButton& button : m_copyButtons) {
-    button.SetIcon(IDI_COPY);
-    button.SetAlwaysShowBorder(TRUE);
-    button.SetTooltipText("Copy the contents of the Side Bar to the clipboard");
-  }
+  for (int i = 0; i < 9; ++i)
+    WhenMade(kPickIds[i], [this, i] {
+      m_pickButtons[i].SetIcon(IDI_SIDE_BAR_PICK_HOT, IDI_SIDE_BAR_PICK);
+      m_pickButtons[i].SetAlwaysShowBorder(TRUE);
+      m_pickButtons[i].SetTooltipText(kPickTips[i]);
+    });
+  for (int i = 0; i < 4; ++i)
+    WhenMade(kCopyIds[i], [this, i] {
+      m_copyButtons[i].SetIcon(IDI_COPY);
+      m_copyButtons[i].SetAlwaysShowBorder(TRUE);
+      m_copyButtons[i].SetTooltipText("Copy the contents of the Side Bar to the clipboard");
+    });
   --m_nUpdating;
 }
 
@@ -251,8 +264,13 @@ void CDockForm::EnableControls(BOOL enable) {
     m_pView = nullptr;
   }
   if (!m_hWnd) return;
-  for (int id : EnabledControlIds(m_values))
-    if (HWND h = Control(id)) ::EnableWindow(h, enable);
+  for (int id : EnabledControlIds(m_values)) {
+    const int waiting = WaitingGroupOf(id);
+    if (waiting >= 0)
+      m_waiting[waiting].enables[id] = enable;
+    else if (HWND h = Control(id))
+      ::EnableWindow(h, enable);
+  }
 }
 
 void CDockForm::UpdateControlTexts() {
@@ -282,7 +300,7 @@ void CDockForm::UpdateControlTexts() {
     for (const SpinSetting& s : UnitSpinSettings(units)) {
       CRealSpinCtrl* spin = GetSpin(s.spin);
       if (spin && (spin->GetMin() != s.min || spin->GetMax() != s.max || spin->GetStep() != s.step))
-        spin->SetRangeAndDelta(s.min, s.max, s.step);
+        SetSpinRange(*spin, s.spin, s.min, s.max, s.step);
     }
   for (const SideBarText& t : UnitLabelTexts(active)) SetControlText(t.id, t.text.c_str());
 }

@@ -7,7 +7,11 @@
 // no window are in DockFormLogic.
 #pragma once
 
+#include <functional>
+#include <map>
+#include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "controls/ControlGroupSwitcher.h"
 #include "controls/FlatButton.h"
@@ -15,6 +19,7 @@
 #include "controls/RealSpinCtrl.h"
 #include "controls/TransparentStatic.h"
 #include "core/document/SideBarSink.h"
+#include "framework/win/DialogItems.h"
 #include "framework/win/View.h"
 #include "view/DockFormLogic.h"
 
@@ -61,6 +66,23 @@ class CDockForm : public CFormView, public ISideBarSink {
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
+  // The criteria groups but the first shown are left out of the form: each is made when first
+  // shown or when one of its controls is first needed (most sessions use one criterion, and
+  // each control costs its making, moving and setting up).
+  void PrepareTemplate(std::vector<BYTE>& dialogTemplate) override;
+  // Shows a criterion's group, made first if it waits.
+  void ShowCriterionGroup(int criterion);
+  // Makes a waiting group's controls from the records left out, in their places and z-order,
+  // then does to them, in order, what was asked while they waited.
+  void MakeGroup(int criterion);
+  // The group an id's control waits with (-1 when it exists or is not the form's).
+  int WaitingGroupOf(int id) const;
+  // A step on a control: now, or when its group is made.
+  void WhenMade(int id, std::function<void()> step);
+  // A control object bound during data exchange (when made for a waiting group).
+  void BindControl(CDataExchange* pDX, int id, CWnd& control);
+  // A spin's range: kept by the object at once, given to a waiting spin's window when made.
+  void SetSpinRange(CRealSpinCtrl& spin, int id, double min, double max, double step);
   // Drops an attachment to a document that is no longer open (or a view no longer its own).
   void CheckAttachment();
   // A change typed but not yet applied goes to the document it was typed for (quietly) before
@@ -114,6 +136,16 @@ class CDockForm : public CFormView, public ISideBarSink {
   // While the panel is written: the texts the results write next (their edits are skipped).
   const std::vector<SideBarText>* m_pResultsToCome = nullptr;
   mutable std::unordered_map<int, HWND> m_controls;
+  struct WaitingGroup {
+    DialogItem frame;
+    std::vector<DialogItem> items;
+    std::vector<std::function<void()>> steps;
+    std::map<int, BOOL> enables;       // the last state asked, by id
+    std::map<int, std::string> texts;  // the last text asked, by id
+  };
+  WaitingGroup m_waiting[4];
+  std::unordered_map<int, int> m_waitingIds;  // control id -> its waiting group
+  bool m_bBindsAsked = false;
   CControlGroupSwitcher m_groups;
   CFlatComboBox m_applications[4];
   CFlatButton m_pickButtons[9];

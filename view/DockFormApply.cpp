@@ -128,7 +128,7 @@ void CDockForm::RefreshFromDocument() {
   if (!m_pDoc || !m_hWnd) return;
   m_bApplyPending = false;
   CKelStrengthDoc* doc = m_pDoc;
-  m_groups.ShowGroup(static_cast<UINT>(doc->m_nCriterion));
+  ShowCriterionGroup(doc->m_nCriterion);
   LoadSideBarValues(PlotDocumentOf(*doc), m_values);
   WritePanel();
   doc->m_nRedrawHint = 2;
@@ -169,5 +169,7 @@ void CDockForm::OnDestroy() {
   m_pDoc = nullptr;
   m_pView = nullptr;
   m_controls.clear();
+  for (WaitingGroup& group : m_waiting) group = WaitingGroup();
+  m_waitingIds.clear();
   CFormView::OnDestroy();
 }

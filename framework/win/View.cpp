@@ -141,6 +141,7 @@ BOOL CFormView::Create(LPCSTR, LPCSTR, DWORD style, const RECT& rect, CWnd* pare
   if (!data) return FALSE;
   // A private copy made into a visible child without caption or frame.
   std::vector<BYTE> copy(data, data + ::SizeofResource(inst, res));
+  PrepareTemplate(copy);
   DWORD* st = TemplateStyle(copy);
   if (!st) return FALSE;
   *st &= ~static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | DS_MODALFRAME |

@@ -2,6 +2,8 @@
 // template. CCreateContext: what a frame needs to create its view.
 #pragma once
 
+#include <vector>
+
 #include "framework/win/Wnd.h"
 
 class CDC;
@@ -107,6 +109,9 @@ class CFormView : public CView {
   void ScrollToPosition(POINT pt);
 
  protected:
+  // The private copy of the template, before the form is made from it (a form may leave
+  // controls out to make later).
+  virtual void PrepareTemplate(std::vector<BYTE>& dialogTemplate) { (void)dialogTemplate; }
   afx_msg void OnSize(UINT type, int cx, int cy);
   afx_msg void OnHScroll(UINT code, UINT pos, CScrollBar* bar);
   afx_msg void OnVScroll(UINT code, UINT pos, CScrollBar* bar);

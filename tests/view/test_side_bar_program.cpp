@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -488,6 +489,85 @@ TEST_F(SideBarProgram, EachCriterionsGroupAsShown) {
                                                                          : IDC_PC_A));
     CaptureSideBar(form, c.name);
   }
+}
+
+
+// The children of a window in z-order.
+std::vector<HWND> Children(HWND parent) {
+  std::vector<HWND> out;
+  for (HWND h = ::GetWindow(parent, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) out.push_back(h);
+  return out;
+}
+
+INT_PTR CALLBACK Quiet(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+// The groups not shown at first are made when first shown, as the dialog makes the whole
+// template: same controls in the same z-order, classes, styles (but what the program itself
+// changes), font, sizes and places within their frames.
+TEST_F(SideBarProgram, GroupsMadeWhenFirstShownMatchTheWholeTemplate) {
+  EXPECT_EQ(::GetDlgItem(form->m_hWnd, IDC_MC_C), nullptr);  // waits for its first showing
+  EXPECT_NE(::GetDlgItem(form->m_hWnd, IDC_MC_GROUP), nullptr);
+  for (int c : {CRITERION_BARTON_BANDIS, CRITERION_POWER_CURVE, CRITERION_MOHR_COULOMB})
+    ASSERT_NE(OpenProject(program, "made" + std::to_string(c),
+                          [c](CKelProject& p) { p.SetCriterion(c); }),
+              nullptr);
+  HWND whole = ::CreateDialogParamA(reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(form->m_hWnd, GWLP_HINSTANCE)),
+                                    MAKEINTRESOURCEA(IDD_SIDE_BAR),
+                                    ::GetParent(form->m_hWnd), Quiet, 0);
+  ASSERT_NE(whole, nullptr);
+  const std::vector<HWND> made = Children(form->m_hWnd), reference = Children(whole);
+  ASSERT_EQ(made.size(), reference.size());
+  for (size_t i = 0; i < made.size(); ++i)
+    ASSERT_EQ(::GetDlgCtrlID(made[i]), ::GetDlgCtrlID(reference[i])) << i;
+  // The spins the program gives their edits itself get them in the reference too.
+  for (const auto& b : {std::make_pair(IDC_BB_SIGNMAX_SPIN, IDC_BB_SIGNMAX),
+                        std::make_pair(IDC_PC_RANGE_SPIN, IDC_PC_RANGE),
+                        std::make_pair(IDC_PC_PA_SPIN, IDC_PC_PA)})
+    ::SendMessageA(::GetDlgItem(whole, b.first), UDM_SETBUDDY,
+                   reinterpret_cast<WPARAM>(::GetDlgItem(whole, b.second)), 0);
+  RECT madeFrame = {}, referenceFrame = {};
+  for (size_t i = 0; i < made.size(); ++i) {
+    const int id = ::GetDlgCtrlID(reference[i]);
+    ASSERT_EQ(::GetDlgCtrlID(made[i]), id) << i;
+    char a[64] = "", b[64] = "";
+    ::GetClassNameA(made[i], a, sizeof a);
+    ::GetClassNameA(reference[i], b, sizeof b);
+    ASSERT_STREQ(a, b) << id;
+    const std::string cls = b;
+    DWORD styleMask = WS_VISIBLE | WS_DISABLED, exMask = 0;
+    if (cls == "Edit") styleMask |= ES_READONLY;
+    if (cls == "Button" && id != -1 && (::GetWindowLongA(made[i], GWL_STYLE) & 0x1F) == BS_OWNERDRAW)
+      styleMask |= 0x1F;
+    if (cls == UPDOWN_CLASSA) styleMask |= UDS_SETBUDDYINT | UDS_ARROWKEYS;
+    if (cls == "ComboBox") exMask |= WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_DLGMODALFRAME;
+    EXPECT_EQ(::GetWindowLongA(made[i], GWL_STYLE) & ~styleMask,
+              ::GetWindowLongA(reference[i], GWL_STYLE) & ~styleMask) << id;
+    EXPECT_EQ(::GetWindowLongA(made[i], GWL_EXSTYLE) & ~exMask,
+              ::GetWindowLongA(reference[i], GWL_EXSTYLE) & ~exMask) << id;
+    LOGFONTA fa = {}, fb = {};
+    ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(made[i], WM_GETFONT, 0, 0)), sizeof fa, &fa);
+    ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(reference[i], WM_GETFONT, 0, 0)), sizeof fb, &fb);
+    EXPECT_EQ(fa.lfHeight, fb.lfHeight) << id;
+    EXPECT_STREQ(fa.lfFaceName, fb.lfFaceName) << id;
+    RECT ra, rb;
+    ::GetWindowRect(made[i], &ra);
+    ::GetWindowRect(reference[i], &rb);
+    if (id == IDC_HB_GROUP || id == IDC_MC_GROUP || id == IDC_BB_GROUP || id == IDC_PC_GROUP) {
+      madeFrame = ra;
+      referenceFrame = rb;
+    }
+    EXPECT_EQ(ra.left - madeFrame.left, rb.left - referenceFrame.left) << id;
+    EXPECT_EQ(ra.top - madeFrame.top, rb.top - referenceFrame.top) << id;
+    EXPECT_EQ(ra.right - ra.left, rb.right - rb.left) << id;
+    EXPECT_EQ(ra.bottom - ra.top, rb.bottom - rb.top) << id;
+    if (cls == UPDOWN_CLASSA)  // each spin's buddy is its own edit
+      EXPECT_EQ(::GetDlgCtrlID(reinterpret_cast<HWND>(::SendMessageA(made[i], UDM_GETBUDDY, 0, 0))),
+                ::GetDlgCtrlID(reinterpret_cast<HWND>(::SendMessageA(reference[i], UDM_GETBUDDY, 0, 0))))
+          << id;
+    if (cls == "Static" && (::GetWindowLongA(reference[i], GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP)
+      EXPECT_NE(::SendMessageA(made[i], STM_GETIMAGE, IMAGE_BITMAP, 0), 0) << id;
+  }
+  ::DestroyWindow(whole);
 }
 
 }  // namespace
