@@ -125,7 +125,7 @@ BOOL CFrameWnd::LoadFrame(UINT idResource, DWORD style, CWnd* parent, CCreateCon
   if (!Create(cls, m_strTitle, style, rectDefault, parent, menuName, 0, context)) return FALSE;
   m_hMenuDefault = ::GetMenu(m_hWnd);
   if (!m_hAccelTable) m_hAccelTable = ::LoadAcceleratorsA(inst, MAKEINTRESOURCEA(idResource));
-  if (!context) SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+  if (!context) SendIdleUpdateCmdUI();
   return TRUE;
 }
 
@@ -328,6 +328,22 @@ void CFrameWnd::OnUpdateFrameMenu(HMENU menuAlt) {
 
 HACCEL CFrameWnd::GetDefaultAccelerator() {
   return m_hAccelTable;
+}
+
+namespace {
+BOOL CALLBACK SendIdleUpdateIfItActs(HWND hWnd, LPARAM) {
+  CWnd* wnd = CWnd::FromHandlePermanent(hWnd);
+  const bool acts =
+      wnd && (wnd->IsKindOf(RUNTIME_CLASS(CControlBar)) || wnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)));
+  if (acts) ::SendMessageA(hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
+  return TRUE;
+}
+}  // namespace
+
+void CFrameWnd::SendIdleUpdateCmdUI() {
+  // Every message to a subclassed control costs two property look-ups in the window system,
+  // and the side bar alone holds dozens of them: the rest of the windows are left out.
+  if (m_hWnd) ::EnumChildWindows(m_hWnd, SendIdleUpdateIfItActs, 0);
 }
 
 void CFrameWnd::OnIdleUpdateCmdUI() {

@@ -105,6 +105,9 @@ class CFrameWnd : public CWnd {
 
   // Idle work: delayed title, menu and layout, then the bars' update handlers.
   virtual void OnIdleUpdateCmdUI();
+  // Sends the idle command-UI message to the control bars and frames among the descendants,
+  // the only windows that act on it.
+  void SendIdleUpdateCmdUI();
 
   // Print preview: the frame keeps in state what it shows (bars, menu, accelerators, the main
   // pane, the active view) and hides it; leaving puts it all back. While in preview, commands

@@ -111,7 +111,7 @@ BOOL CWinApp::OnIdle(LONG count) {
       CFrameWnd* frame = static_cast<CFrameWnd*>(m_pMainWnd);
       if (frame->m_hWnd && ::IsWindowVisible(frame->m_hWnd)) {
         frame->OnIdleUpdateCmdUI();
-        frame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+        frame->SendIdleUpdateCmdUI();
       }
     }
     return TRUE;

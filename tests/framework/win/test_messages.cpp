@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "framework/win/AfxWin.h"
+#include "framework/win/FrameWnd.h"
+#include "framework/win/ToolBar.h"
 
 namespace {
 
@@ -329,6 +331,40 @@ TEST_F(MessagesTest, MessagesToDescendantsReachEachWindowOnceParentsFirst) {
     holder.SendMessageToDescendants(WM_APP + 9, 0, 0, deep, TRUE);
     EXPECT_EQ(g_log, deep ? std::vector<std::string>{"12"} : std::vector<std::string>{});
   }
+}
+
+LRESULT CALLBACK IdleUpdateLog(HWND h, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR) {
+  if (msg == WM_IDLEUPDATECMDUI) g_log.push_back(std::to_string(id));
+  return ::DefSubclassProc(h, msg, w, l);
+}
+
+// The idle command-UI update reaches control bars and frames at any depth, and no other window,
+// framework object or not.
+TEST_F(MessagesTest, IdleCommandUpdateGoesOnlyToBarsAndFrames) {
+  CFrameWnd* frame = new CFrameWnd;  // deletes itself when its window goes
+  ASSERT_TRUE(frame->Create(NULL, "frame", WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 150)));
+  CStatusBar bar;
+  ASSERT_TRUE(bar.Create(frame));
+  CWnd holder, wrapped;
+  ASSERT_TRUE(holder.Create(NULL, NULL, WS_CHILD, CRect(0, 0, 50, 50), frame, 301));
+  CFrameWnd* inner = new CFrameWnd;
+  ASSERT_TRUE(inner->Create(NULL, NULL, WS_CHILD, CRect(0, 0, 40, 40), &holder));
+  auto makeStatic = [&holder] {
+    return ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 5, 5, holder.m_hWnd, NULL, NULL,
+                             NULL);
+  };
+  HWND plain = makeStatic();
+  ASSERT_TRUE(wrapped.SubclassWindow(makeStatic()));
+  ::SetWindowSubclass(bar.m_hWnd, IdleUpdateLog, 1, 0);
+  ::SetWindowSubclass(holder.m_hWnd, IdleUpdateLog, 2, 0);
+  ::SetWindowSubclass(inner->m_hWnd, IdleUpdateLog, 3, 0);
+  ::SetWindowSubclass(plain, IdleUpdateLog, 4, 0);
+  ::SetWindowSubclass(wrapped.m_hWnd, IdleUpdateLog, 5, 0);
+  g_log.clear();
+  frame->SendIdleUpdateCmdUI();
+  std::sort(g_log.begin(), g_log.end());
+  EXPECT_EQ(g_log, (std::vector<std::string>{"1", "3"}));
+  frame->DestroyWindow();
 }
 
 TEST_F(MessagesTest, MessageBoxesGoThroughTheSeam) {
