@@ -50,6 +50,7 @@ BOOL CMDITabBar::Create(CFrameWnd* frame, int flags) {
     ::SetWindowPos(m_hWndMDIClient, m_hWnd, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   m_bIcons = m_flags.icons;
   if (m_bIcons) {
+    m_imageIcons.clear();
     if (m_imageList)
       ImageList_RemoveAll(m_imageList);
     else
@@ -109,26 +110,46 @@ void CMDITabBar::UpdateTabs() {
   std::vector<HWND> tabs;
   for (int i = 0, n = GetItemCount(); i < n; ++i) tabs.push_back(GetTabWindow(i));
   wintabs::TabPlan plan = wintabs::Reconcile(tabs, zorder);
+  // The frame asks for an update whenever a title may have changed, several times while a
+  // document opens: a tab whose text and picture are already right is left alone, and the
+  // strip is repainted only when something on it changed.
+  bool changed = !plan.removed.empty() || !plan.appended.empty();
   for (int i : plan.removed) {
     TCITEMA item = {};
     item.mask = TCIF_IMAGE;
     GetItem(i, &item);
     DeleteItem(i);
     // Through the control, which renumbers the other tabs' pictures.
-    if (m_bIcons && item.iImage >= 0) RemoveImage(item.iImage);
+    if (m_bIcons && item.iImage >= 0) {
+      RemoveImage(item.iImage);
+      if (item.iImage < static_cast<int>(m_imageIcons.size()))
+        m_imageIcons.erase(m_imageIcons.begin() + item.iImage);
+    }
   }
   for (int i = 0; i < static_cast<int>(plan.kept.size()); ++i) {
     std::string title = WindowTitle(plan.kept[i]);
+    char shown[wintabs::kMaxTitle + 1] = "";
     TCITEMA item = {};
     item.mask = TCIF_TEXT | TCIF_IMAGE;
+    item.pszText = shown;
+    item.cchTextMax = sizeof shown;
     GetItem(i, &item);
-    item.mask = TCIF_TEXT;
-    item.pszText = &title[0];
     if (m_bIcons) {
       HICON icon = GetChildIcon(plan.kept[i], TRUE);
-      if (icon && item.iImage >= 0) ImageList_ReplaceIcon(m_imageList, item.iImage, icon);
+      const int image = item.iImage;
+      const bool known = image >= 0 && image < static_cast<int>(m_imageIcons.size());
+      if (icon && image >= 0 && !(known && m_imageIcons[image] == icon)) {
+        ImageList_ReplaceIcon(m_imageList, image, icon);
+        if (known) m_imageIcons[image] = icon;
+        changed = true;
+      }
     }
-    SetItem(i, &item);
+    if (title != shown) {
+      item.mask = TCIF_TEXT;
+      item.pszText = &title[0];
+      SetItem(i, &item);
+      changed = true;
+    }
   }
   int at = static_cast<int>(plan.kept.size());
   for (HWND w : plan.appended) {
@@ -140,11 +161,18 @@ void CMDITabBar::UpdateTabs() {
     if (m_bIcons) {
       HICON icon = GetChildIcon(w, TRUE);
       item.iImage = icon ? ImageList_AddIcon(m_imageList, icon) : -1;
+      if (item.iImage >= 0) {
+        m_imageIcons.resize(item.iImage + 1, nullptr);
+        m_imageIcons[item.iImage] = icon;
+      }
       item.mask |= TCIF_IMAGE;
     }
     InsertItem(at++, &item);
   }
-  if (plan.selected >= 0) SetCurSel(plan.selected);
+  if (plan.selected >= 0 && GetCurSel() != plan.selected) {
+    SetCurSel(plan.selected);
+    changed = true;
+  }
   bool visible = (GetStyle() & WS_VISIBLE) != 0;
   bool wanted = GetItemCount() >= m_nMinTabs;
   SetRedraw(TRUE);
@@ -156,7 +184,7 @@ void CMDITabBar::UpdateTabs() {
     if (CFrameWnd* frame = static_cast<CFrameWnd*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd))))
       frame->DelayRecalcLayout();
   }
-  RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+  if (changed) RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
 LRESULT CMDITabBar::OnSizeParent(WPARAM, LPARAM lParam) {

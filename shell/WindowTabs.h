@@ -43,6 +43,8 @@ class CMDITabBar : public CTabCtrl {
   wintabs::StripSize PaintSize() const;
 
   HIMAGELIST m_imageList = nullptr;
+  // The icon each picture of the image list was made from, by picture index.
+  std::vector<HICON> m_imageIcons;
   wintabs::Flags m_flags;
   DECLARE_MESSAGE_MAP()
 };

@@ -64,6 +64,7 @@ ON_WM_DROPFILES()
 ON_WM_QUERYENDSESSION()
 ON_MESSAGE(WM_SETMESSAGESTRING, &CFrameWnd::OnSetMessageString)
 ON_MESSAGE(WM_IDLEUPDATECMDUI, &CFrameWnd::OnIdleUpdateCmdUIMessage)
+ON_MESSAGE(WM_NCACTIVATE, &CFrameWnd::OnNcActivateMessage)
 ON_MESSAGE(WM_QX_RECALCLAYOUT, &CFrameWnd::OnRecalcLayoutMessage)
 ON_MESSAGE(WM_EXITMENULOOP, &CFrameWnd::OnExitMenuLoop)
 ON_MESSAGE(WM_DDE_INITIATE, &CFrameWnd::OnDDEInitiate)
@@ -357,6 +358,13 @@ void CFrameWnd::OnIdleUpdateCmdUI() {
     OnUpdateFrameTitle(TRUE);
   }
   if (m_nIdleFlags & idleLayout) RecalcLayout(m_nIdleFlags & idleNotify);
+}
+
+LRESULT CFrameWnd::OnNcActivateMessage(WPARAM wParam, LPARAM lParam) {
+  // A hidden frame has no caption or menu bar on screen to repaint; the active state is still
+  // kept, and the frame's first paint draws it.
+  if (!::IsWindowVisible(m_hWnd)) lParam = -1;
+  return DefWindowProc(WM_NCACTIVATE, wParam, lParam);
 }
 
 LRESULT CFrameWnd::OnIdleUpdateCmdUIMessage(WPARAM, LPARAM) {

@@ -155,6 +155,7 @@ class CFrameWnd : public CWnd {
   afx_msg BOOL OnQueryEndSession();
   afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnIdleUpdateCmdUIMessage(WPARAM wParam, LPARAM lParam);
+  afx_msg LRESULT OnNcActivateMessage(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnRecalcLayoutMessage(WPARAM wParam, LPARAM lParam);
   afx_msg LRESULT OnExitMenuLoop(WPARAM wParam, LPARAM lParam);
   // The shell's DDE open (see ddeserver.h); only the application's main frame answers.

@@ -201,6 +201,18 @@ TEST_F(MdiApp, TabsFollowTheDocumentWindows) {
   tabs->GetItem(1, &item);
   EXPECT_STREQ(text, "Renamed.tst");
 
+  // An update that finds nothing new leaves the painted strip alone; a new title repaints it.
+  tabs->UpdateWindow();
+  tabs->UpdateTabs();
+  EXPECT_FALSE(::GetUpdateRect(tabs->m_hWnd, nullptr, FALSE));
+  ::SetWindowTextA(tabs->GetTabWindow(1), "Again.tst");
+  tabs->UpdateTabs();
+  EXPECT_TRUE(::GetUpdateRect(tabs->m_hWnd, nullptr, FALSE));
+  tabs->GetItem(1, &item);
+  EXPECT_STREQ(text, "Again.tst");
+  second->SetTitle("Renamed.tst");
+  Pump();
+
   // The system menu of a tab: dismissing it sends nothing; a choice is sent.
   AfxTrackMenuSeam old = AfxSetTrackMenuSeam(&FakeTrack);
   RECT r1;
