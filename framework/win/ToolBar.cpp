@@ -31,14 +31,22 @@ bool ReadToolbarIds(const BYTE* p, size_t size, std::vector<UINT>& ids, SIZE& bu
   return false;
 }
 
+// Updates run at every idle time: a button is told only what changes, from the state its
+// TB_GETBUTTON gave, so an unchanged bar costs one message per button.
 class CToolCmdUI : public CCmdUI {
  public:
+  BYTE m_state = 0;
+
   void Enable(BOOL on) override {
     m_bEnableChanged = TRUE;
+    if (((m_state & TBSTATE_ENABLED) != 0) == (on != FALSE)) return;
     ::SendMessageA(m_pOther->m_hWnd, TB_ENABLEBUTTON, m_nID, MAKELONG(on ? TRUE : FALSE, 0));
+    m_state ^= TBSTATE_ENABLED;
   }
   void SetCheck(int check) override {
+    if (((m_state & TBSTATE_CHECKED) != 0) == (check != 0)) return;
     ::SendMessageA(m_pOther->m_hWnd, TB_CHECKBUTTON, m_nID, MAKELONG(check ? TRUE : FALSE, 0));
+    m_state ^= TBSTATE_CHECKED;
   }
   void SetRadio(BOOL on) override { SetCheck(on ? 1 : 0); }
   void SetText(LPCSTR) override {}
@@ -173,7 +181,12 @@ void CToolBar::OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) {
   state.m_pOther = this;
   state.m_nIndexMax = static_cast<UINT>(GetCount());
   for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex) {
-    state.m_nID = GetItemID(static_cast<int>(state.m_nIndex));
+    TBBUTTON b = {};
+    if (!::SendMessageA(m_hWnd, TB_GETBUTTON, state.m_nIndex, reinterpret_cast<LPARAM>(&b)) ||
+        (b.fsStyle & BTNS_SEP))
+      continue;
+    state.m_nID = static_cast<UINT>(b.idCommand);
+    state.m_state = b.fsState;
     if (state.m_nID) state.DoUpdate(target, disableIfNoHandler);
   }
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "framework/win/FrameworkIds.h"
@@ -63,6 +64,14 @@ TEST_F(ViewCommands, ZoomLockAndPlotChoices) {
   EXPECT_FALSE(program.IsCommandEnabled(ID_VIEW_ZOOM_IN));
   EXPECT_FALSE(program.RunCommand(ID_VIEW_ZOOM_OUT));
   EXPECT_DOUBLE_EQ(view->State().zoomFactor, 1.0);
+  // The tool bar follows at idle time, and follows back.
+  HWND bar = program.Frame()->m_wndToolBar.m_hWnd;
+  auto buttons = [bar] {
+    ::SendMessageA(bar, WM_IDLEUPDATECMDUI, TRUE, 0);
+    return std::make_pair(::SendMessageA(bar, TB_ISBUTTONCHECKED, ID_VIEW_LOCK_AXES, 0) != 0,
+                          ::SendMessageA(bar, TB_ISBUTTONENABLED, ID_VIEW_ZOOM_IN, 0) != 0);
+  };
+  EXPECT_EQ(buttons(), std::make_pair(true, false));
   // A resize still rescales to the new shape, and the lock stays.
   const double ratio = view->State().principalExtents.pixelRatio;
   const double lockedTop = view->State().lockedPrincipalExtents.yMax;
@@ -77,6 +86,7 @@ TEST_F(ViewCommands, ZoomLockAndPlotChoices) {
   program.Screenshot("view_resized_locked");
   ASSERT_TRUE(program.RunCommand(ID_VIEW_LOCK_AXES));
   EXPECT_TRUE(program.IsCommandEnabled(ID_VIEW_ZOOM_IN));
+  EXPECT_EQ(buttons(), std::make_pair(false, true));
 
   // The plot choices: one check mark at a time, and the charts placed accordingly.
   RECT client;
