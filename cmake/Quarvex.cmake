@@ -42,6 +42,48 @@ if(QUARVEX_WIN)
                         INTERFACE_LINK_LIBRARIES z)
 endif()
 
+# quarvex_delay_import(<name> <dll>): the library qx_<name>_delay, linked in place of the import
+# library <name>, loads <dll> the first time one of its functions is called instead of at the
+# program's start. It is made when the build is generated from cmake/delayload/<name>.def, which
+# lists the functions we call: a call to one not listed leaves its __imp_ symbol undefined and
+# fails the link. The first call of each function goes through a stub that passes only the
+# integer argument registers through the loader helper, so list no function taking a floating
+# point argument among its first four. If the DLL cannot be loaded (or lacks the function), the
+# loader helper raises exception 0xC06D007E (0xC06D007F) at that call; nothing catches it (not
+# even catch (...)), so the program ends there as on any crash. With a plain import the program
+# would not have started at all.
+function(quarvex_delay_import name dll)
+  set(def ${QUARVEX_ROOT}/cmake/delayload/${name}.def)
+  set(dir ${CMAKE_BINARY_DIR}/delayload)
+  set(lib ${dir}/lib${name}_delay.a)
+  file(MAKE_DIRECTORY ${dir})
+  # Made in its folder: dlltool names the library's symbols after the path it is given.
+  execute_process(
+    COMMAND ${CMAKE_DLLTOOL} --input-def ${def} --dllname ${dll} --output-delaylib lib${name}_delay.a
+    WORKING_DIRECTORY ${dir} RESULT_VARIABLE failed ERROR_VARIABLE error)
+  if(failed)
+    message(FATAL_ERROR "dlltool could not make ${lib} from ${def}: ${error}")
+  endif()
+  set_property(DIRECTORY ${QUARVEX_ROOT} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${def})
+  add_library(qx_${name}_delay STATIC IMPORTED GLOBAL)
+  # delayimp: the loader helper, __delayLoadHelper2 (this mingw-w64 has it in its runtime).
+  set_target_properties(qx_${name}_delay PROPERTIES IMPORTED_LOCATION ${lib}
+                        INTERFACE_LINK_LIBRARIES delayimp)
+endfunction()
+
+# DLLs the program needs only after its main window shows (printing, the common dialogs, the
+# update check, the workbook export): see cmake/delayload. comdlg32 and winspool go together:
+# comdlg32 imports winspool.
+set(QUARVEX_DELAY_LOADED comdlg32 COMDLG32.dll winspool WINSPOOL.DRV wininet WININET.dll
+    oleaut32 OLEAUT32.dll)
+if(QUARVEX_WIN)
+  set(pairs ${QUARVEX_DELAY_LOADED})
+  while(pairs)
+    list(POP_FRONT pairs name dll)
+    quarvex_delay_import(${name} ${dll})
+  endwhile()
+endif()
+
 # Every library of the program, as one link group: the document, the views and the dialogs call
 # each other. Libraries that do not exist (yet) drop out when the build is generated. Tests that
 # drive the whole program link the same list (with the qx_resources object for the resources).
@@ -60,7 +102,8 @@ set(QUARVEX_PROGRAM_LIBS
   $<TARGET_NAME_IF_EXISTS:qx_io> $<TARGET_NAME_IF_EXISTS:qx_criteria>
   $<TARGET_NAME_IF_EXISTS:qx_win> $<TARGET_NAME_IF_EXISTS:qx_base>
   -Wl,--end-group
-  user32 gdi32 comctl32 comdlg32 shell32 ole32 oleaut32 uuid advapi32 version winspool wininet)
+  user32 gdi32 comctl32 qx_comdlg32_delay shell32 ole32 qx_oleaut32_delay uuid advapi32 version
+  qx_winspool_delay qx_wininet_delay)
 
 function(quarvex_add_folders)
   foreach(dir ${ARGN})
