@@ -16,7 +16,7 @@ while [ $# -ge 2 ]; do
     echo "$(basename "$program") imports $dll at its start"
     status=1
   fi
-  if ! grep -q " __DELAY_IMPORT_DESCRIPTOR_lib${name}_delay_a\$" <<<"$symbols"; then
+  if ! grep -q " __DELAY_IMPORT_DESCRIPTOR_lib${name}_a\$" <<<"$symbols"; then
     echo "$(basename "$program") has no delay import of $dll"
     status=1
   fi
