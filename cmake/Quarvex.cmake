@@ -42,6 +42,52 @@ if(QUARVEX_WIN)
                         INTERFACE_LINK_LIBRARIES z)
 endif()
 
+# quarvex_delay_import(<name> <dll>): the library qx_<name>_delay, linked in place of the import
+# library <name>: it loads <dll> the first time one of its functions is called instead of at the
+# program's start. It is made when the build is generated, from cmake/delayload/<name>.def, which
+# lists the functions we call, as lib<name>.a in a folder that comes first in the linker's search
+# path, so every -l<name> (ours, CMake's default Windows libraries, gcc's for -mwindows) finds it
+# and not the plain import library: a call of a function not listed fails the link.
+# The first call of each function goes through a stub that keeps only the integer argument
+# registers across the loader helper, so list no function taking a floating-point argument
+# among its first four. If the DLL cannot be loaded (or lacks the function), the helper raises
+# exception 0xC06D007E (0xC06D007F) at that call; nothing catches it (not even catch (...)), so
+# the program ends there as on any crash, where with a plain import it would not have started.
+set(QUARVEX_DELAY_LIBS ${CMAKE_BINARY_DIR}/delayload)
+function(quarvex_delay_import name dll)
+  set(def ${QUARVEX_ROOT}/cmake/delayload/${name}.def)
+  set(lib ${QUARVEX_DELAY_LIBS}/lib${name}.a)
+  set(made ${QUARVEX_DELAY_LIBS}/new)
+  file(MAKE_DIRECTORY ${made})
+  # Made in a folder of its own, as dlltool names the library's symbols after the path it is
+  # given, and replaced only when it changed, so that generating the build again relinks nothing.
+  execute_process(
+    COMMAND ${CMAKE_DLLTOOL} --input-def ${def} --dllname ${dll} --output-delaylib lib${name}.a
+    WORKING_DIRECTORY ${made} RESULT_VARIABLE failed ERROR_VARIABLE error)
+  if(failed)
+    message(FATAL_ERROR "dlltool could not make ${lib} from ${def}: ${error}")
+  endif()
+  file(COPY_FILE ${made}/lib${name}.a ${lib} ONLY_IF_DIFFERENT)
+  set_property(DIRECTORY ${QUARVEX_ROOT} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${def})
+  add_library(qx_${name}_delay STATIC IMPORTED GLOBAL)
+  # delayimp: the loader helper, __delayLoadHelper2 (this mingw-w64 has it in its runtime).
+  set_target_properties(qx_${name}_delay PROPERTIES IMPORTED_LOCATION ${lib}
+                        INTERFACE_LINK_LIBRARIES delayimp)
+endfunction()
+
+# DLLs the program needs only after its main window shows (printing, the common dialogs, the
+# update check, the workbook export). comdlg32 and winspool go together: comdlg32 imports winspool.
+set(QUARVEX_DELAY_LOADED comdlg32 COMDLG32.dll winspool WINSPOOL.DRV wininet WININET.dll
+    oleaut32 OLEAUT32.dll)
+if(QUARVEX_WIN)
+  link_directories(BEFORE ${QUARVEX_DELAY_LIBS})
+  set(pairs ${QUARVEX_DELAY_LOADED})
+  while(pairs)
+    list(POP_FRONT pairs name dll)
+    quarvex_delay_import(${name} ${dll})
+  endwhile()
+endif()
+
 # Every library of the program, as one link group: the document, the views and the dialogs call
 # each other. Libraries that do not exist (yet) drop out when the build is generated. Tests that
 # drive the whole program link the same list (with the qx_resources object for the resources).
@@ -60,7 +106,8 @@ set(QUARVEX_PROGRAM_LIBS
   $<TARGET_NAME_IF_EXISTS:qx_io> $<TARGET_NAME_IF_EXISTS:qx_criteria>
   $<TARGET_NAME_IF_EXISTS:qx_win> $<TARGET_NAME_IF_EXISTS:qx_base>
   -Wl,--end-group
-  user32 gdi32 comctl32 comdlg32 shell32 ole32 oleaut32 uuid advapi32 version winspool wininet)
+  user32 gdi32 comctl32 qx_comdlg32_delay shell32 ole32 qx_oleaut32_delay uuid advapi32 version
+  qx_winspool_delay qx_wininet_delay)
 
 function(quarvex_add_folders)
   foreach(dir ${ARGN})
