@@ -184,7 +184,8 @@ void CMDITabBar::UpdateTabs() {
     if (CFrameWnd* frame = static_cast<CFrameWnd*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd))))
       frame->DelayRecalcLayout();
   }
-  if (changed) RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+  // A strip about to be hidden (too few windows) is not painted.
+  if (changed && wanted) RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
 LRESULT CMDITabBar::OnSizeParent(WPARAM, LPARAM lParam) {
