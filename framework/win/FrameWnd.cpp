@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <set>
+#include <vector>
 
 #include "framework/win/WinApp.h"
 #include "framework/win/ControlBar.h"
@@ -13,6 +14,7 @@
 #include "framework/win/DeviceContext.h"
 #include "framework/win/Document.h"
 #include "framework/win/Menu.h"
+#include "framework/win/View.h"
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
@@ -332,19 +334,29 @@ HACCEL CFrameWnd::GetDefaultAccelerator() {
 }
 
 namespace {
-BOOL CALLBACK SendIdleUpdateIfItActs(HWND hWnd, LPARAM) {
-  CWnd* wnd = CWnd::FromHandlePermanent(hWnd);
-  const bool acts =
-      wnd && (wnd->IsKindOf(RUNTIME_CLASS(CControlBar)) || wnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)));
-  if (acts) ::SendMessageA(hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
-  return TRUE;
+// Each window before its children, in z-order, as a walk of the whole tree would go; views are
+// not entered: they hold most of the program's windows (the side bar's form, the charts) and
+// never a bar or a frame. Each level is listed before any message is sent.
+void SendIdleUpdateBelow(HWND parent) {
+  std::vector<HWND> children;
+  for (HWND h = ::GetWindow(parent, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
+    children.push_back(h);
+  for (HWND h : children) {
+    if (!::IsWindow(h)) continue;
+    CWnd* wnd = CWnd::FromHandlePermanent(h);
+    const bool acts =
+        wnd && (wnd->IsKindOf(RUNTIME_CLASS(CControlBar)) || wnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)));
+    if (acts) ::SendMessageA(h, WM_IDLEUPDATECMDUI, TRUE, 0);
+    if (!wnd || !wnd->IsKindOf(RUNTIME_CLASS(CView))) SendIdleUpdateBelow(h);
+  }
 }
 }  // namespace
 
 void CFrameWnd::SendIdleUpdateCmdUI() {
   // Every message to a subclassed control costs two property look-ups in the window system,
-  // and the side bar alone holds dozens of them: the rest of the windows are left out.
-  if (m_hWnd) ::EnumChildWindows(m_hWnd, SendIdleUpdateIfItActs, 0);
+  // and listing a window's children one more trip: only bars and frames are told, and the
+  // views with their many controls are not walked.
+  if (m_hWnd) SendIdleUpdateBelow(m_hWnd);
 }
 
 void CFrameWnd::OnIdleUpdateCmdUI() {

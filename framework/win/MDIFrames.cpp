@@ -93,7 +93,8 @@ HMENU CMDIFrameWnd::MDISetMenu(HMENU frameMenu, HMENU windowMenu) {
   HMENU old = reinterpret_cast<HMENU>(::SendMessageA(m_hWndMDIClient, WM_MDISETMENU,
                                                      reinterpret_cast<WPARAM>(frameMenu),
                                                      reinterpret_cast<LPARAM>(windowMenu)));
-  ::DrawMenuBar(m_hWnd);
+  // A hidden frame has no menu bar on screen; it is measured and drawn when the frame shows.
+  if (::IsWindowVisible(m_hWnd)) ::DrawMenuBar(m_hWnd);
   return old;
 }
 
