@@ -51,6 +51,10 @@ time_start() {
   [ -n "$window" ] || { echo "run $3: $(basename "$1") did not show its window" >&2; kill $program; exit 1; }
   echo $(( (end - begin) / 1000000 ))
   wine taskkill /im "$(basename "$1")" >/dev/null 2>&1 || true
+  # One that has not ended within ten seconds is ended here: the next start must find none running
+  # (a second quarvex.exe hands over to the first and shows nothing).
+  for _ in $(seq 200); do kill -0 "$program" 2>/dev/null || break; sleep 0.05; done
+  kill -9 "$program" 2>/dev/null || true
   wait $program 2>/dev/null || true
 }
 
