@@ -1,6 +1,8 @@
 // Icon and bitmap work of the flat button.
 #include "controls/ButtonPictures.h"
 
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "controls/ButtonLogic.h"
@@ -38,6 +40,22 @@ class CBitmapDC {
 HICON LoadIconResource(UINT id) {
   HINSTANCE inst = AfxFindResourceHandle(MAKEINTRESOURCEA(id), (LPCSTR)RT_GROUP_ICON);
   return static_cast<HICON>(::LoadImageA(inst, MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0, 0));
+}
+
+HICON LoadIconResource(UINT id, int& width, int& height) {
+  static std::map<std::pair<HINSTANCE, UINT>, SIZE> sizes;
+  width = height = 0;
+  HINSTANCE inst = AfxFindResourceHandle(MAKEINTRESOURCEA(id), (LPCSTR)RT_GROUP_ICON);
+  HICON icon = static_cast<HICON>(::LoadImageA(inst, MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0, 0));
+  if (!icon) return NULL;
+  const auto known = sizes.find({inst, id});
+  if (known != sizes.end()) {
+    width = known->second.cx;
+    height = known->second.cy;
+  } else if (GetIconSize(icon, width, height)) {
+    sizes[{inst, id}] = SIZE{width, height};
+  }
+  return icon;
 }
 
 BOOL GetIconSize(HICON icon, int& width, int& height) {

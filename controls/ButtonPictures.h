@@ -6,8 +6,11 @@
 
 namespace buttons {
 
-// An icon resource at its own size; NULL when missing.
+// An icon resource at its own size; NULL when missing. With width and height, also its size:
+// the same resource always loads at the same size, so it is examined (a costly copy of its
+// images) only the first time.
 HICON LoadIconResource(UINT id);
+HICON LoadIconResource(UINT id, int& width, int& height);
 // An icon's size from its colour image (or half its monochrome mask); FALSE when the icon
 // cannot be examined.
 BOOL GetIconSize(HICON icon, int& width, int& height);

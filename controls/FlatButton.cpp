@@ -110,18 +110,19 @@ void CFlatButton::FreePictures() {
 
 DWORD CFlatButton::SetIcon(UINT idIconIn, UINT idIconOut) {
   FreePictures();
-  HICON in = buttons::LoadIconResource(idIconIn);
-  HICON out = NULL;
-  if (idIconOut == GRAY_COPY)
-    out = in ? buttons::MakeGreyIcon(in) : NULL;
-  else if (idIconOut != 0)
-    out = buttons::LoadIconResource(idIconOut);
   Icon loaded[2];
+  HICON in = buttons::LoadIconResource(idIconIn, loaded[0].width, loaded[0].height);
+  HICON out = NULL;
+  BOOL ok = in && loaded[0].width > 0;
+  if (idIconOut == GRAY_COPY) {
+    out = in ? buttons::MakeGreyIcon(in) : NULL;
+    loaded[1].width = loaded[0].width, loaded[1].height = loaded[0].height;
+  } else if (idIconOut != 0) {
+    out = buttons::LoadIconResource(idIconOut, loaded[1].width, loaded[1].height);
+  }
   loaded[0].handle = in;
   loaded[1].handle = out;
-  BOOL ok = in && buttons::GetIconSize(in, loaded[0].width, loaded[0].height);
-  if (ok && (idIconOut != 0))
-    ok = out && buttons::GetIconSize(out, loaded[1].width, loaded[1].height);
+  if (ok && (idIconOut != 0)) ok = out && loaded[1].width > 0;
   if (!ok) {
     if (in) ::DestroyIcon(in);
     if (out) ::DestroyIcon(out);
