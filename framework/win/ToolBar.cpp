@@ -168,8 +168,9 @@ CSize CToolBar::CalcFixedLayout(BOOL stretch, BOOL horz) {
   int height = HIWORD(size) + m_cyTopBorder + m_cyBottomBorder + 4;
   int width = m_cxLeftBorder + m_cxRightBorder;
   for (int i = 0, n = GetCount(); i < n; ++i) {
-    RECT rc;
-    GetItemRect(i, &rc);
+    RECT rc = {0, 0, 0, 0};
+    // A hidden button has no rectangle.
+    if (!::SendMessageA(m_hWnd, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&rc))) continue;
     width = std::max(width, static_cast<int>(rc.right) + m_cxRightBorder);
   }
   if (horz) return CSize(stretch ? 32767 : width, height);

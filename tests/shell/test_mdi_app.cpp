@@ -310,6 +310,16 @@ TEST_F(MdiApp, ToolBarButtonsAndStatusPromptsFollowTheRouting) {
   // Each button its own picture although the bar starts with a separator.
   EXPECT_EQ(frame->m_wndToolBar.GetItemID(0), 0u);
   EXPECT_EQ(frame->m_wndToolBar.GetItemID(1), static_cast<UINT>(ID_FILE_NEW));
+  // The bar is as wide as its buttons; a hidden button has no place to measure and is left out.
+  CToolBar& bar = frame->m_wndToolBar;
+  const int last = bar.GetCount() - 1;
+  RECT lastRect = {}, beforeRect = {};
+  ASSERT_TRUE(bar.SendMessage(TB_GETITEMRECT, last, reinterpret_cast<LPARAM>(&lastRect)));
+  ASSERT_TRUE(bar.SendMessage(TB_GETITEMRECT, last - 1, reinterpret_cast<LPARAM>(&beforeRect)));
+  EXPECT_EQ(bar.CalcFixedLayout(FALSE, TRUE).cx, lastRect.right + bar.m_cxRightBorder);
+  bar.SendMessage(TB_HIDEBUTTON, bar.GetItemID(last), TRUE);
+  EXPECT_EQ(bar.CalcFixedLayout(FALSE, TRUE).cx, beforeRect.right + bar.m_cxRightBorder);
+  bar.SendMessage(TB_HIDEBUTTON, bar.GetItemID(last), FALSE);
 
   // The prompt of a menu item shows in the status bar, "Ready" when the menu closes.
   frame->SendMessage(WM_MENUSELECT, MAKEWPARAM(ID_FILE_NEW, MF_STRING), 0);
