@@ -76,9 +76,10 @@ function(quarvex_delay_import name dll)
 endfunction()
 
 # DLLs the program needs only after its main window shows (printing, the common dialogs, the
-# update check, the workbook export). comdlg32 and winspool go together: comdlg32 imports winspool.
+# update check, the workbook export, dropped files and the shell's open). comdlg32 and winspool go
+# together: comdlg32 imports winspool.
 set(QUARVEX_DELAY_LOADED comdlg32 COMDLG32.dll winspool WINSPOOL.DRV wininet WININET.dll
-    oleaut32 OLEAUT32.dll)
+    oleaut32 OLEAUT32.dll shell32 SHELL32.dll)
 if(QUARVEX_WIN)
   link_directories(BEFORE ${QUARVEX_DELAY_LIBS})
   set(pairs ${QUARVEX_DELAY_LOADED})
@@ -106,7 +107,7 @@ set(QUARVEX_PROGRAM_LIBS
   $<TARGET_NAME_IF_EXISTS:qx_io> $<TARGET_NAME_IF_EXISTS:qx_criteria>
   $<TARGET_NAME_IF_EXISTS:qx_win> $<TARGET_NAME_IF_EXISTS:qx_base>
   -Wl,--end-group
-  user32 gdi32 comctl32 qx_comdlg32_delay shell32 ole32 qx_oleaut32_delay uuid advapi32 version
+  user32 gdi32 comctl32 qx_comdlg32_delay qx_shell32_delay ole32 qx_oleaut32_delay uuid advapi32 version
   qx_winspool_delay qx_wininet_delay)
 
 function(quarvex_add_folders)

@@ -196,7 +196,11 @@ class CWnd : public CCmdTarget {
   CDC* GetWindowDC();
   int ReleaseDC(CDC* pDC);
   void SetRedraw(BOOL bRedraw = TRUE) { SendMessage(WM_SETREDRAW, bRedraw, 0); }
-  void DragAcceptFiles(BOOL bAccept = TRUE) { ::DragAcceptFiles(m_hWnd, bAccept); }
+  // All the shell's DragAcceptFiles does is this style, which asks for WM_DROPFILES; set here,
+  // the shell library is not loaded at the program's start for it.
+  void DragAcceptFiles(BOOL bAccept = TRUE) {
+    ModifyStyleEx(bAccept ? 0 : WS_EX_ACCEPTFILES, bAccept ? WS_EX_ACCEPTFILES : 0);
+  }
   // Opens the clipboard for this window (CloseClipboard ends it).
   BOOL OpenClipboard() { return ::OpenClipboard(m_hWnd); }
 

@@ -4,6 +4,9 @@
 // untitled project but keeps an imported one; recent files and recent folders.
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
+#include <cstring>
 #include <fstream>
 #include <string>
 
@@ -220,5 +223,31 @@ TEST(ProgramFiles, RecentFilesAndFoldersFollowTheProjects) {
   program.RunCommand(ID_FILE_OPEN);
   EXPECT_EQ(program.FileDialogCount(), 2);
   EXPECT_TRUE(program.LastFileDialogFolder().empty());
+  EXPECT_EQ(program.Exit(), 0);
+}
+
+// The main window takes files dropped from the shell: each dropped project opens.
+TEST(ProgramFiles, FilesDroppedOnTheWindowOpen) {
+  CProgramHarness program("files_dropped");
+  ASSERT_TRUE(program.Start());
+  EXPECT_TRUE(::GetWindowLongA(program.FrameWindow(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  const std::string first = program.TempPath("dropped one.kel");
+  const std::string second = program.TempPath("dropped two.kel");
+  ASSERT_TRUE(qxtest::WriteProject(first, [](CKelProject&) {}));
+  ASSERT_TRUE(qxtest::WriteProject(second, [](CKelProject&) {}));
+  // What the shell sends: a DROPFILES block with the paths one after another.
+  const std::string paths = first + '\0' + second + '\0' + '\0';
+  HGLOBAL drop = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + paths.size());
+  ASSERT_NE(drop, nullptr);
+  auto* files = static_cast<DROPFILES*>(::GlobalLock(drop));
+  files->pFiles = sizeof(DROPFILES);
+  std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), paths.data(), paths.size());
+  ::GlobalUnlock(drop);
+  ::SendMessageA(program.FrameWindow(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+  program.Pump();
+  ASSERT_NE(program.ActiveDocument(), nullptr);
+  EXPECT_EQ(program.ActiveDocument()->GetPathName(), CString(second.c_str()));
+  EXPECT_EQ(program.DocumentCount(), 2);  // the untouched project of the start made room
+  EXPECT_TRUE(program.MessageBoxTexts().empty());
   EXPECT_EQ(program.Exit(), 0);
 }
