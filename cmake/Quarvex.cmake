@@ -88,6 +88,9 @@ if(QUARVEX_WIN)
     quarvex_delay_import(${name} ${dll})
   endwhile()
 endif()
+# The system libraries of the window layers, the delay-loaded ones among them.
+set(QUARVEX_WIN_SYSTEM_LIBS user32 gdi32 comctl32 qx_comdlg32_delay qx_shell32_delay ole32
+    qx_oleaut32_delay uuid advapi32 version qx_winspool_delay qx_wininet_delay)
 
 # Every library of the program, as one link group: the document, the views and the dialogs call
 # each other. Libraries that do not exist (yet) drop out when the build is generated. Tests that
@@ -107,8 +110,7 @@ set(QUARVEX_PROGRAM_LIBS
   $<TARGET_NAME_IF_EXISTS:qx_io> $<TARGET_NAME_IF_EXISTS:qx_criteria>
   $<TARGET_NAME_IF_EXISTS:qx_win> $<TARGET_NAME_IF_EXISTS:qx_base>
   -Wl,--end-group
-  user32 gdi32 comctl32 qx_comdlg32_delay qx_shell32_delay ole32 qx_oleaut32_delay uuid advapi32 version
-  qx_winspool_delay qx_wininet_delay)
+  ${QUARVEX_WIN_SYSTEM_LIBS})
 
 function(quarvex_add_folders)
   foreach(dir ${ARGN})

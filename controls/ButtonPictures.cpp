@@ -37,11 +37,6 @@ class CBitmapDC {
 
 }  // namespace
 
-HICON LoadIconResource(UINT id) {
-  HINSTANCE inst = AfxFindResourceHandle(MAKEINTRESOURCEA(id), (LPCSTR)RT_GROUP_ICON);
-  return static_cast<HICON>(::LoadImageA(inst, MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0, 0));
-}
-
 HICON LoadIconResource(UINT id, int& width, int& height) {
   static std::map<std::pair<HINSTANCE, UINT>, SIZE> sizes;
   width = height = 0;

@@ -6,10 +6,8 @@
 
 namespace buttons {
 
-// An icon resource at its own size; NULL when missing. With width and height, also its size:
-// the same resource always loads at the same size, so it is examined (a costly copy of its
-// images) only the first time.
-HICON LoadIconResource(UINT id);
+// An icon resource at its own size, and that size; NULL when missing. The same resource always
+// loads at the same size, so it is examined (a costly copy of its images) only the first time.
 HICON LoadIconResource(UINT id, int& width, int& height);
 // An icon's size from its colour image (or half its monochrome mask); FALSE when the icon
 // cannot be examined.

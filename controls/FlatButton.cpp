@@ -116,7 +116,8 @@ DWORD CFlatButton::SetIcon(UINT idIconIn, UINT idIconOut) {
   BOOL ok = in && loaded[0].width > 0;
   if (idIconOut == GRAY_COPY) {
     out = in ? buttons::MakeGreyIcon(in) : NULL;
-    loaded[1].width = loaded[0].width, loaded[1].height = loaded[0].height;
+    loaded[1].width = loaded[0].width;  // a copy of the first, at its size
+    loaded[1].height = loaded[0].height;
   } else if (idIconOut != 0) {
     out = buttons::LoadIconResource(idIconOut, loaded[1].width, loaded[1].height);
   }

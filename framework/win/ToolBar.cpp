@@ -128,8 +128,14 @@ int CToolBar::GetCount() const {
 }
 
 UINT CToolBar::GetItemID(int index) const {
+  BYTE state = 0;
+  return GetItemIDAndState(index, state);
+}
+
+UINT CToolBar::GetItemIDAndState(int index, BYTE& state) const {
   TBBUTTON b = {};
   if (!::SendMessageA(m_hWnd, TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&b))) return 0;
+  state = b.fsState;
   return (b.fsStyle & BTNS_SEP) ? 0 : static_cast<UINT>(b.idCommand);
 }
 
@@ -137,8 +143,8 @@ int CToolBar::CommandToIndex(UINT id) const {
   return static_cast<int>(::SendMessageA(m_hWnd, TB_COMMANDTOINDEX, id, 0));
 }
 
-void CToolBar::GetItemRect(int index, LPRECT rect) const {
-  ::SendMessageA(m_hWnd, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(rect));
+BOOL CToolBar::GetItemRect(int index, LPRECT rect) const {
+  return ::SendMessageA(m_hWnd, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(rect)) != 0;
 }
 
 UINT CToolBar::GetButtonStyle(int index) const {
@@ -169,8 +175,7 @@ CSize CToolBar::CalcFixedLayout(BOOL stretch, BOOL horz) {
   int width = m_cxLeftBorder + m_cxRightBorder;
   for (int i = 0, n = GetCount(); i < n; ++i) {
     RECT rc = {0, 0, 0, 0};
-    // A hidden button has no rectangle.
-    if (!::SendMessageA(m_hWnd, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&rc))) continue;
+    if (!GetItemRect(i, &rc)) continue;
     width = std::max(width, static_cast<int>(rc.right) + m_cxRightBorder);
   }
   if (horz) return CSize(stretch ? 32767 : width, height);
@@ -182,12 +187,7 @@ void CToolBar::OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) {
   state.m_pOther = this;
   state.m_nIndexMax = static_cast<UINT>(GetCount());
   for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex) {
-    TBBUTTON b = {};
-    if (!::SendMessageA(m_hWnd, TB_GETBUTTON, state.m_nIndex, reinterpret_cast<LPARAM>(&b)) ||
-        (b.fsStyle & BTNS_SEP))
-      continue;
-    state.m_nID = static_cast<UINT>(b.idCommand);
-    state.m_state = b.fsState;
+    state.m_nID = GetItemIDAndState(static_cast<int>(state.m_nIndex), state.m_state);
     if (state.m_nID) state.DoUpdate(target, disableIfNoHandler);
   }
 }

@@ -22,7 +22,8 @@ class CToolBar : public CControlBar {
   int GetCount() const;
   UINT GetItemID(int index) const;
   int CommandToIndex(UINT id) const;
-  void GetItemRect(int index, LPRECT rect) const;
+  // FALSE for a hidden button, which has no rectangle.
+  BOOL GetItemRect(int index, LPRECT rect) const;
   UINT GetButtonStyle(int index) const;
   void SetButtonStyle(int index, UINT style);
   BOOL IsButtonEnabled(UINT id) const;
@@ -32,6 +33,8 @@ class CToolBar : public CControlBar {
   void OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) override;
 
  protected:
+  // The command id of button index (0 for a separator or no button) and its state.
+  UINT GetItemIDAndState(int index, BYTE& state) const;
   HIMAGELIST m_images = nullptr;
 };
 

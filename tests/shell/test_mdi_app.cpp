@@ -314,8 +314,8 @@ TEST_F(MdiApp, ToolBarButtonsAndStatusPromptsFollowTheRouting) {
   CToolBar& bar = frame->m_wndToolBar;
   const int last = bar.GetCount() - 1;
   RECT lastRect = {}, beforeRect = {};
-  ASSERT_TRUE(bar.SendMessage(TB_GETITEMRECT, last, reinterpret_cast<LPARAM>(&lastRect)));
-  ASSERT_TRUE(bar.SendMessage(TB_GETITEMRECT, last - 1, reinterpret_cast<LPARAM>(&beforeRect)));
+  ASSERT_TRUE(bar.GetItemRect(last, &lastRect));
+  ASSERT_TRUE(bar.GetItemRect(last - 1, &beforeRect));
   EXPECT_EQ(bar.CalcFixedLayout(FALSE, TRUE).cx, lastRect.right + bar.m_cxRightBorder);
   bar.SendMessage(TB_HIDEBUTTON, bar.GetItemID(last), TRUE);
   EXPECT_EQ(bar.CalcFixedLayout(FALSE, TRUE).cx, beforeRect.right + bar.m_cxRightBorder);
