@@ -175,6 +175,15 @@ TEST(StrengthFile, ValuesFromAFileAreFiniteAndInRange) {
   EXPECT_EQ(&file.m_powerCurve, file.m_pActiveCriterion);
   EXPECT_EQ(3, file.m_powerCurve.GetUnits());
   EXPECT_EQ(3, file.m_hoekBrown.GetUnits());
+
+  // GSI 100 and D 1, the ends of their ranges, are values a project may hold.
+  CStrengthFile edges;
+  edges.m_hoekBrown.SetParameters(80.0, 12.0, 100.0, 1.0);
+  CStrengthFile back;
+  ASSERT_TRUE(ReadText(back, edges.FormatProject("3.015")));
+  back.m_hoekBrown.GetParameters(&sigci, &mi, &gsi, &d);
+  EXPECT_EQ(100.0, gsi);
+  EXPECT_EQ(1.0, d);
 }
 
 TEST(StrengthFile, OldVersionsRemapUnits) {
