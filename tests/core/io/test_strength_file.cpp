@@ -245,6 +245,12 @@ TEST(StrengthFile, DataSections) {
   EXPECT_FALSE(ReadText(
       file, head + Lines({"rock mass data:", "  test: 0", "  num: 2000000000", "    1 1 1"})));
   EXPECT_FALSE(ReadText(file, head + Lines({"lab data:", "  test: 0", "  num: 1000001"})));
+  // One point past the cap is refused even with every row there.
+  std::string full = head + Lines({"lab data:", "  test: 0", "  num: 1000001"});
+  full.reserve(full.size() + 1000001 * 9);
+  for (int i = 0; i < 1000001; ++i) full += "  1 2 3\r\n";
+  EXPECT_FALSE(ReadText(file, full));
+  EXPECT_STREQ(kDefaultError, file.GetErrorText());
   // No rows and no residuals line for a count of 0 or less.
   ASSERT_TRUE(ReadText(
       file, head + Lines({"rock mass data:", "  test: 0", "  num: -5", "project settings:"})));
