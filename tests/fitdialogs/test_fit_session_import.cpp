@@ -212,4 +212,20 @@ TEST(FitSessionImport, OtherUnitsAreNamedAndTooManyTestsAreCut) {
   EXPECT_STREQ("At most 10000 tests can be used: 3 tests were left out.", many.message);
   EXPECT_EQ(kMaxFitTests, t.session->TestCount());
   EXPECT_EQ(kMaxFitTests, t.model.GetLabCount());
+
+  // A kPa project of 10,003 tests: both are said, the cut first.
+  std::vector<double> x, y;
+  for (int i = 0; i < 10003; ++i) {
+    x.push_back(i);
+    y.push_back(3.0 * i + 50.0);
+  }
+  const ImportOutcome both = t.session->Import(
+      IMPORT_PROJECT,
+      WriteScratchFile(folder, "both.kel", Project(CRITERION_HOEK_BROWN, UNITS_KPA, DATA_TRIAXIAL, x, y)).c_str());
+  EXPECT_TRUE(both.changed);
+  EXPECT_STREQ(
+      "At most 10000 tests can be used: 3 tests were left out.\n\nThe file's stresses are in kPa "
+      "and this project's are in MPa.\nThe values were imported as they stand, without conversion.",
+      both.message);
+  EXPECT_EQ(10000, t.model.GetLabCount());
 }

@@ -80,11 +80,13 @@ TEST(TestDataImport, LoadingFiles) {
   EXPECT_FALSE(LoadImportFile((folder + "/missing.csv").c_str(), &text, &error));
   EXPECT_STREQ("Could not open file for reading", error);
   EXPECT_FALSE(LoadImportFile(folder.c_str(), &text, &error));  // a folder
-  // A file of exactly the largest size is read; one byte more is refused.
-  const std::string largest = WriteScratchFile(folder, "largest.csv", std::string(kMaxImportFileSize, '1'));
+  // A file of exactly 16 MB is read; one byte more is refused. The size is written out so the
+  // test does not move with the constant.
+  const size_t largestSize = 16777216;
+  const std::string largest = WriteScratchFile(folder, "largest.csv", std::string(largestSize, '1'));
   EXPECT_TRUE(LoadImportFile(largest.c_str(), &text, &error));
-  EXPECT_EQ(kMaxImportFileSize, text.size());
-  const std::string big = WriteScratchFile(folder, "big.csv", std::string(kMaxImportFileSize + 1, '1'));
+  EXPECT_EQ(largestSize, text.size());
+  const std::string big = WriteScratchFile(folder, "big.csv", std::string(largestSize + 1, '1'));
   EXPECT_FALSE(LoadImportFile(big.c_str(), &text, &error));
   EXPECT_NE(error.Find("too large"), -1);
 }

@@ -204,11 +204,13 @@ TEST(ResidualFrictionTable, RowsAndStressRanges) {
   EXPECT_EQ(ResidualStressRangeTitle(-2), "SigN range (MPa)");
 }
 
-// Row 0 as published in every unit system, and row 20 ("4.1 - 13.3" MPa) converted by each
-// unit's factor to three significant digits.
+// Row 0 as published in every unit system, and rows 1 ("0.1 - 8.5" MPa) and 20 ("4.1 - 13.3"
+// MPa) converted by each unit's factor to three significant digits.
 TEST(ResidualFrictionTable, StressRangesInEveryUnitSystem) {
   const char* const row0[8] = {"0.1 - 4.2",      "100 - 4200",    "10 - 428",   "0.0145 - 0.609",
                                "2.088 - 87.72", "14.5 - 609",    "2089 - 87719", "1 - 43.9"};
+  const char* const row1[8] = {"0.1 - 8.5", "100 - 8500",  "10.2 - 867",    "0.0145 - 1.23",
+                               "2.09 - 178", "14.5 - 1230", "2090 - 178000", "1.04 - 88.8"};
   const char* const row20[8] = {"4.1 - 13.3", "4100 - 13300", "418 - 1360",     "0.595 - 1.93",
                                 "85.6 - 278", "595 - 1930",   "85600 - 278000", "42.8 - 139"};
   const char* const titles[8] = {"MPa", "kPa", "tsm", "ksi", "ksf", "psi", "psf", "tsf"};
@@ -217,6 +219,7 @@ TEST(ResidualFrictionTable, StressRangesInEveryUnitSystem) {
     SCOPED_TRACE(titles[units]);
     BuildResidualFrictionTable(t, units);
     EXPECT_EQ(t.GetRow(0).klass, row0[units]);
+    EXPECT_EQ(t.GetRow(1).klass, row1[units]);
     EXPECT_EQ(t.GetRow(20).klass, row20[units]);
     EXPECT_EQ(t.GetRow(20).value, 31.0);
     EXPECT_EQ(ResidualStressRangeTitle(units), CString("SigN range (") + titles[units] + ")");

@@ -31,6 +31,8 @@ TEST(UpdateServerRoot, OnlyPlainHttpAddressesOfAHostAreAccepted) {
   EXPECT_FALSE(IsAcceptableServerRoot("ftp://host"));
   EXPECT_FALSE(IsAcceptableServerRoot("http://"));
   EXPECT_FALSE(IsAcceptableServerRoot("http:///path"));
+  EXPECT_FALSE(IsAcceptableServerRoot("http://:8080"));  // a port but no host
+  EXPECT_FALSE(IsAcceptableServerRoot("https://:443/"));
   EXPECT_FALSE(IsAcceptableServerRoot("http://host name"));
   EXPECT_FALSE(IsAcceptableServerRoot("http://host\"x"));
   EXPECT_FALSE(IsAcceptableServerRoot("http://host/?q"));

@@ -25,6 +25,8 @@ TEST(SheetRangeTest, CellsOutsideTheAddressesGiveNoText) {
   EXPECT_STREQ(FormatCellAddress(-1, -1), "");
   EXPECT_FALSE(CSheetRange().IsValid());
   EXPECT_FALSE(CSheetRange(5, 3, 4, 3).IsValid());
+  EXPECT_FALSE(CSheetRange(0, 1, 5, 3).IsValid());  // rows and columns count from 1
+  EXPECT_FALSE(CSheetRange(1, 0, 5, 3).IsValid());
   EXPECT_FALSE(CSheetRange(1, 1, 1, 703).IsValid());
   EXPECT_TRUE(CSheetRange(5, 3, 105, 7).IsValid());
   EXPECT_EQ(CSheetRange(5, 3, 105, 7).GetRowCount(), 101);

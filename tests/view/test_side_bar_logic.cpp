@@ -43,6 +43,7 @@ TEST(SideBarFields, RangesAcceptTheirBoundsAndNothingBeyond) {
   EXPECT_TRUE(Accepts(IDC_HB_D, 0));
   EXPECT_TRUE(Accepts(IDC_HB_D, 1));
   EXPECT_FALSE(Accepts(IDC_HB_D, -0.01));
+  EXPECT_FALSE(Accepts(IDC_HB_D, 1.01));
   EXPECT_TRUE(Accepts(IDC_PC_B, 0.5));
   EXPECT_TRUE(Accepts(IDC_PC_B, 1));
   EXPECT_FALSE(Accepts(IDC_PC_B, 0.49));
@@ -297,6 +298,20 @@ TEST(SideBarResults, FormatsFollowEachResultAndTheDecimalPlaces) {
   auto mcDefault = TextsById(SideBarResultTexts(m.Doc(CRITERION_MOHR_COULOMB), v, -1));
   std::snprintf(text, sizeof text, "%.4g", m.mohrCoulomb.GetUniaxialStrength());
   EXPECT_EQ(mcDefault[IDC_MC_SIGC], text);
+  // The range shows the bound of the data type: sig3max for triaxial, signmax for direct shear.
+  m.mohrCoulomb.SetEnvelopeRange(APPLICATION_CUSTOM, 20, 0, 0);
+  m.mohrCoulomb.SetSignMax(15);
+  ASSERT_EQ(m.mohrCoulomb.GetSig3Max(), 20);
+  EXPECT_EQ(TextsById(SideBarResultTexts(m.Doc(CRITERION_MOHR_COULOMB), v, -1))[IDC_MC_RANGE],
+            "20.0000");
+  m.mohrCoulomb.SetDataType(DATA_DIRECT_SHEAR);
+  EXPECT_EQ(TextsById(SideBarResultTexts(m.Doc(CRITERION_MOHR_COULOMB), v, -1))[IDC_MC_RANGE],
+            "15.0000");
+  m.powerCurve.SetEnvelopeRange(APPLICATION_CUSTOM, 20, 0, 0);
+  m.powerCurve.SetDataType(DATA_DIRECT_SHEAR);
+  m.powerCurve.SetSignMax(15);
+  EXPECT_EQ(TextsById(SideBarResultTexts(m.Doc(CRITERION_POWER_CURVE), v, -1))[IDC_PC_RANGE],
+            "15.0000");
 
   // Power curve: A = a Pa^(b-1) and T = d / Pa with the panel's Pa.
   m.powerCurve.SetParameters(2, 0.5, 0.5);

@@ -189,6 +189,19 @@ TEST(ProjectSettings, HoekBrownWithoutDataCarriesItsRange) {
     EXPECT_DOUBLE_EQ(r.H, 80);
     EXPECT_TRUE(runner.ran.empty());
   }
+  {  // the field-data flag without rock-mass points: no dialog, the range goes on
+    Switch s(HB, MC);
+    s.project.m_hoekBrown.SetFieldDataFlag(1);
+    s.project.m_hoekBrown.SetEnvelopeRange(CHoekBrownCriterion::APPLICATION_SLOPES, 0, 0.025, 60);
+    FakeRunner runner;
+    EXPECT_EQ(s.Run(runner), SettingsOutcome::Applied);
+    EXPECT_TRUE(runner.ran.empty());
+    EXPECT_EQ(s.Model(MC)->GetLabCount(), 0);
+    const EnvelopeRange r = s.project.GetRange(MC);
+    EXPECT_EQ(r.application, APPLICATION_SLOPES);
+    EXPECT_DOUBLE_EQ(r.gamma, 0.025);
+    EXPECT_DOUBLE_EQ(r.H, 60);
+  }
   {  // General becomes Custom with the same sig3max
     Switch s(HB, PC);
     const double sig3max = s.project.GetRange(HB).bound;
@@ -217,6 +230,17 @@ TEST(ProjectSettings, HoekBrownToBartonBandis) {
     const EnvelopeRange r = s.project.GetRange(BB);
     EXPECT_EQ(r.application, APPLICATION_CUSTOM);
     EXPECT_DOUBLE_EQ(r.bound, s.Model(BB)->GetSigNAtSig3(sig3max));
+  }
+  {  // Custom is converted too: sig3max 10 becomes the normal stress at sig3 = 10
+    Switch s(HB, BB);
+    s.project.m_hoekBrown.SetEnvelopeRange(CHoekBrownCriterion::APPLICATION_CUSTOM, 10.0, 0.026, 50);
+    FakeRunner runner;
+    s.Run(runner);
+    const EnvelopeRange r = s.project.GetRange(BB);
+    EXPECT_EQ(r.application, APPLICATION_CUSTOM);
+    EXPECT_NEAR(r.bound, 15.88, 0.01);
+    EXPECT_DOUBLE_EQ(r.bound, s.Model(BB)->GetSigNAtSig3(10.0));
+    EXPECT_TRUE(runner.ran.empty());
   }
   {  // Slopes: the bound is handed on unchanged (the model's slope rule then applies)
     Switch s(HB, BB);
@@ -318,6 +342,17 @@ TEST(ProjectSettings, BetweenMohrCoulombAndPowerCurve) {
     EXPECT_EQ(LabX(s.Model(PC)), LabX(s.Model(MC)));
     EXPECT_EQ(runner.ran, std::vector<FitDialogKind>{FIT_DIALOG_POWER_CURVE});
   }
+  {  // no points, to the power curve: its own data type stays
+    Switch s(MC, PC);
+    s.Model(MC)->SetDataType(DATA_DIRECT_SHEAR);
+    s.Model(PC)->SetDataType(DATA_TRIAXIAL);
+    s.project.m_mohrCoulomb.SetEnvelopeRange(APPLICATION_CUSTOM, 8.0, 0.026, 50);
+    FakeRunner runner;
+    EXPECT_EQ(s.Run(runner), SettingsOutcome::Applied);
+    EXPECT_EQ(s.Model(PC)->GetDataType(nullptr), DATA_TRIAXIAL);
+    EXPECT_DOUBLE_EQ(s.project.GetRange(PC).bound, 8.0);
+    EXPECT_TRUE(runner.ran.empty());
+  }
   {  // no points: Mohr-Coulomb takes the power curve's data type, the range goes as it is
     Switch s(PC, MC);
     s.Model(PC)->SetDataType(DATA_DIRECT_SHEAR);
@@ -413,6 +448,15 @@ TEST(ProjectSettings, AModulusChangeAloneIsAChange) {
   EXPECT_EQ(s.Run(runner), SettingsOutcome::Applied);
   EXPECT_EQ(s.project.m_hoekBrown.GetModulusMethod(), MODULUS_HOEK_DIEDERICHS);
   EXPECT_DOUBLE_EQ(s.project.m_hoekBrown.GetIntactModulus(), 22000.0);
+
+  // With Hoek-Diederichs already chosen, a new intact modulus alone is a change too.
+  Switch e(HB, HB);
+  e.project.m_hoekBrown.SetModulusMethod(MODULUS_HOEK_DIEDERICHS, 20000.0);
+  e.choice.modulusMethod = MODULUS_HOEK_DIEDERICHS;
+  e.choice.intactModulus = 30000.0;
+  EXPECT_EQ(e.Run(runner), SettingsOutcome::Applied);
+  EXPECT_EQ(e.project.m_hoekBrown.GetModulusMethod(), MODULUS_HOEK_DIEDERICHS);
+  EXPECT_DOUBLE_EQ(e.project.m_hoekBrown.GetIntactModulus(), 30000.0);
 }
 
 TEST(ProjectSettings, EveryRowWithAFitDialogComesBackOnCancel) {

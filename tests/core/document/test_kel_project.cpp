@@ -69,6 +69,23 @@ TEST(ProjectDefaults, ValuesOutOfRangeReadAsTheirDefaults) {
   EXPECT_EQ(second.m_pActiveCriterion->GetUnits(), UNITS_KPA);
   EXPECT_DOUBLE_EQ(second.m_hoekBrown.GetIntactModulus(),
                    CHoekBrownCriterion::GetDefaultIntactModulus(UNITS_KPA));
+
+  PutDouble(other, "Intact Modulus", 0.0);  // nor zero
+  CKelProject third;
+  third.LoadDefaultsFrom(other);
+  EXPECT_EQ(third.m_hoekBrown.GetModulusMethod(), MODULUS_HOEK_DIEDERICHS);
+  EXPECT_DOUBLE_EQ(third.m_hoekBrown.GetIntactModulus(),
+                   CHoekBrownCriterion::GetDefaultIntactModulus(UNITS_KPA));
+
+  // Units 8, one past the last system, with no stored modulus: MPa and its default modulus.
+  CMemorySettingsStore past;
+  PutInt(past, "Units Type", 8);
+  PutInt(past, "Modulus Method", MODULUS_HOEK_DIEDERICHS);
+  CKelProject fourth;
+  fourth.LoadDefaultsFrom(past);
+  EXPECT_EQ(fourth.m_pActiveCriterion->GetUnits(), UNITS_MPA);
+  EXPECT_DOUBLE_EQ(fourth.m_hoekBrown.GetIntactModulus(),
+                   CHoekBrownCriterion::GetDefaultIntactModulus(UNITS_MPA));
 }
 
 TEST(ProjectFile, SavedAndReadAgainIsTheSameProject) {

@@ -175,6 +175,15 @@ TEST(StrengthFile, ValuesFromAFileAreFiniteAndInRange) {
   EXPECT_EQ(&file.m_powerCurve, file.m_pActiveCriterion);
   EXPECT_EQ(3, file.m_powerCurve.GetUnits());
   EXPECT_EQ(3, file.m_hoekBrown.GetUnits());
+
+  // GSI 100 and D 1, the ends of their ranges, are values a project may hold.
+  CStrengthFile edges;
+  edges.m_hoekBrown.SetParameters(80.0, 12.0, 100.0, 1.0);
+  CStrengthFile back;
+  ASSERT_TRUE(ReadText(back, edges.FormatProject("3.015")));
+  back.m_hoekBrown.GetParameters(&sigci, &mi, &gsi, &d);
+  EXPECT_EQ(100.0, gsi);
+  EXPECT_EQ(1.0, d);
 }
 
 TEST(StrengthFile, OldVersionsRemapUnits) {
@@ -236,6 +245,12 @@ TEST(StrengthFile, DataSections) {
   EXPECT_FALSE(ReadText(
       file, head + Lines({"rock mass data:", "  test: 0", "  num: 2000000000", "    1 1 1"})));
   EXPECT_FALSE(ReadText(file, head + Lines({"lab data:", "  test: 0", "  num: 1000001"})));
+  // One point past the cap is refused even with every row there.
+  std::string full = head + Lines({"lab data:", "  test: 0", "  num: 1000001"});
+  full.reserve(full.size() + 1000001 * 9);
+  for (int i = 0; i < 1000001; ++i) full += "  1 2 3\r\n";
+  EXPECT_FALSE(ReadText(file, full));
+  EXPECT_STREQ(kDefaultError, file.GetErrorText());
   // No rows and no residuals line for a count of 0 or less.
   ASSERT_TRUE(ReadText(
       file, head + Lines({"rock mass data:", "  test: 0", "  num: -5", "project settings:"})));

@@ -63,7 +63,7 @@ TEST(LorvaneFile, VersionsAndUnits) {
     EXPECT_EQ(MODULUS_HOEK_CARRANZA_TORRES_CORKUM, file.m_hoekBrown.GetModulusMethod());
     EXPECT_EQ(12.5, file.m_hoekBrown.GetSig3Max());
   }
-  for (const char* tail : {"", "Modulus: 7", "Modulus: x"}) {
+  for (const char* tail : {"", "Modulus: 7", "Modulus: -1", "Modulus: x"}) {
     // From 1.011 a missing or unreadable tail keeps the model's settings.
     CStrengthFile file;
     ASSERT_TRUE(ReadText(
