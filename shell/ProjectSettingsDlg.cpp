@@ -1,6 +1,7 @@
 #include "shell/ProjectSettingsDlg.h"
 
 #include "core/document/CriterionSwitch.h"
+#include "core/document/KelProject.h"
 #include "core/registry/Win32SettingsStore.h"
 #include "document/KelStrengthDoc.h"
 #include "framework/win/Menu.h"
@@ -36,16 +37,27 @@ void CProjectSettingsDlg::DoDataExchange(CDataExchange* pDX) {
   CTipsDialog::DoDataExchange(pDX);
   DDX_Control(pDX, IDC_UNITS, m_cboUnits);
   DDX_Text(pDX, IDC_PROJECT_TITLE, m_strTitle);
-  DDV_MaxChars(pDX, m_strTitle, 250);
+  // A longer title that a file brought goes through as long as it is not edited.
+  if (!pDX->m_bSaveAndValidate || m_strTitle != m_strOpeningTitle)
+    DDV_MaxChars(pDX, m_strTitle, 250);
   DDX_CBIndex(pDX, IDC_UNITS, m_nUnits);
   DDX_Radio(pDX, IDC_CRITERION_HOEK_BROWN, m_nCriterion);
-  DDX_Text(pDX, IDC_INTACT_MODULUS, m_dIntactModulus);
-  DDV_MinMaxDouble(pDX, m_dIntactModulus, 1e-8, 1e300);
   DDX_Radio(pDX, IDC_MODULUS_SIMPLIFIED, m_nModulusMethod);
+  // Ei is read and checked only while the method that uses it is chosen: a stored value
+  // that no method uses stops nothing and stays as it is. The field shows a usable value
+  // (the units' default in place of an unusable one), which that method then takes.
+  if (!pDX->m_bSaveAndValidate) {
+    double shown = UsableIntactModulus(m_dIntactModulus, m_nUnits);
+    DDX_Text(pDX, IDC_INTACT_MODULUS, shown);
+  } else if (m_nModulusMethod == MODULUS_HOEK_DIEDERICHS) {
+    DDX_Text(pDX, IDC_INTACT_MODULUS, m_dIntactModulus);
+    DDV_MinMaxDouble(pDX, m_dIntactModulus, 1e-8, 1e300);
+  }
 }
 
 BOOL CProjectSettingsDlg::OnInitDialog() {
   m_nOldCriterion = m_nCriterion;
+  m_strOpeningTitle = m_strTitle;
   if (m_pDoc) m_nUnits = m_pDoc->m_pActiveCriterion->GetUnits();
   // The unit names in UnitsType order (filled before the controls get their values).
   for (const char* name : kUnitNames)

@@ -28,6 +28,7 @@ class CProjectSettingsDlg : public CTipsDialog {
   double m_dIntactModulus = 25000.0;
   int m_nModulusMethod = 0;
   int m_nOldCriterion = 0;
+  CString m_strOpeningTitle;  // the title when the dialog opened
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;

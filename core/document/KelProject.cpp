@@ -14,11 +14,13 @@ const char kUnitsValue[] = "Units Type";
 const char kModulusMethodValue[] = "Modulus Method";
 const char kIntactModulusValue[] = "Intact Modulus";
 
-bool ValidIntactModulus(double ei) {
-  return std::isfinite(ei) && ei >= 1e-8 && ei <= 1e300;
-}
-
 }  // namespace
+
+double UsableIntactModulus(double ei, int units) {
+  if (std::isfinite(ei) && ei >= 1e-8 && ei <= 1e300) return ei;
+  if (units < 0 || units >= UNITS_COUNT) units = UNITS_MPA;
+  return CHoekBrownCriterion::GetDefaultIntactModulus(units);
+}
 
 CKelProject::CKelProject()
     : m_pActiveCriterion(&m_hoekBrown), m_strTitle(kDefaultTitle), m_nCriterion(0) {}
@@ -139,8 +141,7 @@ void CKelProject::LoadDefaultsFrom(ISettingsStore& store) {
   double ei = 0.0;
   if (method == MODULUS_HOEK_DIEDERICHS) {
     const double fallback = CHoekBrownCriterion::GetDefaultIntactModulus(units);
-    ei = key.ReadDouble(kIntactModulusValue, fallback);
-    if (!ValidIntactModulus(ei)) ei = fallback;
+    ei = UsableIntactModulus(key.ReadDouble(kIntactModulusValue, fallback), units);
   }
   m_hoekBrown.SetModulusMethod(method, ei);
 }

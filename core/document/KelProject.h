@@ -60,5 +60,9 @@ class CKelProject {
   int m_nCriterion;
 };
 
+// An intact modulus the Hoek-Diederichs (2005) method can use: ei itself when it is a number
+// from 1e-8 to 1e300, else the default of the unit system (of MPa for units outside 0-7).
+double UsableIntactModulus(double ei, int units);
+
 // The range bound that a model of criterion has by default in a unit system.
 double DefaultRangeBound(int criterion, int units);

@@ -19,6 +19,7 @@
 #include "shell/MainFrame.h"
 #include "shell/ShellSettings.h"
 #include "tests/support/ProgramHarness.h"
+#include "tests/support/TestProjects.h"
 
 using namespace qxtest;
 
@@ -87,15 +88,92 @@ TEST(ProgramProjectSettings, AnInvalidModulusKeepsTheDialogOpenAndAppliesNothing
   ASSERT_TRUE(program.Start());
   program.OnDialog(IDD_PROJECT_SETTINGS, [&](CDialog* d) {
     SelectComboItem(d, IDC_UNITS, UNITS_PSI);
+    ClickRadio(d, IDC_MODULUS_HCC, IDC_MODULUS_SIMPLIFIED, IDC_MODULUS_HD);  // the one using Ei
+    const std::string psiDefault = GetControlText(d, IDC_INTACT_MODULUS);
     SetControlText(d, IDC_INTACT_MODULUS, "abc");
     ClickButton(d, IDOK);
     EXPECT_TRUE(d->ContinueModal());  // still open
-    ASSERT_FALSE(program.MessageBoxTexts().empty());
+    ASSERT_EQ(program.MessageBoxTexts().size(), 1u);
     EXPECT_NE(program.MessageBoxTexts().back().find("number"), std::string::npos);
+    // A method that does not use Ei leaves the text unread: the field shows Ei again.
+    ClickRadio(d, IDC_MODULUS_HCC, IDC_MODULUS_SIMPLIFIED, IDC_MODULUS_SIMPLIFIED);
+    EXPECT_EQ(program.MessageBoxTexts().size(), 1u);
+    EXPECT_EQ(GetControlText(d, IDC_INTACT_MODULUS), psiDefault);
+    EXPECT_FALSE(IsControlEnabled(d, IDC_INTACT_MODULUS));
     ClickButton(d, IDCANCEL);
   });
   program.RunCommand(ID_ANALYSIS_PROJECT_SETTINGS);
   EXPECT_EQ(program.ActiveDocument()->m_pActiveCriterion->GetUnits(), UNITS_MPA);
+  EXPECT_EQ(program.Exit(), 0);
+}
+
+TEST(ProgramProjectSettings, FileValuesTheDialogWouldRefuseNeitherStopItNorAreLost) {
+  CProgramHarness program("settings_unusable_modulus");
+  ASSERT_TRUE(program.Start());
+  // A kPa project whose file says "modulus method: 0" and "intact modulus: 0".
+  CKelStrengthDoc* doc = OpenProject(program, "zero_modulus", [](CKelProject& p) {
+    p.m_pActiveCriterion->SetUnits(UNITS_KPA);
+    p.m_hoekBrown.SetModulusMethod(MODULUS_HOEK_DIEDERICHS, 0.0);
+    p.m_hoekBrown.SetModulusMethod(MODULUS_SIMPLIFIED_HOEK_DIEDERICHS, 0.0);
+  });
+  ASSERT_NE(doc, nullptr);
+  ASSERT_EQ(doc->m_hoekBrown.GetIntactModulus(), 0.0);
+  const size_t messages = program.MessageBoxTexts().size();
+
+  program.OnDialog(IDD_PROJECT_SETTINGS, [&](CDialog* d) {
+    EXPECT_EQ(program.MessageBoxTexts().size(), messages);  // opened without a message
+    EXPECT_FALSE(IsControlEnabled(d, IDC_INTACT_MODULUS));
+    program.Capture(d, "dialog_project_settings_unusable_modulus");
+    SetControlText(d, IDC_PROJECT_TITLE, "Zero modulus bench");
+    ClickButton(d, IDOK);
+    if (d->ContinueModal()) {
+      ADD_FAILURE() << "OK refused";
+      ClickButton(d, IDCANCEL);
+    }
+  });
+  ASSERT_TRUE(program.RunCommand(ID_ANALYSIS_PROJECT_SETTINGS));
+  EXPECT_EQ(doc->m_strTitle, CString("Zero modulus bench"));
+  EXPECT_EQ(doc->m_hoekBrown.GetModulusMethod(), MODULUS_SIMPLIFIED_HOEK_DIEDERICHS);
+  EXPECT_EQ(doc->m_hoekBrown.GetIntactModulus(), 0.0);  // the method does not use it: untouched
+
+  // Hoek-Diederichs (2005) uses it: the field offers the kPa default, which OK applies.
+  program.OnDialog(IDD_PROJECT_SETTINGS, [&](CDialog* d) {
+    ClickRadio(d, IDC_MODULUS_HCC, IDC_MODULUS_SIMPLIFIED, IDC_MODULUS_HD);
+    EXPECT_TRUE(IsControlEnabled(d, IDC_INTACT_MODULUS));
+    EXPECT_DOUBLE_EQ(std::atof(GetControlText(d, IDC_INTACT_MODULUS).c_str()), 1.5e7);
+    program.Capture(d, "dialog_project_settings_unusable_modulus_hd");
+    ClickButton(d, IDOK);
+    if (d->ContinueModal()) {
+      ADD_FAILURE() << "OK refused";
+      ClickButton(d, IDCANCEL);
+    }
+  });
+  ASSERT_TRUE(program.RunCommand(ID_ANALYSIS_PROJECT_SETTINGS));
+  EXPECT_EQ(doc->m_hoekBrown.GetModulusMethod(), MODULUS_HOEK_DIEDERICHS);
+  EXPECT_DOUBLE_EQ(doc->m_hoekBrown.GetIntactModulus(), 1.5e7);
+
+  // A title longer than the dialog takes goes through untouched while it is not edited.
+  const std::string longTitle(300, 'T');
+  CKelStrengthDoc* titled =
+      OpenProject(program, "long_title", [&](CKelProject& p) { p.m_strTitle = longTitle.c_str(); });
+  ASSERT_NE(titled, nullptr);
+  ASSERT_EQ(titled->m_strTitle.GetLength(), 300);
+  program.OnDialog(IDD_PROJECT_SETTINGS, [&](CDialog* d) {
+    EXPECT_EQ(program.MessageBoxTexts().size(), messages);
+    SelectComboItem(d, IDC_UNITS, UNITS_PSI);
+    ClickButton(d, IDOK);
+    if (d->ContinueModal()) {
+      ADD_FAILURE() << "OK refused";
+      ClickButton(d, IDCANCEL);
+    }
+  });
+  ASSERT_TRUE(program.RunCommand(ID_ANALYSIS_PROJECT_SETTINGS));
+  EXPECT_EQ(titled->m_pActiveCriterion->GetUnits(), UNITS_PSI);
+  EXPECT_EQ(titled->m_strTitle, CString(longTitle.c_str()));
+  EXPECT_EQ(program.MessageBoxTexts().size(), messages);
+  EXPECT_TRUE(program.UnexpectedDialogs().empty());
+  program.AnswerMessageBox(IDNO);
+  program.AnswerMessageBox(IDNO);
   EXPECT_EQ(program.Exit(), 0);
 }
 

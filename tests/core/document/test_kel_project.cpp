@@ -2,6 +2,7 @@
 // project files read and written, imported files marked as foreign, a file's unknown criterion.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -86,6 +87,17 @@ TEST(ProjectDefaults, ValuesOutOfRangeReadAsTheirDefaults) {
   EXPECT_EQ(fourth.m_pActiveCriterion->GetUnits(), UNITS_MPA);
   EXPECT_DOUBLE_EQ(fourth.m_hoekBrown.GetIntactModulus(),
                    CHoekBrownCriterion::GetDefaultIntactModulus(UNITS_MPA));
+}
+
+TEST(ProjectDefaults, AnUnusableIntactModulusGivesWayToTheUnitsDefault) {
+  for (double usable : {1e-8, 15000.0, 1e300})
+    EXPECT_EQ(UsableIntactModulus(usable, UNITS_PSI), usable) << usable;
+  const double psi = CHoekBrownCriterion::GetDefaultIntactModulus(UNITS_PSI);
+  for (double unusable : {0.0, -5.0, 9.9e-9, 1e301, std::nan(""), HUGE_VAL, -HUGE_VAL})
+    EXPECT_EQ(UsableIntactModulus(unusable, UNITS_PSI), psi) << unusable;
+  // Units no project has: the MPa default, never 0.
+  EXPECT_EQ(UsableIntactModulus(0.0, 8), 15000.0);
+  EXPECT_EQ(UsableIntactModulus(0.0, -1), 15000.0);
 }
 
 TEST(ProjectFile, SavedAndReadAgainIsTheSameProject) {
