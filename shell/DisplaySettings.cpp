@@ -81,8 +81,10 @@ void ReadFlag(CSettingsKey& key, const char* name, BOOL& field) {
   field = key.ReadInt(name, field) != 0 ? 1 : 0;
 }
 
-void ReadColour(CSettingsKey& key, const char* name, COLORREF& colour) {
-  colour = static_cast<COLORREF>(key.ReadInt(name, static_cast<int>(colour))) & 0x00FFFFFF;
+// A stored colour is an RGB value with a zero top byte; any other value reads as the default.
+void ReadColour(CSettingsKey& key, const char* name, COLORREF& colour, COLORREF fallback) {
+  const COLORREF value = static_cast<COLORREF>(key.ReadInt(name, static_cast<int>(colour)));
+  colour = (value & 0xFF000000u) == 0 ? value : fallback;
 }
 
 // A stored font is taken only when it could be a font: a terminated, printable, non-empty face
@@ -105,10 +107,11 @@ BOOL LoadDisplaySettings(ISettingsStore& store, CDisplaySettings& s, CurveColour
   CSettingsKey key(store);
   if (!key.SetKey(kSettingsKey, FALSE, settings::kAccessAll)) return FALSE;
   const CDisplaySettings defaults;
-  ReadColour(key, "hbcolor", c.hoekBrown);
-  ReadColour(key, "mccolor", c.mohrCoulomb);
-  ReadColour(key, "hbcolor_gray", c.hoekBrownGray);
-  ReadColour(key, "mccolor_gray", c.mohrCoulombGray);
+  const CurveColours defaultColours;
+  ReadColour(key, "hbcolor", c.hoekBrown, defaultColours.hoekBrown);
+  ReadColour(key, "mccolor", c.mohrCoulomb, defaultColours.mohrCoulomb);
+  ReadColour(key, "hbcolor_gray", c.hoekBrownGray, defaultColours.hoekBrownGray);
+  ReadColour(key, "mccolor_gray", c.mohrCoulombGray, defaultColours.mohrCoulombGray);
   ReadFlag(key, "grid_overlay", s.m_bGridOverlay);
   ReadFlag(key, "bounding_box", s.m_bBoundingBox);
   ReadFlag(key, "crop", s.m_bCropAxes);

@@ -446,8 +446,11 @@ class CApplicationObject : public CSessionObject {
     auto writer = m_session->writer ? m_session->writer : WriteWorkbookFile;
     if (!writer(m_session->model, path, &reason)) {
       ::DeleteFileA(path);
-      error->Format("The workbook could not be written to %s: %s", path.GetString(),
-                    reason.GetString());
+      // In the user's words first, as a project save says it; the writer's reason after.
+      error->Format("Could not write the workbook\n%s\nThe disk may be full or the folder not "
+                    "writable.",
+                    path.GetString());
+      if (!reason.IsEmpty()) *error += "\n(" + reason + ")";
       return DISP_E_EXCEPTION;
     }
     m_session->savedPath = path;

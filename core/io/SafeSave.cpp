@@ -1,5 +1,7 @@
 #include "core/io/SafeSave.h"
 
+#include <sys/stat.h>
+
 #include <climits>
 
 #include "framework/base/File.h"
@@ -9,6 +11,9 @@ const char kSaveWriteFailedText[] =
     "Could not write the file; the disk may be full. The previous file is unchanged.";
 const char kSaveReplaceFailedText[] =
     "Could not replace the file; it may be read-only or in use. The previous file is unchanged.";
+const char kSaveWriteFailedNewFileText[] = "Could not write the file; the disk may be full.";
+const char kSaveReplaceFailedNewFileText[] =
+    "Could not replace the file; it may be read-only or in use.";
 
 namespace {
 
@@ -16,6 +21,17 @@ SafeSaveFaultHook g_faultHook = nullptr;
 
 bool Fails(SafeSaveStep step) {
   return g_faultHook != nullptr && g_faultHook(step);
+}
+
+// A file (not a folder) of that name is there.
+bool IsFile(const char* path) {
+#ifdef _WIN32
+  struct _stat64 st;
+  return _stat64(path, &st) == 0 && (st.st_mode & _S_IFMT) == _S_IFREG;
+#else
+  struct stat st;
+  return stat(path, &st) == 0 && S_ISREG(st.st_mode);
+#endif
 }
 
 }  // namespace
@@ -34,6 +50,8 @@ BOOL SaveFileSafely(const char* path, const std::string& bytes, CString& error) 
     error = kSaveOpenFailedText;
     return FALSE;
   }
+  // Only a file that was there can be said to be unchanged.
+  const bool hadFile = IsFile(path);
   const CString temporary = SafeSaveTemporaryPath(path);
   CFile file;
   if (Fails(SafeSaveStep::CreateTemporary) ||
@@ -46,13 +64,13 @@ BOOL SaveFileSafely(const char* path, const std::string& bytes, CString& error) 
   const bool closed = written && !Fails(SafeSaveStep::Close);
   if (!file.Close() || !closed) {
     CFile::Remove(temporary);
-    error = kSaveWriteFailedText;
+    error = hadFile ? kSaveWriteFailedText : kSaveWriteFailedNewFileText;
     return FALSE;
   }
   // A read-only file or a folder at path is refused here.
   if (Fails(SafeSaveStep::Replace) || !CFile::Replace(temporary, path)) {
     CFile::Remove(temporary);
-    error = kSaveReplaceFailedText;
+    error = hadFile ? kSaveReplaceFailedText : kSaveReplaceFailedNewFileText;
     return FALSE;
   }
   return TRUE;

@@ -24,5 +24,9 @@ BOOL SaveFileSafely(const char* path, const std::string& bytes, CString& error);
 CString SafeSaveTemporaryPath(const char* path);
 
 extern const char kSaveOpenFailedText[];
+// The failures after the temporary file was made; the texts that say the previous file is
+// unchanged are used only when a file of that name was there.
 extern const char kSaveWriteFailedText[];
 extern const char kSaveReplaceFailedText[];
+extern const char kSaveWriteFailedNewFileText[];
+extern const char kSaveReplaceFailedNewFileText[];

@@ -41,18 +41,24 @@ BOOL CSettingsKey::SetKey(const CString& path, BOOL create, DWORD access) {
   return TRUE;
 }
 
-BOOL CSettingsKey::ReadBinary(const CString& name, void* buffer, DWORD size) {
+BOOL CSettingsKey::ReadExact(const CString& name, void* buffer, DWORD size, bool dwordToo) {
   DWORD type = 0;
   std::vector<BYTE> data;
   if (m_store.QueryValue(m_root, m_path, name, kAccessRead, &type, &data) != kOk) return FALSE;
-  if (data.size() != size) return FALSE;  // shorter or longer than the value: not ours
+  // Text, or a value shorter or longer than ours, is not a value the program wrote.
+  if (type != kTypeBinary && !(dwordToo && type == kTypeDword)) return FALSE;
+  if (data.size() != size) return FALSE;
   if (size) std::memcpy(buffer, data.data(), size);
   return TRUE;
 }
 
+BOOL CSettingsKey::ReadBinary(const CString& name, void* buffer, DWORD size) {
+  return ReadExact(name, buffer, size, false);
+}
+
 int CSettingsKey::ReadInt(const CString& name, int defaultValue) {
   std::int32_t value = 0;
-  return ReadBinary(name, &value, sizeof(value)) ? value : defaultValue;
+  return ReadExact(name, &value, sizeof(value), true) ? value : defaultValue;
 }
 
 double CSettingsKey::ReadDouble(const CString& name, double defaultValue) {

@@ -1,7 +1,8 @@
 // CSettingsKey: typed access to the values under one key of a settings store. Numbers are
 // stored as binary values of exactly their own size (int 4, double 8, date 12 bytes); a value
-// of any other size reads as the default. Strings are read only, up to 254 characters. Every
-// call opens the key afresh; nothing stays open between calls.
+// of any other size or type reads as the default (an int may also be a REG_DWORD, the same 4
+// bytes). Strings are read only, up to 254 characters. Every call opens the key afresh;
+// nothing stays open between calls.
 #pragma once
 
 #include "core/registry/OleDateTime.h"
@@ -32,7 +33,7 @@ class CSettingsKey {
   // A DATE that is not finite or a status other than 0, 1, 2 reads as the default.
   COleDateTime ReadDateTime(const CString& name, const COleDateTime& defaultValue);
   CString ReadString(const CString& name, const CString& defaultValue);
-  // Exactly size bytes into buffer, else FALSE (buffer unchanged).
+  // A binary value of exactly size bytes into buffer, else FALSE (buffer unchanged).
   BOOL ReadBinary(const CString& name, void* buffer, DWORD size);
 
   BOOL WriteInt(const CString& name, int value);
@@ -51,6 +52,9 @@ class CSettingsKey {
   static const int kStringBufferSize = 255;
 
  protected:
+  // A value of exactly size bytes stored as binary (or, with dwordToo, as a REG_DWORD).
+  BOOL ReadExact(const CString& name, void* buffer, DWORD size, bool dwordToo);
+
   ISettingsStore& m_store;
   LONG m_lastError;
   BYTE m_direction;

@@ -36,18 +36,40 @@ void CRecentFileList::Remove(int index) {
   m_arrNames[m_nSize - 1].Empty();
 }
 
+namespace {
+
+// A stored entry is a path only when it is text that ends with its terminator and fits in a
+// path (MAX_PATH characters with the terminator); anything else is left out.
+CString ReadStoredPath(HKEY key, LPCSTR name) {
+  DWORD type = 0, size = 0;
+  if (::RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+      (type != REG_SZ && type != REG_EXPAND_SZ) || size == 0 || size > MAX_PATH)
+    return CString();
+  char text[MAX_PATH];
+  DWORD got = size;
+  if (::RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text), &got) !=
+          ERROR_SUCCESS ||
+      got == 0 || got > size || text[got - 1] != '\0')
+    return CString();
+  return CString(text);
+}
+
+}  // namespace
+
 void CRecentFileList::ReadList() {
   CWinApp* app = AfxGetApp();
   if (!app) return;
+  HKEY key = app->GetSectionKey(m_strSectionName, FALSE);
   // Gaps in the stored list close up; entries keep their order.
   int n = 0;
   for (int i = 0; i < m_nSize; ++i) {
     CString entry;
     entry.Format(m_strEntryFormat, i + 1);
-    CString value = app->GetProfileString(m_strSectionName, entry, "");
+    CString value = key ? ReadStoredPath(key, entry) : CString();
     m_arrNames[i].Empty();
     if (!value.IsEmpty()) m_arrNames[n++] = value;
   }
+  if (key) ::RegCloseKey(key);
 }
 
 void CRecentFileList::WriteList() {

@@ -20,6 +20,8 @@ class CRecentFileList {
   // Adds a full path at the front; an existing entry (case-insensitive) moves there.
   virtual void Add(LPCSTR path);
   virtual void Remove(int index);
+  // An entry that is no path (not text, without its terminator or longer than MAX_PATH) is
+  // left out, so it is not written back either.
   virtual void ReadList();
   virtual void WriteList();
   virtual void UpdateMenu(CCmdUI* ui);

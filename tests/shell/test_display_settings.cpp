@@ -8,6 +8,7 @@
 
 #include "core/document/KelProject.h"
 #include "core/registry/MemorySettingsStore.h"
+#include "core/registry/SettingsKey.h"
 #include "shell/AppLogic.h"
 #include "shell/DisplaySettings.h"
 #include "shell/PageSetupRecord.h"
@@ -115,7 +116,8 @@ TEST(DisplaySettings, ValuesOutOfRangeNeverReachTheCharts) {
   EXPECT_EQ(s.m_nJustify, defaults.m_nJustify);
   EXPECT_EQ(s.m_nFontPointSize, defaults.m_nFontPointSize);
   EXPECT_EQ(s.m_bShowMogi, 1);
-  EXPECT_EQ(c.hoekBrown, 0x00FF00u);
+  // A colour with its top byte set is no colour the program wrote: the default, never white.
+  EXPECT_EQ(c.hoekBrown, 0x0000FFu);
   // The edges of each range are kept.
   PutInt(store, kSettingsKey, "num_decimal_places", -1);
   PutInt(store, kSettingsKey, "num_pts_in_plot_index", 5);
@@ -124,6 +126,32 @@ TEST(DisplaySettings, ValuesOutOfRangeNeverReachTheCharts) {
   EXPECT_EQ(s.m_nDecimalPlaces, -1);
   EXPECT_EQ(s.m_nPlotPointsIndex, 5);
   EXPECT_EQ(s.m_nLineWidth, 20);
+}
+
+TEST(DisplaySettings, DamagedColoursReadAsTheirDefaultsAndAreWrittenBackSo) {
+  CMemorySettingsStore store;
+  PutInt(store, kSettingsKey, "hbcolor", -1);  // ff,ff,ff,ff
+  PutInt(store, kSettingsKey, "hbcolor_gray", 0x7FFFFFFF);
+  PutInt(store, kSettingsKey, "mccolor_gray", 0x01000000);
+  store.Put(SettingsRoot::CurrentUser, kSettingsKey, "mccolor", settings::kTypeString, "abc", 4);
+  CDisplaySettings s;
+  CurveColours c;
+  c.hoekBrown = c.mohrCoulomb = c.hoekBrownGray = c.mohrCoulombGray = 0x123456;
+  ASSERT_TRUE(LoadDisplaySettings(store, s, c));
+  const CurveColours defaults;
+  EXPECT_EQ(c.hoekBrown, defaults.hoekBrown);
+  EXPECT_EQ(c.hoekBrownGray, defaults.hoekBrownGray);
+  EXPECT_EQ(c.mohrCoulombGray, defaults.mohrCoulombGray);
+  EXPECT_EQ(c.mohrCoulomb, 0x123456u);  // text is no value at all: what was there stays
+  ASSERT_TRUE(SaveDisplaySettings(store, s, c));
+  CSettingsKey key(store);
+  ASSERT_TRUE(key.SetKey(kSettingsKey, FALSE, settings::kAccessRead));
+  EXPECT_EQ(key.ReadInt("hbcolor", 0), 0x0000FF);
+  EXPECT_EQ(key.ReadInt("hbcolor_gray", 1), 0);
+  // White itself is a colour.
+  PutInt(store, kSettingsKey, "hbcolor", 0xFFFFFF);
+  ASSERT_TRUE(LoadDisplaySettings(store, s, c));
+  EXPECT_EQ(c.hoekBrown, 0xFFFFFFu);
 }
 
 TEST(DisplaySettings, AStoredFontIsTakenOnlyWhenItCouldBeAFont) {

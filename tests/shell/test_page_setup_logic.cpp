@@ -240,15 +240,19 @@ TEST(MarginAutoFormatsTest, SaveListReadAndDelete) {
   ::RegSetValueExA(key, "top", 0, REG_BINARY, (const BYTE*)&nan, 8);
   ::RegSetValueExA(key, "left", 0, REG_BINARY, (const BYTE*)&negative, 8);
   ::RegDeleteValueA(key, "portrait");
+  // Text of a double's size is no margin either.
+  ::RegSetValueExA(key, "right", 0, REG_SZ, (const BYTE*)"1234567", 8);
   ::RegCloseKey(key);
   MarginAutoFormat current;
   current.portrait = 1;
   current.top = 1.25;
   current.left = 1.5;
+  current.right = 0.75;
   ASSERT_TRUE(store.Read("Report margins", &current));
   EXPECT_EQ(current.top, 1.25);
   EXPECT_EQ(current.left, 1.5);
   EXPECT_EQ(current.bottom, 0.6);
+  EXPECT_EQ(current.right, 0.75);
   EXPECT_EQ(current.portrait, 1);
 
   EXPECT_FALSE(store.Read("Nothing", &current));

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "core/io/SafeSave.h"
 #include "document/KelStrengthDoc.h"
 #include "framework/win/DocTemplate.h"
 #include "framework/win/FrameworkIds.h"
@@ -190,6 +191,22 @@ TEST(ProgramFiles, AFailedSaveKeepsTheOldFileAndTheModifiedFlag) {
   EXPECT_EQ(ReadAll(path), "old contents");
   EXPECT_TRUE(doc->IsModified());
   ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+  // A full disk: only a file that was there is said to be unchanged.
+  SetSafeSaveFaultHook([](SafeSaveStep step) { return step == SafeSaveStep::Write; });
+  const std::string fresh = program.TempPath("fresh.kel");
+  program.AnswerFileDialog(fresh);
+  program.RunCommand(ID_FILE_SAVE_AS);
+  EXPECT_EQ(program.MessageBoxTexts().back(), "Could not write the file; the disk may be full.");
+  EXPECT_EQ(::GetFileAttributesA(fresh.c_str()), INVALID_FILE_ATTRIBUTES);
+  program.AnswerFileDialog(path);
+  program.AnswerMessageBox(IDYES);  // replace it?
+  program.RunCommand(ID_FILE_SAVE_AS);
+  SetSafeSaveFaultHook(nullptr);
+  EXPECT_EQ(program.MessageBoxTexts().back(),
+            "Could not write the file; the disk may be full. The previous file is unchanged.");
+  EXPECT_EQ(ReadAll(path), "old contents");
+  EXPECT_TRUE(doc->IsModified());
   program.AnswerMessageBox(IDNO);
   EXPECT_EQ(program.Exit(), 0);
 }

@@ -356,7 +356,61 @@ BOOL FakeFontDialog(CHOOSEFONTA* cf) {
   return TRUE;
 }
 
+// Pixels of the window's client area, as the screen shows them, that are clearly red.
+int CountRedPixels(HWND window) {
+  RECT rc;
+  ::GetClientRect(window, &rc);
+  POINT origin = {0, 0};
+  ::ClientToScreen(window, &origin);
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = rc.right;
+  info.bmiHeader.biHeight = -rc.bottom;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC screen = ::GetDC(nullptr);
+  HDC memory = ::CreateCompatibleDC(screen);
+  HBITMAP dib = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  int red = 0;
+  if (dib) {
+    HGDIOBJ old = ::SelectObject(memory, dib);
+    ::BitBlt(memory, 0, 0, rc.right, rc.bottom, screen, origin.x, origin.y, SRCCOPY);
+    ::GdiFlush();
+    const BYTE* p = static_cast<const BYTE*>(bits);  // blue, green, red, unused
+    for (long i = 0; i < static_cast<long>(rc.right) * rc.bottom; ++i, p += 4)
+      if (p[2] > 200 && p[1] < 60 && p[0] < 60) ++red;
+    ::SelectObject(memory, old);
+    ::DeleteObject(dib);
+  }
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+  return red;
+}
+
 }  // namespace
+
+TEST(ProgramDisplayOptions, ADamagedCurveColourStartsAsTheDefault) {
+  CProgramHarness program("display_damaged_colour");
+  // Colours with their top byte set: not colours the program wrote (masked, they were white).
+  const BYTE allOnes[4] = {0xFF, 0xFF, 0xFF, 0xFF}, topHalf[4] = {0xFF, 0xFF, 0xFF, 0x7F};
+  program.Registry().SetRaw(kSettingsKey, "hbcolor", REG_BINARY, allOnes, 4);
+  program.Registry().SetRaw(kSettingsKey, "hbcolor_gray", REG_BINARY, topHalf, 4);
+  ASSERT_TRUE(program.Start());
+  CKelStrengthApp* app = program.App();
+  EXPECT_EQ(app->m_crHoekBrown, RGB(255, 0, 0));
+  EXPECT_EQ(app->m_crHoekBrownGray, RGB(0, 0, 0));
+  ASSERT_NE(program.ActiveView(), nullptr);
+  program.Screenshot("display_damaged_colour");
+  // The Hoek-Brown envelopes are drawn in the default red.
+  EXPECT_GT(CountRedPixels(program.ActiveView()->m_hWnd), 200);
+  EXPECT_EQ(program.Exit(), 0);
+  int stored = 0;
+  ASSERT_TRUE(program.Registry().GetInt(kSettingsKey, "hbcolor", &stored));
+  EXPECT_EQ(stored, 0x0000FF);
+  ASSERT_TRUE(program.Registry().GetInt(kSettingsKey, "hbcolor_gray", &stored));
+  EXPECT_EQ(stored, 0);
+}
 
 TEST(ProgramDisplayOptions, LiveChangesGoToTheProgramAndCancelPutsEverythingBack) {
   CProgramHarness program("display_cancel");

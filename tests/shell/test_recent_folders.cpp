@@ -1,6 +1,7 @@
 // Recent folders without a window: the lists, the profile and the menu update.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,54 @@ TEST_F(RecentFolders, ProfileRoundTripClosesGaps) {
   EXPECT_EQ((*again)[0], CString("C:\\Two\\"));
   EXPECT_EQ((*again)[2], CString("C:\\Three\\"));
   EXPECT_EQ(app->GetProfileString("Recent Folders", "Folder4", "none"), CString("none"));
+}
+
+TEST_F(RecentFolders, EntriesThatAreNoPathsAreLeftOutAndNotWrittenBack) {
+  // Over-long, unterminated or not text: none of them can be a path the program stored.
+  const std::string huge = "C:\\" + std::string(70000, 'h') + "\\";
+  // Stored without their terminators: the byte after them is not a NUL either (the system
+  // adds the terminator itself when it is).
+  const std::string over = "C:\\" + std::string(299, 'o') + "\\!";  // 303 characters
+  const std::string longest = "C:\\" + std::string(MAX_PATH - 5, 'k') + "\\";  // 259
+  const char good[] = "C:\\Good\\", bare[] = "C:\\Bare\\!";
+  const DWORD number = 7;
+  for (const char* section : {"Recent Folders", "Recent File List"}) {
+    const bool folders = std::strcmp(section, "Recent Folders") == 0;
+    auto name = [folders](int i) { return (folders ? "Folder" : "File") + std::to_string(i); };
+    HKEY key = app->GetSectionKey(section, TRUE);
+    ASSERT_NE(key, nullptr);
+    auto put = [key](const std::string& value, DWORD type, const void* data, size_t size) {
+      ::RegSetValueExA(key, value.c_str(), 0, type, static_cast<const BYTE*>(data),
+                       static_cast<DWORD>(size));
+    };
+    put(name(1), REG_SZ, huge.c_str(), huge.size() + 1);
+    put(name(2), REG_SZ, good, sizeof good);
+    put(name(3), REG_SZ, over.c_str(), over.size() - 1);
+    put(name(4), REG_SZ, bare, sizeof bare - 2);  // short, but no terminator
+    put(name(5), REG_BINARY, good, sizeof good);
+    put(name(6), REG_DWORD, &number, sizeof number);
+    ::RegCloseKey(key);
+    CRecentFileList* read = list;
+    if (folders) {
+      list->ReadList();
+    } else {
+      app->LoadStdProfileSettings(6);
+      read = app->m_pRecentFileList;
+    }
+    EXPECT_EQ((*read)[0], CString(good)) << section;
+    EXPECT_TRUE((*read)[1].IsEmpty()) << section;
+    read->WriteList();
+    EXPECT_EQ(app->GetProfileString(section, name(1).c_str(), "none"), CString(good)) << section;
+    for (int i = 2; i <= 6; ++i)
+      EXPECT_EQ(app->GetProfileString(section, name(i).c_str(), "none"), CString("none"))
+          << section << i;
+    // The longest path there can be is kept.
+    key = app->GetSectionKey(section, TRUE);
+    put(name(2), REG_SZ, longest.c_str(), longest.size() + 1);
+    ::RegCloseKey(key);
+    read->ReadList();
+    EXPECT_EQ((*read)[1], CString(longest.c_str())) << section;
+  }
 }
 
 TEST_F(RecentFolders, MenuUpdateReplacesItemsAndKeepsTheRestInStep) {

@@ -346,8 +346,11 @@ TEST_F(ExcelExportTest, WorkbookThatCannotBeWrittenFailsTheHandOver) {
     excel.SetUserControl(TRUE);
     FAIL() << "no exception";
   } catch (COleDispatchException* e) {
-    EXPECT_NE(e->m_strDescription.Find("disk full"), -1);
-    EXPECT_NE(e->m_strDescription.Find("Quarvex Report"), -1);
+    // What happened in the user's words, the file named, and the writer's reason last.
+    EXPECT_STREQ(e->m_strDescription,
+                 "Could not write the workbook\n"
+                 "C:\\reports\\Quarvex Report 2024-03-05 14-07-09.xlsx\n"
+                 "The disk may be full or the folder not writable.\n(disk full)");
     e->Delete();
   }
   EXPECT_TRUE(g_opened.empty());

@@ -220,6 +220,12 @@ TEST_F(OutputsProgram, WorkbookFailuresAreReportedOnce) {
   ASSERT_EQ(program.MessageBoxTexts().size(), 2u);
   EXPECT_EQ(program.MessageBoxTexts()[0].find("Spreadsheet export failed: "), 0u);
   EXPECT_NE(program.MessageBoxTexts()[0].find("the disk is full"), std::string::npos);
+  EXPECT_NE(program.MessageBoxTexts()[0].find("Could not write the workbook\n" +
+                                               program.TempFolder() + "Quarvex Report "),
+            std::string::npos)
+      << program.MessageBoxTexts()[0];
+  EXPECT_NE(program.MessageBoxTexts()[0].find("The disk may be full or the folder not writable."),
+            std::string::npos);
   EXPECT_EQ(program.MessageBoxTexts()[1].find("Unable to start the spreadsheet export"), 0u);
   EXPECT_TRUE(g_opened.empty());
 }

@@ -55,6 +55,31 @@ TEST(SafeSave, AnyFailedStepKeepsTheOldFile) {
   }
 }
 
+TEST(SafeSave, AFailedNewFileIsNotCalledUnchanged) {
+  HookReset reset;
+  const std::string folder = MakeScratchFolder("safesave-new");
+  const std::string path = folder + "/new.kel";
+  SetSafeSaveFaultHook(FailAtStep);
+  const SafeSaveStep steps[] = {SafeSaveStep::Write, SafeSaveStep::Close, SafeSaveStep::Replace};
+  const char* messages[] = {"Could not write the file; the disk may be full.",
+                            "Could not write the file; the disk may be full.",
+                            "Could not replace the file; it may be read-only or in use."};
+  for (int i = 0; i < 3; ++i) {
+    g_failingStep = steps[i];
+    CString error;
+    EXPECT_FALSE(SaveFileSafely(path.c_str(), "new contents", error)) << i;
+    EXPECT_STREQ(messages[i], error.GetString()) << i;
+    EXPECT_FALSE(FileExists(path)) << i;
+    EXPECT_FALSE(FileExists(SafeSaveTemporaryPath(path.c_str()).GetString())) << i;
+  }
+  // A folder of that name is no previous file either.
+  std::filesystem::create_directories(folder + "/folder.kel");
+  g_failingStep = SafeSaveStep::Write;
+  CString error;
+  EXPECT_FALSE(SaveFileSafely((folder + "/folder.kel").c_str(), "x", error));
+  EXPECT_STREQ(messages[0], error.GetString());
+}
+
 TEST(SafeSave, RealFailuresAreReported) {
   const std::string folder = MakeScratchFolder("safesave-real");
   CString error;

@@ -47,6 +47,11 @@ TEST_F(RegistryTest, WritesReadsAndRules) {
   EXPECT_EQ(key.ReadDateTime("date", COleDateTime()), COleDateTime(44000.5));
   EXPECT_EQ(key.GetValueType("int"), (DWORD)REG_BINARY);
   EXPECT_EQ(key.ReadInt("double", 7), 7);  // 8 bytes are not an int
+  // A number stored as text of the number's size reads as the default.
+  PutRaw("text", REG_SZ, "1234567", 8);
+  EXPECT_EQ(key.ReadDouble("text", 0.5), 0.5);
+  PutRaw("dword", REG_DWORD, "\x05\0\0\0", 4);
+  EXPECT_EQ(key.ReadInt("dword", 0), 5);
 
   PutRaw("expand", REG_EXPAND_SZ, "%WINDIR%\\x", 11);
   EXPECT_EQ(key.ReadString("expand", ""), "%WINDIR%\\x");

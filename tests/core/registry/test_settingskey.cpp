@@ -37,6 +37,22 @@ TEST_F(SettingsKeyTest, NumbersNeedTheirExactSize) {
   std::int32_t dword = -5;
   Put("dword", kTypeDword, &dword, 4);
   EXPECT_EQ(key.ReadInt("dword", 0), -5);
+  // Text of a number's size, or a number of another type, is not a number the program wrote.
+  Put("text8", kTypeString, "1234567", 8);
+  Put("text4", kTypeString, "abc", 4);
+  Put("text12", kTypeExpandString, "12345678901", 12);
+  const std::int64_t qword = 7;
+  Put("qword", 11, &qword, 8);
+  EXPECT_EQ(key.ReadDouble("text8", 2.5), 2.5);
+  EXPECT_EQ(key.ReadInt("text4", 17), 17);
+  EXPECT_EQ(key.ReadDouble("qword", 2.5), 2.5);
+  EXPECT_EQ(key.ReadDouble("dword", 2.5), 2.5);
+  COleDateTime fallback(1.0);
+  EXPECT_EQ(key.ReadDateTime("text12", fallback), fallback);
+  BYTE buffer[4] = {9, 9, 9, 9};
+  EXPECT_FALSE(key.ReadBinary("text4", buffer, 4));
+  EXPECT_FALSE(key.ReadBinary("dword", buffer, 4));  // only ints may be REG_DWORDs
+  EXPECT_EQ(buffer[0], 9);
 }
 
 TEST_F(SettingsKeyTest, RoundTrips) {
