@@ -152,6 +152,9 @@ void CWebUpdateChecker::OnCheckFinished() {
     case CUpdateJob::OUTCOME_FAILED:
       if (manual && job->m_pError) job->m_pError->ReportError(MB_OK);
       return;
+    case CUpdateJob::OUTCOME_TIMED_OUT:
+      if (manual) AfxMessageBox(kUpdateTextNotFound, MB_OK);
+      return;
     case CUpdateJob::OUTCOME_REPLY:
       break;
   }

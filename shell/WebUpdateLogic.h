@@ -35,6 +35,10 @@ extern const char kUpdateTextSaveFirst[];
 const int kUpdateReplyLineCap = 4096;
 const int kUpdateAddressCap = 2048;
 const int kUpdateServerRootCap = 2048;
+// Time limits of a check: the connect, send and receive timeouts of each step, and the bound of
+// the whole check whatever the server sends (endless headers, a byte now and then).
+const DWORD kUpdateStepTimeoutMs = 30000;
+const DWORD kUpdateCheckBoundMs = 60000;
 // A stored next-check date further ahead than this is not believed (the clock was moved back
 // or the value is damaged): the longest reminder the user can choose is 60 days.
 const int kUpdateLongestScheduleDays = 61;

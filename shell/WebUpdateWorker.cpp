@@ -1,6 +1,9 @@
 // The update check's worker thread.
 #include "shell/WebUpdateWorker.h"
 
+#include <chrono>
+#include <thread>
+
 #include "framework/base/Exception.h"
 #include "framework/win/Internet.h"
 #include "shell/WebUpdateLogic.h"
@@ -18,21 +21,34 @@ void ClearBusyMark() {
   ::InterlockedExchange(&g_busy, 0);
 }
 
-const DWORD kRequestFlags =
-    INTERNET_FLAG_TRANSFER_BINARY | INTERNET_FLAG_RELOAD | INTERNET_FLAG_KEEP_CONNECTION;
+// A redirect is handed back as it came: only the configured server's own reply may decide.
+const DWORD kRequestFlags = INTERNET_FLAG_TRANSFER_BINARY | INTERNET_FLAG_RELOAD |
+                            INTERNET_FLAG_KEEP_CONNECTION | INTERNET_FLAG_NO_AUTO_REDIRECT;
+
+std::atomic<WebUpdateTimeoutsSeam> g_timeoutsSeam{nullptr};
 
 }  // namespace
+
+UpdateTimeouts GetWebUpdateTimeouts() {
+  const WebUpdateTimeoutsSeam seam = g_timeoutsSeam.load();
+  return seam ? seam() : UpdateTimeouts{kUpdateStepTimeoutMs, kUpdateCheckBoundMs};
+}
+
+WebUpdateTimeoutsSeam SetWebUpdateTimeoutsSeam(WebUpdateTimeoutsSeam seam) {
+  return g_timeoutsSeam.exchange(seam);
+}
 
 BOOL IsWebUpdateBusy() {
   return ::InterlockedCompareExchange(&g_busy, 0, 0) != 0;
 }
 
 CUpdateJob::CUpdateJob(const CString& requestAddress, const CString& agent, HWND notifyWindow,
-                       UINT notifyMessage)
+                       UINT notifyMessage, const UpdateTimeouts& timeouts)
     : m_strRequestAddress(requestAddress),
       m_strAgent(agent),
       m_hNotifyWnd(notifyWindow),
-      m_nNotifyMessage(notifyMessage) {}
+      m_nNotifyMessage(notifyMessage),
+      m_timeouts(timeouts) {}
 
 CUpdateJob::~CUpdateJob() {
   if (m_pError) m_pError->Delete();
@@ -40,7 +56,7 @@ CUpdateJob::~CUpdateJob() {
 
 BOOL CUpdateJob::Attach(CInternetSession* session) {
   std::lock_guard<std::mutex> lock(m_lock);
-  if (m_bAborted) return FALSE;
+  if (m_bAborted || m_bTimedOut) return FALSE;
   m_pSession = session;
   return TRUE;
 }
@@ -53,6 +69,15 @@ void CUpdateJob::Detach() {
 void CUpdateJob::Abort() {
   std::lock_guard<std::mutex> lock(m_lock);
   m_bAborted = true;
+  if (m_pSession) m_pSession->Close();
+}
+
+void CUpdateJob::WatchBound() {
+  std::unique_lock<std::mutex> lock(m_lock);
+  if (m_fetchEnded.wait_for(lock, std::chrono::milliseconds(m_timeouts.boundMs),
+                            [this] { return m_bFetched; }))
+    return;
+  m_bTimedOut = true;
   if (m_pSession) m_pSession->Close();
 }
 
@@ -71,6 +96,9 @@ void CUpdateJob::Fetch() {
     m_outcome = OUTCOME_NOT_CONNECTED;
     return;
   }
+  session.SetOption(INTERNET_OPTION_CONNECT_TIMEOUT, m_timeouts.stepMs);
+  session.SetOption(INTERNET_OPTION_SEND_TIMEOUT, m_timeouts.stepMs);
+  session.SetOption(INTERNET_OPTION_RECEIVE_TIMEOUT, m_timeouts.stepMs);
   std::unique_ptr<CHttpFile> reply(session.OpenURL(m_strRequestAddress, 0, kRequestFlags));
   DWORD status = 0;
   reply->QueryInfoStatusCode(status);
@@ -87,17 +115,31 @@ void CUpdateJob::Run() {
     m_outcome = OUTCOME_BUSY;
   } else {
     if (!m_strRequestAddress.IsEmpty()) {
+      std::thread watchdog([this] { WatchBound(); });
       try {
         Fetch();
       } catch (CException* e) {
         m_outcome = OUTCOME_FAILED;
         m_pError = e;
       }
+      {
+        std::lock_guard<std::mutex> lock(m_lock);
+        m_bFetched = true;
+      }
+      m_fetchEnded.notify_all();
+      watchdog.join();
     }
     {
-      // A check cut short at shutdown reports nothing.
+      // A check cut short at shutdown reports nothing; one cut off at its bound says so, whatever
+      // it had read or failed with by then.
       std::lock_guard<std::mutex> lock(m_lock);
-      if (m_bAborted) m_outcome = OUTCOME_NONE;
+      if (m_bAborted) {
+        m_outcome = OUTCOME_NONE;
+      } else if (m_bTimedOut) {
+        m_outcome = OUTCOME_TIMED_OUT;
+        if (m_pError) m_pError->Delete();
+        m_pError = nullptr;
+      }
     }
     ClearBusyMark();
   }

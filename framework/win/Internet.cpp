@@ -1,6 +1,7 @@
 // Internet session, HTTP reply and internet exception over WinINet.
 #include "framework/win/Internet.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 
@@ -21,13 +22,6 @@ BOOL QueryOptionCall(HINTERNET handle, DWORD option, LPVOID buffer, LPDWORD leng
               : ::InternetQueryOptionA(handle, option, buffer, length);
 }
 
-HINTERNET OpenUrlCall(HINTERNET session, LPCSTR url, LPCSTR headers, DWORD headersLength,
-                      DWORD flags, DWORD_PTR context) {
-  AfxInternetOpenUrlSeam seam = g_openUrl.load();
-  return seam ? seam(session, url, headers, headersLength, flags, context)
-              : ::InternetOpenUrlA(session, url, headers, headersLength, flags, context);
-}
-
 // Texts for the errors an HTTP request most often meets, for systems whose WinINet has none.
 const struct {
   DWORD error;
@@ -45,6 +39,26 @@ const struct {
     {ERROR_INTERNET_DISCONNECTED, "The Internet connection has been lost"},
     {ERROR_INVALID_HANDLE, "The operation was canceled"},
 };
+
+// The slot of a timeout option in CInternetSession::m_timeouts; -1 for any other option.
+int TimeoutIndex(DWORD option) {
+  switch (option) {
+    case INTERNET_OPTION_CONNECT_TIMEOUT:
+      return 0;
+    case INTERNET_OPTION_SEND_TIMEOUT:
+      return 1;
+    case INTERNET_OPTION_RECEIVE_TIMEOUT:
+      return 2;
+    default:
+      return -1;
+  }
+}
+
+BOOL RunsOnWine() {
+  static const BOOL wine =
+      ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != NULL;
+  return wine;
+}
 
 BOOL CopyText(const char* text, char* buffer, UINT maxChars) {
   if (!buffer || maxChars == 0) return FALSE;
@@ -100,7 +114,8 @@ void AfxThrowInternetException(DWORD_PTR context, DWORD error) {
 
 // ---- CHttpFile ---------------------------------------------------------------------------------
 
-CHttpFile::CHttpFile(HINTERNET hFile, const CString& url) : m_hFile(hFile), m_url(url) {}
+CHttpFile::CHttpFile(HINTERNET hFile, const CString& url, HINTERNET hConnect)
+    : m_hFile(hFile), m_hConnect(hConnect), m_url(url) {}
 
 CHttpFile::~CHttpFile() {
   Close();
@@ -108,7 +123,8 @@ CHttpFile::~CHttpFile() {
 
 void CHttpFile::Close() {
   if (m_hFile) ::InternetCloseHandle(m_hFile);
-  m_hFile = NULL;
+  if (m_hConnect) ::InternetCloseHandle(m_hConnect);
+  m_hFile = m_hConnect = NULL;
   m_pos = m_count = 0;
 }
 
@@ -184,7 +200,16 @@ CInternetSession::~CInternetSession() {
 
 void CInternetSession::Close() {
   HINTERNET h = m_hSession.exchange(NULL);
-  if (h) ::InternetCloseHandle(h);
+  if (!h) return;
+  ::InternetCloseHandle(h);
+  // Windows ends a call that waits on the closed handles; Wine lets it wait on its socket.
+  if (!RunsOnWine()) return;
+  std::vector<INTERNET_PORT> ports;
+  {
+    std::lock_guard<std::mutex> lock(m_portsLock);
+    ports = m_ports;
+  }
+  for (INTERNET_PORT port : ports) AfxEndConnectionsToPort(port);
 }
 
 BOOL CInternetSession::QueryOption(DWORD option, DWORD& value) const {
@@ -195,6 +220,8 @@ BOOL CInternetSession::QueryOption(DWORD option, DWORD& value) const {
 }
 
 BOOL CInternetSession::SetOption(DWORD option, DWORD value) {
+  const int timeout = TimeoutIndex(option);
+  if (timeout >= 0) m_timeouts[timeout] = value;
   return ::InternetSetOptionA(m_hSession.load(), option, &value, sizeof(value));
 }
 
@@ -206,11 +233,55 @@ CHttpFile* CInternetSession::OpenURL(LPCSTR url, DWORD_PTR context, DWORD flags,
   HINTERNET session = m_hSession.load();
   if (!session) AfxThrowInternetException(context, ERROR_INTERNET_OPERATION_CANCELLED);
   if (headers && headersLength == 0) headersLength = static_cast<DWORD>(-1);
-  HINTERNET h = OpenUrlCall(session, address, headers, headersLength, flags, context);
-  if (!h) {
-    const DWORD error = ::GetLastError();
-    // A session closed from another thread meanwhile: the call was cancelled.
-    AfxThrowInternetException(context, m_hSession.load() ? error : ERROR_INTERNET_OPERATION_CANCELLED);
+  if (AfxInternetOpenUrlSeam seam = g_openUrl.load()) {
+    HINTERNET h = seam(session, address, headers, headersLength, flags, context);
+    if (!h) FailOpen(context, ::GetLastError());
+    return new CHttpFile(h, address);
   }
-  return new CHttpFile(h, address);
+
+  URL_COMPONENTSA parts = {};
+  parts.dwStructSize = sizeof(parts);
+  parts.dwHostNameLength = parts.dwUrlPathLength = parts.dwExtraInfoLength = 1;  // point into url
+  parts.dwUserNameLength = parts.dwPasswordLength = 1;
+  if (!::InternetCrackUrlA(address, 0, 0, &parts) || parts.dwHostNameLength == 0)
+    AfxThrowInternetException(context, ERROR_INTERNET_INVALID_URL);
+  const CString host(parts.lpszHostName, static_cast<int>(parts.dwHostNameLength));
+  const CString user(parts.lpszUserName, static_cast<int>(parts.dwUserNameLength));
+  const CString password(parts.lpszPassword, static_cast<int>(parts.dwPasswordLength));
+  CString object = CString(parts.lpszUrlPath, static_cast<int>(parts.dwUrlPathLength)) +
+                   CString(parts.lpszExtraInfo, static_cast<int>(parts.dwExtraInfoLength));
+  if (object.IsEmpty()) object = "/";
+  if (parts.nScheme == INTERNET_SCHEME_HTTPS) flags |= INTERNET_FLAG_SECURE;
+  {
+    std::lock_guard<std::mutex> lock(m_portsLock);
+    if (std::find(m_ports.begin(), m_ports.end(), parts.nPort) == m_ports.end())
+      m_ports.push_back(parts.nPort);
+  }
+
+  HINTERNET connection = ::InternetConnectA(
+      session, host, parts.nPort, user.IsEmpty() ? NULL : user.GetString(),
+      password.IsEmpty() ? NULL : password.GetString(), INTERNET_SERVICE_HTTP, 0, context);
+  if (!connection) FailOpen(context, ::GetLastError());
+  static const DWORD kTimeoutOptions[] = {INTERNET_OPTION_CONNECT_TIMEOUT,
+                                          INTERNET_OPTION_SEND_TIMEOUT,
+                                          INTERNET_OPTION_RECEIVE_TIMEOUT};
+  for (int i = 0; i < 3; ++i)
+    if (m_timeouts[i])
+      ::InternetSetOptionA(connection, kTimeoutOptions[i], &m_timeouts[i], sizeof(DWORD));
+  HINTERNET request =
+      ::HttpOpenRequestA(connection, "GET", object, NULL, NULL, NULL, flags, context);
+  if (!request || !::HttpSendRequestA(request, headers, headersLength, NULL, 0) ||
+      !m_hSession.load()) {
+    const DWORD error = ::GetLastError();
+    if (request) ::InternetCloseHandle(request);
+    ::InternetCloseHandle(connection);
+    FailOpen(context, error);
+  }
+  return new CHttpFile(request, address, connection);
+}
+
+void CInternetSession::FailOpen(DWORD_PTR context, DWORD error) const {
+  // A session closed from another thread meanwhile: the call was cancelled, whatever WinINet says.
+  if (!m_hSession.load() || error == 0) error = ERROR_INTERNET_OPERATION_CANCELLED;
+  AfxThrowInternetException(context, error);
 }

@@ -11,6 +11,8 @@
 #include <wininet.h>
 
 #include <atomic>
+#include <mutex>
+#include <vector>
 
 #include "framework/base/CString.h"
 #include "framework/base/Exception.h"
@@ -35,7 +37,8 @@ class CInternetException : public CException {
 class CHttpFile : public CObject {
   DECLARE_DYNAMIC(CHttpFile)
  public:
-  CHttpFile(HINTERNET hFile, const CString& url);
+  // hConnect: the connection the request was made on, closed with it (NULL: none of its own).
+  CHttpFile(HINTERNET hFile, const CString& url, HINTERNET hConnect = NULL);
   ~CHttpFile() override;  // closes
   CHttpFile(const CHttpFile&) = delete;
   CHttpFile& operator=(const CHttpFile&) = delete;
@@ -52,6 +55,7 @@ class CHttpFile : public CObject {
 
   const CString& GetFileURL() const { return m_url; }
   HINTERNET m_hFile;
+  HINTERNET m_hConnect;
 
  private:
   BOOL Fill();  // FALSE at the end
@@ -73,25 +77,44 @@ class CInternetSession : public CObject {
   CInternetSession& operator=(const CInternetSession&) = delete;
 
   BOOL QueryOption(DWORD option, DWORD& value) const;
+  // The connect, send and receive timeouts (INTERNET_OPTION_CONNECT_TIMEOUT, _SEND_TIMEOUT,
+  // _RECEIVE_TIMEOUT, in ms) also apply to every connection OpenURL makes: WinINet under Wine
+  // does not hand a session's send and receive timeouts on to them.
   BOOL SetOption(DWORD option, DWORD value);
   // Opens an http:// or https:// address and returns its reply (the caller deletes it). Any
-  // other scheme, or a failure, throws CInternetException.
+  // other scheme, or a failure, throws CInternetException. The request goes out on a
+  // connection of its own (InternetConnect, HttpOpenRequest, HttpSendRequest) that carries the
+  // session's timeouts; INTERNET_FLAG_NO_AUTO_REDIRECT among the flags returns a redirect as it
+  // came instead of following it.
   CHttpFile* OpenURL(LPCSTR url, DWORD_PTR context = 1, DWORD flags = INTERNET_FLAG_TRANSFER_ASCII,
                      LPCSTR headers = NULL, DWORD headersLength = 0);
   // Closes the session. Another thread may call it while this one waits in OpenURL or a read:
-  // WinINet then ends that call with an error. Calling it twice is harmless.
+  // that call then ends with an error. Calling it twice is harmless.
   void Close();
   HINTERNET GetSafeHandle() const { return m_hSession.load(); }
   operator HINTERNET() const { return m_hSession.load(); }
   DWORD_PTR GetContext() const { return m_dwContext; }
 
  private:
+  [[noreturn]] void FailOpen(DWORD_PTR context, DWORD error) const;
+
   std::atomic<HINTERNET> m_hSession;
   DWORD_PTR m_dwContext;
+  DWORD m_timeouts[3] = {0, 0, 0};  // connect, send, receive; 0: WinINet's own
+  std::mutex m_portsLock;
+  std::vector<INTERNET_PORT> m_ports;  // the server ports OpenURL connected to
 };
+
+// Ends every receive and send a thread of this process waits in on a TCP connection to this
+// server port, and shuts those connections. WinINet under Wine does not end a call that waits
+// on the network when its handles are closed; ending the wait on its socket does. The sockets
+// are found among the process's handles by their peer's port. Does nothing when no socket
+// library is loaded.
+void AfxEndConnectionsToPort(INTERNET_PORT port);
 
 // The internet seam: the WinINet calls the classes above make. Each setter returns the previous
 // function; nullptr restores the real one (use CSeamOverride from TestSeams.h for one scope).
+// An open-URL seam, when installed, opens the address in place of OpenURL's own connection.
 typedef BOOL (*AfxInternetQueryOptionSeam)(HINTERNET handle, DWORD option, LPVOID buffer,
                                            LPDWORD length);
 typedef HINTERNET (*AfxInternetOpenUrlSeam)(HINTERNET session, LPCSTR url, LPCSTR headers,

@@ -1,6 +1,7 @@
 // The welcome screen, the About box, Technical Support and the update commands in the running
-// program: start-up rules, the Help menu, and an automatic check at start-up against a server
-// of the test's own on 127.0.0.1 that offers an update. Nothing is started for real.
+// program: start-up rules, the Help menu, an automatic check at start-up against a server of the
+// test's own on 127.0.0.1 that offers an update, and manual checks against servers that redirect
+// or never finish. Nothing is started for real.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -15,8 +16,10 @@
 #include "shell/KelStrengthApp.h"
 #include "shell/ShellSettings.h"
 #include "shell/WebUpdateLogic.h"
+#include "shell/WebUpdateWorker.h"
 #include "tests/support/LoopbackHttpServer.h"
 #include "tests/support/ProgramHarness.h"
+#include "tests/support/Screenshot.h"
 
 namespace {
 
@@ -217,6 +220,143 @@ TEST(ProgramUpdate, AnAutomaticCheckAtStartOffersTheUpdateAndInstallingClosesThe
   for (int i = 0; i < 100 && program.IsRunning(); ++i) program.PumpFor(20);
   EXPECT_FALSE(program.IsRunning());
   EXPECT_TRUE(program.UnexpectedDialogs().empty());
+}
+
+// Message boxes shown for real, each saved as a screenshot and then answered with OK.
+std::vector<std::string> g_shownBoxes;
+std::string g_boxPicture;
+
+BOOL CALLBACK FindShownBox(HWND window, LPARAM found) {
+  char name[16] = "";
+  ::GetClassNameA(window, name, sizeof(name));
+  if (std::strcmp(name, "#32770") != 0 || !::IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+void CALLBACK CaptureAndCloseBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND box = NULL;
+  ::EnumThreadWindows(::GetCurrentThreadId(), FindShownBox, reinterpret_cast<LPARAM>(&box));
+  if (!box) return;
+  ::KillTimer(NULL, timer);
+  ::SetWindowPos(box, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  ::RedrawWindow(box, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  if (!g_boxPicture.empty()) {
+    EXPECT_TRUE(
+        qxtest::SaveWindowScreenshot(box, qxtest::ScreenshotFolder() + g_boxPicture + ".bmp"));
+    // The program's window with the box over it, as the user sees them.
+    if (HWND owner = ::GetWindow(box, GW_OWNER))
+      qxtest::SaveWindowScreenshot(owner,
+                                   qxtest::ScreenshotFolder() + g_boxPicture + "_program.bmp");
+  }
+  ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+int ShowAndCaptureBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+  g_shownBoxes.push_back(text ? text : "");
+  ::SetTimer(NULL, 0, 300, CaptureAndCloseBox);
+  return ::MessageBoxA(owner, text, caption, type);
+}
+
+// Help > Check for Quarvex Updates against a server that redirects to another host, which would
+// offer an update: the program says it could not find out, offers nothing and asks nobody else.
+TEST(ProgramUpdate, AManualCheckThatMeetsARedirectSaysItCouldNotFindOut) {
+  qxtest::LoopbackHttpServer server, other;
+  ASSERT_TRUE(server.Start());
+  ASSERT_TRUE(other.Start("127.0.0.2"));
+  const std::string query = "/IUpdate/IUpdate.dll?UpdateAvailable?Quarvex-3.0_3.015_";
+  qxtest::HttpReply offer;
+  offer.body = "YES_UPDATE " + server.Root() + "/Downloads/QuarvexSetup.exe\r\n";
+  other.SetDefaultReply(offer);
+  qxtest::HttpReply moved;
+  moved.status = "301 Moved Permanently";
+  moved.headers = {"Location: " + other.Root() + query};
+  server.SetDefaultReply(moved);
+  ::SetEnvironmentVariableA("QUARVEX_UPDATE_ROOT", server.Root().c_str());
+
+  CProgramHarness program("update_redirect");
+  CInstalledVersion installed("3.015");
+  ShellRecorder shell;
+  int offered = 0;
+  program.OnDialog(IDD_UPDATE_AVAILABLE, [&](CDialog* d) {
+    ++offered;
+    qxtest::ClickButton(d, IDOK);
+  });
+  ASSERT_TRUE(program.Start());
+  ::SetEnvironmentVariableA("QUARVEX_UPDATE_ROOT", NULL);
+  g_shownBoxes.clear();
+  g_boxPicture = "program_update_redirect_message";
+  {
+    CSeamOverride<AfxMessageBoxSeam> boxes(AfxSetMessageBoxSeam, ShowAndCaptureBox);
+    ASSERT_TRUE(program.RunCommand(ID_HELP_CHECK_FOR_UPDATES));
+    const DWORD start = ::GetTickCount();
+    while (g_shownBoxes.empty() && ::GetTickCount() - start < 15000) program.PumpFor(50);
+  }
+  EXPECT_EQ(g_shownBoxes, std::vector<std::string>{kUpdateTextNotFound});
+  EXPECT_EQ(server.Targets(), std::vector<std::string>{query});
+  EXPECT_EQ(other.RequestCount(), 0);
+  EXPECT_EQ(offered, 0);
+  EXPECT_TRUE(g_started.empty());
+  EXPECT_TRUE(program.IsRunning());
+  EXPECT_EQ(program.Exit(), 0);
+}
+
+qxtest::HttpReply Silent() {
+  qxtest::HttpReply r;
+  r.behaviour = qxtest::HttpReply::SILENT;
+  return r;
+}
+
+UpdateTimeouts ShortBound() {
+  return UpdateTimeouts{kUpdateStepTimeoutMs, 1500};
+}
+
+// A server that takes the request and never answers: the window keeps answering, the check
+// ends at its bound with the message, and File > Exit during another such check ends the
+// program at once, the request with it.
+TEST(ProgramUpdate, AServerThatNeverAnswersIsCutOffAndExitDoesNotWaitForIt) {
+  qxtest::LoopbackHttpServer server;
+  ASSERT_TRUE(server.Start());
+  server.SetDefaultReply(Silent());
+  ::SetEnvironmentVariableA("QUARVEX_UPDATE_ROOT", server.Root().c_str());
+  CSeamOverride<WebUpdateTimeoutsSeam> limits(SetWebUpdateTimeoutsSeam, ShortBound);
+  CProgramHarness program("update_silent_server");
+  CInstalledVersion installed("3.015");
+  ASSERT_TRUE(program.Start());
+  ::SetEnvironmentVariableA("QUARVEX_UPDATE_ROOT", NULL);
+
+  DWORD start = ::GetTickCount();
+  ASSERT_TRUE(program.RunCommand(ID_HELP_CHECK_FOR_UPDATES));
+  while (server.RequestCount() == 0 && ::GetTickCount() - start < 5000) program.PumpFor(20);
+  ASSERT_EQ(server.RequestCount(), 1);
+  // The window answers while the check waits.
+  int abouts = 0;
+  program.OnDialog(IDD_ABOUTBOX, [&](CDialog* d) {
+    ++abouts;
+    d->EndDialog(IDOK);
+  });
+  ASSERT_TRUE(program.RunCommand(ID_APP_ABOUT));
+  EXPECT_EQ(abouts, 1);
+  EXPECT_TRUE(program.MessageBoxTexts().empty());
+  while (program.MessageBoxTexts().empty() && ::GetTickCount() - start < 15000) program.PumpFor(20);
+  const DWORD elapsed = ::GetTickCount() - start;
+  EXPECT_EQ(program.MessageBoxTexts(), std::vector<std::string>{kUpdateTextNotFound});
+  EXPECT_GE(elapsed, 1400u);
+  EXPECT_LT(elapsed, 5000u);
+  for (int i = 0; i < 100 && server.CutOffCount() < 1; ++i) program.PumpFor(20);
+  EXPECT_EQ(server.CutOffCount(), 1);
+
+  ASSERT_TRUE(program.RunCommand(ID_HELP_CHECK_FOR_UPDATES));
+  start = ::GetTickCount();
+  while (server.RequestCount() < 2 && ::GetTickCount() - start < 5000) program.PumpFor(20);
+  ASSERT_EQ(server.RequestCount(), 2);
+  start = ::GetTickCount();
+  EXPECT_EQ(program.Exit(), 0);
+  EXPECT_LT(::GetTickCount() - start, 1000u);  // the worker ended with the program, not after 3 s
+  for (int i = 0; i < 100 && server.CutOffCount() < 2; ++i) ::Sleep(20);
+  EXPECT_EQ(server.CutOffCount(), 2);
+  EXPECT_EQ(program.MessageBoxTexts().size(), 1u);
 }
 
 }  // namespace

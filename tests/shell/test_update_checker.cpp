@@ -18,6 +18,7 @@
 #include "shell/UpdateAvailableDlg.h"
 #include "shell/WebUpdateChecker.h"
 #include "shell/WebUpdateLogic.h"
+#include "shell/WebUpdateWorker.h"
 #include "tests/shell/update_test_support.h"
 #include "tests/support/LoopbackHttpServer.h"
 
@@ -479,6 +480,108 @@ TEST_F(UpdateCheckTest, DamagedOrFarScheduleDatesMakeTheCheckDue) {
   std::memcpy(blob + 8, &valid, 4);
   m_hives.SetRaw(HKEY_CURRENT_USER, kSettings, "CheckWebDateTime", REG_BINARY, blob, 12);
   EXPECT_TRUE(m_checker->IsCheckDue());
+}
+
+// Only the configured server's own reply decides: a redirect is an answer of no kind.
+TEST_F(UpdateCheckTest, ARedirectIsNeitherFollowedNorBelieved) {
+  LoopbackHttpServer other;
+  ASSERT_TRUE(other.Start("127.0.0.2"));
+  // The other host would offer an update with an address on the configured server.
+  other.SetDefaultReply(Body(YesLine(SetupAddress())));
+  HttpReply moved = Body("", "301 Moved Permanently");
+  moved.headers = {"Location: " + other.Root() + kQuery};
+  m_server.QueueReply(moved);
+  AnswerUpdateDialog(UPDATE_INSTALL_NOW);
+  CWebUpdateChecker& checker = StartChecker();
+  checker.CheckNow();
+  ASSERT_TRUE(Finish());
+  EXPECT_EQ(m_seams.boxes, std::vector<std::string>{kUpdateTextNotFound});
+  EXPECT_EQ(other.RequestCount(), 0);
+  EXPECT_EQ(m_dialogs, 0);
+  EXPECT_TRUE(m_seams.starts.empty());
+
+  // A redirect back to the same address makes one request per check, and an automatic check
+  // says nothing and keeps its schedule.
+  HttpReply loop = Body("", "302 Found");
+  loop.headers = {"Location: " + m_server.Root() + kQuery};
+  m_server.SetDefaultReply(loop);
+  checker.CheckInBackground();
+  ASSERT_TRUE(Finish());
+  EXPECT_EQ(m_server.RequestCount(), 2);
+  checker.CheckNow();
+  ASSERT_TRUE(Finish());
+  EXPECT_EQ(m_server.RequestCount(), 3);
+  EXPECT_EQ(m_seams.boxes, (std::vector<std::string>{kUpdateTextNotFound, kUpdateTextNotFound}));
+  EXPECT_TRUE(NextCheckBytes().empty());
+}
+
+UpdateTimeouts g_timeouts = {kUpdateStepTimeoutMs, kUpdateCheckBoundMs};
+UpdateTimeouts TestTimeouts() {
+  return g_timeouts;
+}
+
+HttpReply Misbehaving(HttpReply::Behaviour behaviour) {
+  HttpReply r;
+  r.behaviour = behaviour;
+  r.intervalMs = 200;
+  return r;
+}
+
+// A server that takes the request and never answers: the receive timeout ends the wait, with the
+// internet error for a manual check and in silence for an automatic one.
+TEST_F(UpdateCheckTest, AServerThatNeverAnswersMeetsTheReceiveTimeout) {
+  g_timeouts = {500, 20000};
+  CSeamOverride<WebUpdateTimeoutsSeam> limits(SetWebUpdateTimeoutsSeam, TestTimeouts);
+  m_server.SetDefaultReply(Misbehaving(HttpReply::SILENT));
+  CWebUpdateChecker& checker = StartChecker();
+  const DWORD start = GetTickCount();
+  checker.CheckNow();
+  ASSERT_TRUE(Finish());
+  EXPECT_LT(GetTickCount() - start, 5000u);
+  ASSERT_EQ(m_seams.boxes.size(), 1u);
+  EXPECT_NE(m_seams.boxes[0], kUpdateTextNotFound);  // the internet error, not the bound
+  checker.CheckInBackground();
+  ASSERT_TRUE(Finish());
+  EXPECT_EQ(m_seams.boxes.size(), 1u);
+  EXPECT_EQ(m_server.RequestCount(), 2);
+}
+
+// Whatever the server sends, the check ends at its bound: a manual check says it could not
+// find out, an automatic one says nothing, and the request really ends (the server sees the
+// client go), so nothing goes on reading or filling memory.
+TEST_F(UpdateCheckTest, EveryCheckEndsAtItsBoundWhateverTheServerSends) {
+  g_timeouts = {30000, 1000};
+  CSeamOverride<WebUpdateTimeoutsSeam> limits(SetWebUpdateTimeoutsSeam, TestTimeouts);
+  CWebUpdateChecker& checker = StartChecker();
+  const struct {
+    HttpReply::Behaviour behaviour;
+    const char* name;
+  } cases[] = {{HttpReply::SILENT, "silent"},
+               {HttpReply::ENDLESS_HEADERS, "endless header lines"},
+               {HttpReply::ENDLESS_CONTINUE, "endless 100 Continue"},
+               {HttpReply::DRIP, "a body byte now and then"}};
+  int cutOff = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    m_seams.boxes.clear();
+    m_server.QueueReply(Misbehaving(c.behaviour));
+    const DWORD start = GetTickCount();
+    checker.CheckNow();
+    ASSERT_TRUE(Finish());
+    const DWORD elapsed = GetTickCount() - start;
+    EXPECT_GE(elapsed, 900u);
+    EXPECT_LT(elapsed, 4000u);
+    EXPECT_EQ(m_seams.boxes, std::vector<std::string>{kUpdateTextNotFound});
+    EXPECT_TRUE(PumpUntil([&] { return m_server.CutOffCount() > cutOff; }, 3000));
+    cutOff = m_server.CutOffCount();
+  }
+  m_seams.boxes.clear();
+  m_server.QueueReply(Misbehaving(HttpReply::ENDLESS_HEADERS));
+  checker.CheckInBackground();
+  ASSERT_TRUE(Finish());
+  EXPECT_TRUE(m_seams.boxes.empty());
+  EXPECT_TRUE(NextCheckBytes().empty());
+  EXPECT_EQ(m_dialogs, 0);
 }
 
 TEST_F(UpdateCheckTest, ShutdownDuringASlowCheckReturnsAndNothingIsShownLater) {

@@ -31,13 +31,23 @@ std::string FoldSlashes(const std::string& target) {
   return folded + query;
 }
 
-void SendAll(SOCKET s, const std::string& data) {
+bool SendAll(SOCKET s, const std::string& data) {
   size_t sent = 0;
   while (sent < data.size()) {
     const int n = send(s, data.data() + sent, static_cast<int>(data.size() - sent), 0);
-    if (n <= 0) return;  // the client went away; nothing more to say
+    if (n <= 0) return false;  // the client went away; nothing more to say
     sent += static_cast<size_t>(n);
   }
+  return true;
+}
+
+// Waits up to 50 ms for the socket to become readable (or writable); false when it did not.
+bool WaitFor(SOCKET s, bool write) {
+  fd_set set;
+  FD_ZERO(&set);
+  FD_SET(s, &set);
+  timeval wait = {0, 50 * 1000};
+  return select(0, write ? nullptr : &set, write ? &set : nullptr, nullptr, &wait) > 0;
 }
 
 }  // namespace
@@ -48,13 +58,14 @@ LoopbackHttpServer::~LoopbackHttpServer() {
   Stop();
 }
 
-bool LoopbackHttpServer::Start() {
+bool LoopbackHttpServer::Start(const std::string& host) {
   if (!StartWinsock()) return false;
+  m_address = host;
   m_listener = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
   if (m_listener == INVALID_SOCKET) return false;
   sockaddr_in address = {};
   address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  address.sin_addr.s_addr = inet_addr(host.c_str());
   address.sin_port = 0;
   int length = sizeof(address);
   if (bind(m_listener, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
@@ -78,7 +89,7 @@ void LoopbackHttpServer::Stop() {
 }
 
 std::string LoopbackHttpServer::Root() const {
-  return "http://127.0.0.1:" + std::to_string(m_port);
+  return "http://" + m_address + ":" + std::to_string(m_port);
 }
 
 void LoopbackHttpServer::QueueReply(const HttpReply& reply) {
@@ -104,6 +115,11 @@ int LoopbackHttpServer::RequestCount() const {
 std::string LoopbackHttpServer::LastHost() const {
   std::lock_guard<std::mutex> lock(m_lock);
   return m_lastHost;
+}
+
+int LoopbackHttpServer::CutOffCount() const {
+  std::lock_guard<std::mutex> lock(m_lock);
+  return m_cutOff;
 }
 
 int LoopbackHttpServer::UnusedPort() {
@@ -167,11 +183,61 @@ void LoopbackHttpServer::Answer(std::uintptr_t socket) {
   }
   // Sleep in small steps so Stop is not held up by a long delay.
   for (unsigned waited = 0; waited < reply.delayMs && !m_stop; waited += 10) Sleep(10);
-  std::string head = "HTTP/1.1 " + reply.status +
-                     "\r\nContent-Type: text/plain\r\nContent-Length: " +
-                     std::to_string(reply.body.size()) + "\r\nConnection: close\r\n\r\n";
+  if (reply.behaviour != HttpReply::ANSWER) {
+    if (Misbehave(socket, reply)) {
+      std::lock_guard<std::mutex> lock(m_lock);
+      ++m_cutOff;
+    }
+    return;
+  }
+  std::string head = "HTTP/1.1 " + reply.status + "\r\nContent-Type: text/plain\r\n";
+  for (const std::string& line : reply.headers) head += line + "\r\n";
+  head += "Content-Length: " + std::to_string(reply.body.size()) + "\r\nConnection: close\r\n\r\n";
   SendAll(client, head + reply.body);
   shutdown(client, SD_SEND);
+}
+
+bool LoopbackHttpServer::Misbehave(std::uintptr_t socket, const HttpReply& reply) {
+  const SOCKET client = static_cast<SOCKET>(socket);
+  const auto end =
+      std::chrono::steady_clock::now() + std::chrono::milliseconds(kMisbehaviourLimitMs);
+  if (reply.behaviour == HttpReply::ENDLESS_HEADERS && !SendAll(client, "HTTP/1.1 200 OK\r\n"))
+    return true;
+  if (reply.behaviour == HttpReply::DRIP) {
+    std::string head = "HTTP/1.1 " + reply.status + "\r\nContent-Length: 1000000\r\n";
+    for (const std::string& line : reply.headers) head += line + "\r\n";
+    if (!SendAll(client, head + "\r\n")) return true;
+  }
+  auto nextByte = std::chrono::steady_clock::now();
+  for (unsigned line = 0; !m_stop && std::chrono::steady_clock::now() < end; ++line) {
+    switch (reply.behaviour) {
+      case HttpReply::SILENT: {
+        // Anything the client sends is read; its end is the end.
+        if (!WaitFor(client, false)) break;
+        char buffer[512];
+        if (recv(client, buffer, sizeof(buffer), 0) <= 0) return true;
+        break;
+      }
+      case HttpReply::ENDLESS_HEADERS:
+        if (WaitFor(client, true) && !SendAll(client, "X-Line-" + std::to_string(line) + ": " +
+                                                          std::string(64, 'x') + "\r\n"))
+          return true;
+        break;
+      case HttpReply::ENDLESS_CONTINUE:
+        if (WaitFor(client, true) && !SendAll(client, "HTTP/1.1 100 Continue\r\n\r\n")) return true;
+        break;
+      case HttpReply::DRIP:
+        if (std::chrono::steady_clock::now() >= nextByte) {
+          if (!SendAll(client, "x")) return true;
+          nextByte += std::chrono::milliseconds(reply.intervalMs);
+        }
+        Sleep(10);
+        break;
+      case HttpReply::ANSWER:
+        return false;
+    }
+  }
+  return false;
 }
 
 }  // namespace qxtest

@@ -1,7 +1,10 @@
 // A small HTTP server on 127.0.0.1 inside a Windows test program, so tests of internet code
 // control every reply and see every request without leaving the machine. It listens on a port
 // the system picks, answers one request per connection with the next scripted reply (or the
-// default one), and records each request's target.
+// default one), and records each request's target. A reply may also misbehave as a hostile
+// server would: say nothing, or send header lines, "100 Continue" lines or body bytes without
+// end; it then goes on until the client goes away (recorded as cut off), the server stops, or
+// kMisbehaviourLimitMs have passed, so no test waits for ever.
 #ifndef QUARVEX_TESTS_SUPPORT_LOOPBACKHTTPSERVER_H
 #define QUARVEX_TESTS_SUPPORT_LOOPBACKHTTPSERVER_H
 
@@ -16,9 +19,19 @@
 namespace qxtest {
 
 struct HttpReply {
+  enum Behaviour {
+    ANSWER,            // the status, the headers and the body
+    SILENT,            // reads the request and says nothing
+    ENDLESS_HEADERS,   // a status line, then header lines without end
+    ENDLESS_CONTINUE,  // "HTTP/1.1 100 Continue" replies without end
+    DRIP,              // the status and headers of a long body, then one byte every intervalMs
+  };
   std::string status = "200 OK";  // after "HTTP/1.1 "
   std::string body;
   unsigned delayMs = 0;  // wait before answering
+  std::vector<std::string> headers;  // more header lines, e.g. "Location: http://..."
+  Behaviour behaviour = ANSWER;
+  unsigned intervalMs = 1000;  // between the bytes of a DRIP
 };
 
 class LoopbackHttpServer {
@@ -28,10 +41,11 @@ class LoopbackHttpServer {
   LoopbackHttpServer(const LoopbackHttpServer&) = delete;
   LoopbackHttpServer& operator=(const LoopbackHttpServer&) = delete;
 
-  bool Start();
+  // Listens on this loopback address (another one, such as 127.0.0.2, stands for another host).
+  bool Start(const std::string& address = "127.0.0.1");
   void Stop();
   int Port() const { return m_port; }
-  // "http://127.0.0.1:<port>"
+  // "http://<address>:<port>"
   std::string Root() const;
 
   // The next request gets the first queued reply; with none queued, the default reply.
@@ -43,6 +57,10 @@ class LoopbackHttpServer {
   int RequestCount() const;
   // The Host header of the last request.
   std::string LastHost() const;
+  // Misbehaving replies the client ended by going away.
+  int CutOffCount() const;
+
+  static const unsigned kMisbehaviourLimitMs = 30000;
 
   // A port on 127.0.0.1 where nothing listens (bound once and released).
   static int UnusedPort();
@@ -50,8 +68,11 @@ class LoopbackHttpServer {
  private:
   void Serve();
   void Answer(std::uintptr_t client);
+  // Goes on misbehaving; true when the client went away.
+  bool Misbehave(std::uintptr_t client, const HttpReply& reply);
 
   std::uintptr_t m_listener;  // a SOCKET
+  std::string m_address;
   int m_port = 0;
   std::thread m_thread;
   std::atomic<bool> m_stop{false};
@@ -60,6 +81,7 @@ class LoopbackHttpServer {
   HttpReply m_default;
   std::vector<std::string> m_targets;
   std::string m_lastHost;
+  int m_cutOff = 0;
 };
 
 }  // namespace qxtest

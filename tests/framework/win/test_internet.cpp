@@ -133,13 +133,15 @@ TEST_F(InternetTest, ReportErrorShowsTheMessage) {
   EXPECT_EQ(g_reported, "No error message is available.");
 }
 
-// On Windows the waiting call ends at once; Wine lets it wait for the reply and then fails it.
-// Either way the reply of a closed session is never handed over.
+// The waiting call ends at once, long before the reply would come (Wine would let it wait on
+// its socket), and the reply of a closed session is never handed over.
 TEST_F(InternetTest, ClosingTheSessionFromAnotherThreadEndsAWaitingRequest) {
-  m_server.QueueReply(Reply("late", "200 OK", 1000));
+  m_server.QueueReply(Reply("late", "200 OK", 3000));
   CInternetSession session;
+  DWORD closed = 0;
   std::thread closer([&] {
     while (m_server.RequestCount() == 0) Sleep(5);
+    closed = GetTickCount();
     session.Close();
   });
   DWORD error = 0;
@@ -152,11 +154,33 @@ TEST_F(InternetTest, ClosingTheSessionFromAnotherThreadEndsAWaitingRequest) {
     error = e->m_dwError;
     e->Delete();
   }
+  const DWORD ended = GetTickCount();
   closer.join();
+  EXPECT_LT(ended - closed, 1500u);
   EXPECT_NE(error, 0u);
   EXPECT_TRUE(line.IsEmpty());
   EXPECT_EQ(session.GetSafeHandle(), (HINTERNET)NULL);
   session.Close();  // twice is harmless
+}
+
+// The session's receive timeout reaches the connection of each request, also under Wine,
+// which does not hand a session's timeout on by itself.
+TEST_F(InternetTest, TheSessionsTimeoutsReachItsRequests) {
+  HttpReply silent;
+  silent.behaviour = HttpReply::SILENT;
+  m_server.QueueReply(silent);
+  CInternetSession session;
+  EXPECT_TRUE(session.SetOption(INTERNET_OPTION_RECEIVE_TIMEOUT, 300));
+  const DWORD start = GetTickCount();
+  DWORD error = 0;
+  try {
+    delete session.OpenURL(Url().c_str(), 1, kFlags);
+  } catch (CInternetException* e) {
+    error = e->m_dwError;
+    e->Delete();
+  }
+  EXPECT_NE(error, 0u);
+  EXPECT_LT(GetTickCount() - start, 3000u);
 }
 
 BOOL ReportOffline(HINTERNET, DWORD option, LPVOID buffer, LPDWORD length) {
