@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "core/io/SafeSave.h"
 #include "document/KelStrengthDoc.h"
@@ -18,6 +19,7 @@
 #include "shell/KelStrengthApp.h"
 #include "shell/MainFrame.h"
 #include "tests/support/ProgramHarness.h"
+#include "tests/support/ShownMessageBoxes.h"
 #include "tests/support/TestProjects.h"
 
 using qxtest::CProgramHarness;
@@ -192,19 +194,26 @@ TEST(ProgramFiles, AFailedSaveKeepsTheOldFileAndTheModifiedFlag) {
   EXPECT_TRUE(doc->IsModified());
   ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 
-  // A full disk: only a file that was there is said to be unchanged.
+  // A full disk: only a file that was there is said to be unchanged. Both messages are shown
+  // on the screen and kept as pictures.
   SetSafeSaveFaultHook([](SafeSaveStep step) { return step == SafeSaveStep::Write; });
   const std::string fresh = program.TempPath("fresh.kel");
-  program.AnswerFileDialog(fresh);
-  program.RunCommand(ID_FILE_SAVE_AS);
-  EXPECT_EQ(program.MessageBoxTexts().back(), "Could not write the file; the disk may be full.");
-  EXPECT_EQ(::GetFileAttributesA(fresh.c_str()), INVALID_FILE_ATTRIBUTES);
-  program.AnswerFileDialog(path);
-  program.AnswerMessageBox(IDYES);  // replace it?
-  program.RunCommand(ID_FILE_SAVE_AS);
-  SetSafeSaveFaultHook(nullptr);
-  EXPECT_EQ(program.MessageBoxTexts().back(),
-            "Could not write the file; the disk may be full. The previous file is unchanged.");
+  {
+    qxtest::CShownMessageBoxes boxes;
+    boxes.Expect("program_save_new_name_disk_full");
+    boxes.Expect("program_save_existing_disk_full");
+    program.AnswerFileDialog(fresh);
+    program.RunCommand(ID_FILE_SAVE_AS);
+    EXPECT_EQ(::GetFileAttributesA(fresh.c_str()), INVALID_FILE_ATTRIBUTES);
+    program.AnswerFileDialog(path);
+    program.RunCommand(ID_FILE_SAVE_AS);
+    SetSafeSaveFaultHook(nullptr);
+    EXPECT_EQ(boxes.Texts(),
+              (std::vector<std::string>{
+                  "Could not write the file; the disk may be full.",
+                  "Could not write the file; the disk may be full. The previous file is unchanged."}));
+    EXPECT_TRUE(boxes.FailedPictures().empty());
+  }
   EXPECT_EQ(ReadAll(path), "old contents");
   EXPECT_TRUE(doc->IsModified());
   program.AnswerMessageBox(IDNO);

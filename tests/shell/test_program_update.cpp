@@ -19,7 +19,7 @@
 #include "shell/WebUpdateWorker.h"
 #include "tests/support/LoopbackHttpServer.h"
 #include "tests/support/ProgramHarness.h"
-#include "tests/support/Screenshot.h"
+#include "tests/support/ShownMessageBoxes.h"
 
 namespace {
 
@@ -222,43 +222,6 @@ TEST(ProgramUpdate, AnAutomaticCheckAtStartOffersTheUpdateAndInstallingClosesThe
   EXPECT_TRUE(program.UnexpectedDialogs().empty());
 }
 
-// Message boxes shown for real, each saved as a screenshot and then answered with OK.
-std::vector<std::string> g_shownBoxes;
-std::string g_boxPicture;
-
-BOOL CALLBACK FindShownBox(HWND window, LPARAM found) {
-  char name[16] = "";
-  ::GetClassNameA(window, name, sizeof(name));
-  if (std::strcmp(name, "#32770") != 0 || !::IsWindowVisible(window)) return TRUE;
-  *reinterpret_cast<HWND*>(found) = window;
-  return FALSE;
-}
-
-void CALLBACK CaptureAndCloseBox(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND box = NULL;
-  ::EnumThreadWindows(::GetCurrentThreadId(), FindShownBox, reinterpret_cast<LPARAM>(&box));
-  if (!box) return;
-  ::KillTimer(NULL, timer);
-  ::SetWindowPos(box, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  ::RedrawWindow(box, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  if (!g_boxPicture.empty()) {
-    EXPECT_TRUE(
-        qxtest::SaveWindowScreenshot(box, qxtest::ScreenshotFolder() + g_boxPicture + ".bmp"));
-    // The program's window with the box over it, as the user sees them.
-    if (HWND owner = ::GetWindow(box, GW_OWNER))
-      qxtest::SaveWindowScreenshot(owner,
-                                   qxtest::ScreenshotFolder() + g_boxPicture + "_program.bmp");
-  }
-  ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-}
-
-int ShowAndCaptureBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
-  g_shownBoxes.push_back(text ? text : "");
-  ::SetTimer(NULL, 0, 300, CaptureAndCloseBox);
-  return ::MessageBoxA(owner, text, caption, type);
-}
-
 // Help > Check for Quarvex Updates against a server that redirects to another host, which would
 // offer an update: the program says it could not find out, offers nothing and asks nobody else.
 TEST(ProgramUpdate, AManualCheckThatMeetsARedirectSaysItCouldNotFindOut) {
@@ -285,15 +248,15 @@ TEST(ProgramUpdate, AManualCheckThatMeetsARedirectSaysItCouldNotFindOut) {
   });
   ASSERT_TRUE(program.Start());
   ::SetEnvironmentVariableA("QUARVEX_UPDATE_ROOT", NULL);
-  g_shownBoxes.clear();
-  g_boxPicture = "program_update_redirect_message";
   {
-    CSeamOverride<AfxMessageBoxSeam> boxes(AfxSetMessageBoxSeam, ShowAndCaptureBox);
+    qxtest::CShownMessageBoxes boxes;
+    boxes.Expect("program_update_redirect_message");
     ASSERT_TRUE(program.RunCommand(ID_HELP_CHECK_FOR_UPDATES));
     const DWORD start = ::GetTickCount();
-    while (g_shownBoxes.empty() && ::GetTickCount() - start < 15000) program.PumpFor(50);
+    while (boxes.Texts().empty() && ::GetTickCount() - start < 15000) program.PumpFor(50);
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kUpdateTextNotFound});
+    EXPECT_TRUE(boxes.FailedPictures().empty());
   }
-  EXPECT_EQ(g_shownBoxes, std::vector<std::string>{kUpdateTextNotFound});
   EXPECT_EQ(server.Targets(), std::vector<std::string>{query});
   EXPECT_EQ(other.RequestCount(), 0);
   EXPECT_EQ(offered, 0);

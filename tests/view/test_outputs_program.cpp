@@ -30,6 +30,7 @@
 #include "spreadsheet/WorkbookAutomation.h"
 #include "tests/support/ClipboardText.h"
 #include "tests/support/Screenshot.h"
+#include "tests/support/ShownMessageBoxes.h"
 #include "tests/view/jpeg_decode.h"
 #include "tests/view/view_program_support.h"
 #include "tests/view/view_test_support.h"
@@ -206,27 +207,34 @@ TEST_F(OutputsProgram, WorkbookExportWritesTheReportAndOpensIt) {
 TEST_F(OutputsProgram, WorkbookFailuresAreReportedOnce) {
   auto session = std::make_shared<WorkbookSession>();
   session->folder = program.TempFolder().c_str();
+  // What the workbook library says when the temporary folder is full.
   session->writer = [](const CWorkbookModel&, const char*, CString* error) {
-    *error = "the disk is full";
+    *error = "Zip generic error ZIP_ERRNO while creating the xlsx file.";
     return false;
   };
   auto previous =
       CExcelExport::SetApplicationFactory([session]() { return CreateWorkbookApplication(session); });
+  // Both messages on the screen, kept as pictures.
+  qxtest::CShownMessageBoxes boxes;
+  boxes.Expect("program_workbook_disk_full");
+  boxes.Expect("program_workbook_no_spreadsheet");
   ASSERT_TRUE(program.RunCommand(ID_EXPORT_EXCEL));
   // No spreadsheet program at all.
   CExcelExport::SetApplicationFactory([]() -> IDispatch* { return nullptr; });
   ASSERT_TRUE(program.RunCommand(ID_EXPORT_EXCEL));
   CExcelExport::SetApplicationFactory(previous);
-  ASSERT_EQ(program.MessageBoxTexts().size(), 2u);
-  EXPECT_EQ(program.MessageBoxTexts()[0].find("Spreadsheet export failed: "), 0u);
-  EXPECT_NE(program.MessageBoxTexts()[0].find("the disk is full"), std::string::npos);
-  EXPECT_NE(program.MessageBoxTexts()[0].find("Could not write the workbook\n" +
-                                               program.TempFolder() + "Quarvex Report "),
+  ASSERT_EQ(boxes.Texts().size(), 2u);
+  const std::string& full = boxes.Texts()[0];
+  EXPECT_EQ(full.find("Spreadsheet export failed: "), 0u);
+  EXPECT_NE(full.find("Could not write the workbook\n" + program.TempFolder() + "Quarvex Report "),
             std::string::npos)
-      << program.MessageBoxTexts()[0];
-  EXPECT_NE(program.MessageBoxTexts()[0].find("The disk may be full or the folder not writable."),
-            std::string::npos);
-  EXPECT_EQ(program.MessageBoxTexts()[1].find("Unable to start the spreadsheet export"), 0u);
+      << full;
+  EXPECT_NE(full.find(".xlsx\nThe disk may be full or the folder not writable.\n"
+                      "(Zip generic error ZIP_ERRNO while creating the xlsx file.)"),
+            std::string::npos)
+      << full;
+  EXPECT_EQ(boxes.Texts()[1].find("Unable to start the spreadsheet export"), 0u);
+  EXPECT_TRUE(boxes.FailedPictures().empty());
   EXPECT_TRUE(g_opened.empty());
 }
 
