@@ -447,8 +447,8 @@ class CApplicationObject : public CSessionObject {
     if (!writer(m_session->model, path, &reason)) {
       ::DeleteFileA(path);
       // In the user's words first, as a project save says it; the writer's reason after.
-      error->Format("Could not write the workbook\n%s\nThe disk may be full or the folder not "
-                    "writable.",
+      // The path has a line of its own: message boxes are narrow.
+      error->Format("Could not write\n%s\nThe disk may be full or the folder not writable.",
                     path.GetString());
       if (!reason.IsEmpty()) *error += "\n(" + reason + ")";
       return DISP_E_EXCEPTION;

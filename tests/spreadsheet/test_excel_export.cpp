@@ -348,7 +348,7 @@ TEST_F(ExcelExportTest, WorkbookThatCannotBeWrittenFailsTheHandOver) {
   } catch (COleDispatchException* e) {
     // What happened in the user's words, the file named, and the writer's reason last.
     EXPECT_STREQ(e->m_strDescription,
-                 "Could not write the workbook\n"
+                 "Could not write\n"
                  "C:\\reports\\Quarvex Report 2024-03-05 14-07-09.xlsx\n"
                  "The disk may be full or the folder not writable.\n(disk full)");
     e->Delete();
