@@ -3,6 +3,11 @@
 #include "document/KelStrengthDoc.h"
 #include "res/resource.h"
 
+namespace {
+const double kPhirMin = 0.0;
+const double kPhirMax = 90.0;
+}  // namespace
+
 CBartonBandisFitDlg::CBartonBandisFitDlg(CKelStrengthDoc* doc, CWnd* parent)
     : CPlainFitDialog(IDD_FIT_BARTON_BANDIS, doc, parent), m_session(doc->m_bartonBandis) {}
 
@@ -13,8 +18,13 @@ UINT CBartonBandisFitDlg::UnitStaticId() const {
 void CBartonBandisFitDlg::ExchangeInputs(CDataExchange* pDX) {
   if (!pDX->m_bSaveAndValidate) m_dPhir = m_session.Phir();
   DDX_Text(pDX, IDC_FIT_BB_PHIR, m_dPhir);
-  DDV_MinMaxDouble(pDX, m_dPhir, 0.0, 90.0);
+  DDV_MinMaxDouble(pDX, m_dPhir, kPhirMin, kPhirMax);
   if (pDX->m_bSaveAndValidate) m_session.SetPhir(m_dPhir);
+}
+
+bool CBartonBandisFitDlg::InputsInRange() const {
+  const double phir = m_session.Phir();
+  return phir >= kPhirMin && phir <= kPhirMax;
 }
 
 void CBartonBandisFitDlg::ShowResults() {

@@ -14,6 +14,7 @@ class CBartonBandisFitDlg : public CPlainFitDialog {
   UINT UnitStaticId() const override;
   BOOL OfferLorvane() const override { return FALSE; }
   void ExchangeInputs(CDataExchange* pDX) override;
+  bool InputsInRange() const override;
   void ShowResults() override;
 
   CBartonBandisFitSession m_session;

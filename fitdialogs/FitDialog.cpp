@@ -101,7 +101,7 @@ BOOL CFitDialogT<TBase>::OnInitDialog() {
     if (layout.plot.Width() > 0 && layout.plot.Height() > 0)
       session.SetChartAspect(double(layout.plot.Width()) / layout.plot.Height());
   }
-  Recompute();
+  if (InputsInRange()) Recompute();
   return TRUE;
 }
 

@@ -39,6 +39,11 @@ class CFitDialogT : public TBase {
   // Whether a negative number of tests is refused when the dialog is read (else it counts as
   // none).
   virtual BOOL CountHasRange() const { return TRUE; }
+  // Whether the dialog's inputs (as the model holds them) lie in the ranges the dialog reads
+  // them with. An input a project brought from outside is shown as it stands and stops nothing
+  // while the dialog opens: the dialog opens without a fit, and the range check applies once
+  // the user fits, applies or presses OK.
+  virtual bool InputsInRange() const { return true; }
 
   BOOL OnInitDialog() override;
   void DoDataExchange(CDataExchange* pDX) override;

@@ -3,6 +3,13 @@
 #include "document/KelStrengthDoc.h"
 #include "res/resource.h"
 
+namespace {
+const double kSigciMin = 0.0;
+const double kSigciMax = 1e21;
+const double kDMin = 0.0;
+const double kDMax = 1.0;
+}  // namespace
+
 CRockMassFitDlg::CRockMassFitDlg(CKelStrengthDoc* doc, CWnd* parent)
     : CTipsFitDialog(IDD_FIT_ROCK_MASS, doc, parent), m_session(doc->m_hoekBrown) {}
 
@@ -16,10 +23,15 @@ void CRockMassFitDlg::ExchangeInputs(CDataExchange* pDX) {
     m_dD = m_session.D();
   }
   DDX_Text(pDX, IDC_FIT_RM_SIGCI, m_dSigci);
-  DDV_MinMaxDouble(pDX, m_dSigci, 0.0, 1e21);
+  DDV_MinMaxDouble(pDX, m_dSigci, kSigciMin, kSigciMax);
   DDX_Text(pDX, IDC_FIT_RM_D, m_dD);
-  DDV_MinMaxDouble(pDX, m_dD, 0.0, 1.0);
+  DDV_MinMaxDouble(pDX, m_dD, kDMin, kDMax);
   if (pDX->m_bSaveAndValidate) m_session.SetInputs(m_dSigci, m_dD);
+}
+
+bool CRockMassFitDlg::InputsInRange() const {
+  const double sigci = m_session.Sigci(), D = m_session.D();
+  return sigci >= kSigciMin && sigci <= kSigciMax && D >= kDMin && D <= kDMax;
 }
 
 void CRockMassFitDlg::ShowResults() {

@@ -19,6 +19,7 @@ class CRockMassFitDlg : public CTipsFitDialog {
  protected:
   UINT UnitStaticId() const override;
   void ExchangeInputs(CDataExchange* pDX) override;
+  bool InputsInRange() const override;
   void ShowResults() override;
 
   CRockMassFitSession m_session;
