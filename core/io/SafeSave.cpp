@@ -1,7 +1,5 @@
 #include "core/io/SafeSave.h"
 
-#include <sys/stat.h>
-
 #include <climits>
 
 #include "framework/base/File.h"
@@ -23,17 +21,6 @@ bool Fails(SafeSaveStep step) {
   return g_faultHook != nullptr && g_faultHook(step);
 }
 
-// A file (not a folder) of that name is there.
-bool IsFile(const char* path) {
-#ifdef _WIN32
-  struct _stat64 st;
-  return _stat64(path, &st) == 0 && (st.st_mode & _S_IFMT) == _S_IFREG;
-#else
-  struct stat st;
-  return stat(path, &st) == 0 && S_ISREG(st.st_mode);
-#endif
-}
-
 }  // namespace
 
 void SetSafeSaveFaultHook(SafeSaveFaultHook hook) {
@@ -51,7 +38,7 @@ BOOL SaveFileSafely(const char* path, const std::string& bytes, CString& error) 
     return FALSE;
   }
   // Only a file that was there can be said to be unchanged.
-  const bool hadFile = IsFile(path);
+  const bool hadFile = CFile::IsFile(path);
   const CString temporary = SafeSaveTemporaryPath(path);
   CFile file;
   if (Fails(SafeSaveStep::CreateTemporary) ||

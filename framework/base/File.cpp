@@ -318,6 +318,17 @@ BOOL CFile::Exists(const char* path) {
 #endif
 }
 
+BOOL CFile::IsFile(const char* path) {
+  if (!path) return FALSE;
+#ifdef _WIN32
+  struct _stat64 st;
+  return _stat64(path, &st) == 0 && (st.st_mode & _S_IFMT) == _S_IFREG;
+#else
+  struct stat st;
+  return stat(path, &st) == 0 && S_ISREG(st.st_mode);
+#endif
+}
+
 BOOL CStdioFile::Open(const char* path, UINT openFlags, CFileException* error) {
   m_lastWroteCR = false;
   return CFile::Open(path, openFlags, error);

@@ -81,6 +81,8 @@ class CFile : public CObject {
   // every build, and then both files stay as they were.
   static BOOL Replace(const char* source, const char* target, CFileException* error = nullptr);
   static BOOL Exists(const char* path);
+  // A file (not a folder) is there.
+  static BOOL IsFile(const char* path);
 
  protected:
   enum class LastOp { None, Read, Write };

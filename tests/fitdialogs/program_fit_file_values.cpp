@@ -27,6 +27,14 @@ bool RefusedOk(CDialog* d) {
   qxtest::ClickButton(d, IDCANCEL);
   return true;
 }
+
+// Shows the dialog and fails for every message that came since the dialog was asked for.
+void ExpectOpenedWithoutMessage(CProgramHarness& program, CDialog* d, size_t messages) {
+  ::ShowWindow(d->m_hWnd, SW_SHOW);
+  program.Pump();
+  for (size_t i = messages; i < program.MessageBoxTexts().size(); ++i)
+    ADD_FAILURE() << "message at opening: " << program.MessageBoxTexts()[i];
+}
 }  // namespace
 
 TEST(FitDialogsWithFileValues, BartonBandisAngleOutOfRange) {
@@ -47,10 +55,7 @@ TEST(FitDialogsWithFileValues, BartonBandisAngleOutOfRange) {
   // The dialog opens without a message and without a fit, showing the file's angle; Apply and
   // OK check it, keep the dialog open and write nothing; Cancel leaves the project as it was.
   program.OnDialog(IDD_FIT_BARTON_BANDIS, [&](CDialog* d) {
-    ::ShowWindow(d->m_hWnd, SW_SHOW);
-    program.Pump();
-    for (size_t i = messages; i < program.MessageBoxTexts().size(); ++i)
-      ADD_FAILURE() << "message at opening: " << program.MessageBoxTexts()[i];
+    ExpectOpenedWithoutMessage(program, d, messages);
     EXPECT_EQ("120", qxtest::GetControlText(d, IDC_FIT_BB_PHIR));
     EXPECT_EQ("", qxtest::GetControlText(d, IDC_FIT_BB_JRC));
     program.Capture(d, "fit_file_bb_phir_open");
@@ -101,10 +106,7 @@ TEST(FitDialogsWithFileValues, RockMassSigciOutOfRange) {
   const size_t messages = program.MessageBoxTexts().size();
 
   program.OnDialog(IDD_FIT_ROCK_MASS, [&](CDialog* d) {
-    ::ShowWindow(d->m_hWnd, SW_SHOW);
-    program.Pump();
-    for (size_t i = messages; i < program.MessageBoxTexts().size(); ++i)
-      ADD_FAILURE() << "message at opening: " << program.MessageBoxTexts()[i];
+    ExpectOpenedWithoutMessage(program, d, messages);
     EXPECT_EQ("1e+25", qxtest::GetControlText(d, IDC_FIT_RM_SIGCI));
     EXPECT_EQ("", qxtest::GetControlText(d, IDC_FIT_MI));
     program.Capture(d, "fit_file_rm_sigci_open");
