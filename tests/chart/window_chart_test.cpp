@@ -12,14 +12,19 @@ namespace {
 
 using namespace prop;
 
-void Pump() {
-  MSG msg;
-  for (int round = 0; round < 5; ++round) {
+// Handles messages until the window is painted; FALSE when it is not after the cap (meant for
+// a stuck machine, not a slow one).
+bool PumpUntilPainted(HWND top) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
     }
-    Sleep(20);
+    if (qxtest::IsPainted(top)) return true;
+    if (GetTickCount() - start >= 30000) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
   }
 }
 
@@ -125,7 +130,7 @@ TEST(ChartWindow, GalleryPaintsWhatDrawToDcDraws) {
   Gallery g;
   g.Fill(chart.GetChart());
   UpdateWindow(host.m_hWnd);
-  Pump();
+  ASSERT_TRUE(PumpUntilPainted(host.m_hWnd));
 
   const std::string shot = qxtest::ScreenshotFolder() + "chart_gallery.bmp";
   EXPECT_TRUE(qxtest::SaveWindowScreenshot(host.m_hWnd, shot)) << shot;

@@ -21,13 +21,45 @@ void Pump(HWND top, DWORD ms) {
   } while (::GetTickCount() - start < ms);
 }
 
-void ShowInFront(CWnd* pWnd) {
+bool PumpUntil(HWND top, const std::function<bool()>& done, DWORD capMs) {
+  const DWORD start = ::GetTickCount();
+  while (!done()) {
+    if (::GetTickCount() - start >= capMs) return false;
+    Pump(top, 0);
+  }
+  return true;
+}
+
+bool ShowInFront(CWnd* pWnd) {
   // The mouse out of the way, so nothing starts hovered.
   SendMouse(CPoint(::GetSystemMetrics(SM_CXSCREEN) - 2, ::GetSystemMetrics(SM_CYSCREEN) - 2), 0);
   pWnd->ShowWindow(SW_SHOWNORMAL);
   pWnd->SetForegroundWindow();
   pWnd->UpdateWindow();
-  Pump(pWnd->m_hWnd, 100);
+  const HWND top = pWnd->m_hWnd;
+  return PumpUntil(top, [top] { return ::GetForegroundWindow() == top && IsPainted(top); });
+}
+
+namespace {
+CTimerTicks* g_counting = nullptr;
+}
+
+CTimerTicks::CTimerTicks(HWND window) : m_window(window) {
+  g_counting = this;
+  m_hook = ::SetWindowsHookExA(WH_GETMESSAGE, Hook, NULL, ::GetCurrentThreadId());
+}
+
+CTimerTicks::~CTimerTicks() {
+  if (m_hook) ::UnhookWindowsHookEx(m_hook);
+  g_counting = nullptr;
+}
+
+LRESULT CALLBACK CTimerTicks::Hook(int code, WPARAM removal, LPARAM message) {
+  const MSG* msg = reinterpret_cast<const MSG*>(message);
+  if (code == HC_ACTION && removal == PM_REMOVE && msg->message == WM_TIMER && g_counting &&
+      msg->hwnd == g_counting->m_window)
+    ++g_counting->m_count;
+  return ::CallNextHookEx(NULL, code, removal, message);
 }
 
 CPoint ScreenCentre(CWnd* pWnd) {

@@ -53,7 +53,9 @@ class ButtonsWindow : public ::testing::Test {
   virtual bool Shown() const { return true; }
   void SetUp() override {
     ASSERT_TRUE(dlg.Create(IDD_BUTTONS));
-    if (Shown()) qxtest::ShowInFront(&dlg);
+    if (Shown()) {
+      ASSERT_TRUE(qxtest::ShowInFront(&dlg));
+    }
   }
   void TearDown() override {
     dlg.DestroyWindow();

@@ -4,6 +4,7 @@
 #include "controls/ColourPicker.h"
 #include "controls/FlatComboBox.h"
 #include "controls/RealSpinCtrl.h"
+#include "tests/controls/small_controls_support.h"
 #include "tests/controls/testcontrols.h"
 #include "tests/support/Screenshot.h"
 
@@ -33,18 +34,11 @@ class CGalleryDlg : public CDialog {
 };
 
 std::string g_shot;
+bool g_shown = false;
 bool g_saved = false;
 
 void Photograph(CDialog* dlg) {
-  dlg->ShowWindow(SW_SHOWNORMAL);
-  dlg->SetForegroundWindow();
-  dlg->UpdateWindow();
-  MSG msg;
-  DWORD start = GetTickCount();
-  while (GetTickCount() - start < 300) {
-    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    Sleep(10);
-  }
+  g_shown = qxtest::ShowInFront(dlg);
   g_shot = qxtest::ScreenshotFolder() + "controls-gallery.bmp";
   g_saved = qxtest::SaveWindowScreenshot(dlg->m_hWnd, g_shot);
   dlg->EndDialog(IDOK);
@@ -54,6 +48,7 @@ TEST(GalleryTest, SpinComboAndPickerInOneDialog) {
   CSeamOverride<AfxModalDialogSeam> seam(AfxSetModalDialogSeam, Photograph);
   CGalleryDlg dlg;
   EXPECT_EQ(dlg.DoModal(), IDOK);
+  EXPECT_TRUE(g_shown) << "still not painted after the cap";
   EXPECT_TRUE(g_saved) << g_shot;
   EXPECT_NE(GetFileAttributesA(g_shot.c_str()), INVALID_FILE_ATTRIBUTES);
   printf("gallery screenshot: %s\n", g_shot.c_str());

@@ -4,6 +4,7 @@
 // and drop, driven by real mouse input, and through the drop handlers directly).
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -88,6 +89,7 @@ TEST_F(GridClipboard, EditCommandsWorkWithoutAFocusCell) {
 // processes the system copies CF_TEXT as a string.)
 int PutTextForParent() {
   HANDLE done = ::OpenEventA(SYNCHRONIZE, FALSE, kChildDoneEvent);
+  if (!done) return 4;
   const size_t size = std::strlen(kChildText) + 16;
   HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
   std::memcpy(::GlobalLock(h), kChildText, std::strlen(kChildText));
@@ -96,21 +98,22 @@ int PutTextForParent() {
   // for our turn.
   HWND owner = ::CreateWindowA("STATIC", "clipboard owner", WS_POPUP, 0, 0, 1, 1, NULL, NULL,
                                NULL, NULL);
-  int tries = 0;
+  const DWORD start = ::GetTickCount();
   while (!::OpenClipboard(owner)) {
-    if (++tries > 500) return 2;
+    if (::GetTickCount() - start > static_cast<DWORD>(kWaitCapMs)) return 2;
     ::Sleep(10);
   }
   ::EmptyClipboard();
   HANDLE set = ::SetClipboardData(CF_TEXT, h);
   ::CloseClipboard();
   if (!set) return 3;
-  // Answer the system (the parent asks this window for the data) until released.
-  for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < 10000;) {
-    if (done && ::WaitForSingleObject(done, 0) == WAIT_OBJECT_0) break;
+  // Answer the system (the parent asks this window for the data) until released: at the
+  // latest one cap after the text is there.
+  const DWORD giveUpAt = ::GetTickCount() + 2 * kWaitCapMs;
+  while (::MsgWaitForMultipleObjects(1, &done, FALSE, 50, QS_ALLINPUT) != WAIT_OBJECT_0) {
+    if (static_cast<int>(::GetTickCount() - giveUpAt) >= 0) return 5;
     MSG msg;
     while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
-    ::Sleep(5);
   }
   ::DestroyWindow(owner);
   return 0;
@@ -127,17 +130,22 @@ TEST_F(GridClipboard, TextPutThereByAnotherProgramIsPasted) {
   si.cb = sizeof si;
   PROCESS_INFORMATION pi = {};
   ASSERT_TRUE(::CreateProcessA(NULL, &command[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi));
-  for (int i = 0; i < 200 && ClipboardText().rfind("7\t8", 0) != 0; ++i) Pump(50);
-  FocusCell(2, 1);
-  grid.OnEditPaste();
+  // A new process under Wine may take seconds to start on a busy machine.
+  const bool put = PumpUntil([] { return ClipboardText().rfind("7\t8", 0) == 0; });
+  if (put) {
+    FocusCell(2, 1);
+    grid.OnEditPaste();
+  }
   ::SetEvent(done);
-  ::WaitForSingleObject(pi.hProcess, 10000);
+  EXPECT_EQ(::WaitForSingleObject(pi.hProcess, kWaitCapMs), WAIT_OBJECT_0);
   DWORD code = 99;
   ::GetExitCodeProcess(pi.hProcess, &code);
+  if (code == STILL_ACTIVE) ::TerminateProcess(pi.hProcess, 1);
   EXPECT_EQ(code, 0u);
   ::CloseHandle(pi.hThread);
   ::CloseHandle(pi.hProcess);
   ::CloseHandle(done);
+  ASSERT_TRUE(put) << "the other program's text never reached the clipboard";
   EXPECT_EQ(RowText(grid, 2), "2|7|8");
   EXPECT_EQ(RowText(grid, 3), "3|9|10");
   EXPECT_TRUE(MessageBoxes::texts.empty());
@@ -220,33 +228,44 @@ TEST_F(GridClipboard, DraggingRowsWithinTheGridMovesThem) {
   grid.ClientToScreen(&from);
   grid.ClientToScreen(&to);
   // The system's drag loop runs on this thread; the hand that moves the mouse is another, and
-  // it waits for the grid at each step (reading its state only).
-  auto waitFor = [](auto condition) {
-    for (int i = 0; i < 400 && !condition(); ++i) ::Sleep(5);
+  // it waits for the grid at each step (reading its state only). A step that never comes ends
+  // the drag early: the button is let go all the same.
+  const DWORD gridThread = ::GetCurrentThreadId();
+  const DWORD giveUpAt = ::GetTickCount() + kWaitCapMs;
+  std::atomic<int> stuckAt{0};
+  std::atomic<bool> handDone{false};
+  auto waitFor = [&](int step, auto condition) {
+    while (!stuckAt && !condition()) {
+      if (static_cast<int>(::GetTickCount() - giveUpAt) >= 0) stuckAt = step;
+      ::Sleep(5);
+    }
   };
-  bool handDone = false;
   std::thread hand([&] {
     MoveMouseTo(from);
-    waitFor([&] {
+    waitFor(1, [&] {
       POINT p;
       ::GetCursorPos(&p);
       return p.x == from.x && p.y == from.y;
     });
     MouseButton(true);
-    waitFor([&] { return grid.GetMouseMode() == GRIDMOUSE_PREPARE_DRAG; });
+    waitFor(2, [&] { return grid.GetMouseMode() == GRIDMOUSE_PREPARE_DRAG; });
     MoveMouseTo(CPoint(from.x + 4, from.y + 6));
-    waitFor([&] { return grid.GetMouseMode() == GRIDMOUSE_DRAGGING; });
-    ::Sleep(100);
+    waitFor(3, [&] {  // the system's drag loop has taken the mouse from the grid
+      GUITHREADINFO info = {sizeof info};
+      return grid.GetMouseMode() == GRIDMOUSE_DRAGGING && ::GetGUIThreadInfo(gridThread, &info) &&
+             info.hwndCapture && info.hwndCapture != grid.m_hWnd;
+    });
     MoveMouseTo(to);
-    ::Sleep(50);
     MoveMouseTo(CPoint(to.x + 2, to.y + 1));
-    waitFor([&] { return (grid.GetItemState(4, 1) & GRIDSTATE_DROPHILITED) != 0; });
+    waitFor(4, [&] { return (grid.GetItemState(4, 1) & GRIDSTATE_DROPHILITED) != 0; });
     MouseButton(false);
     handDone = true;
   });
-  for (int i = 0; i < 300 && !(handDone && grid.GetMouseMode() == GRIDMOUSE_NOTHING); ++i)
-    Pump(10);
+  const bool ended = PumpUntil([&] { return handDone && grid.GetMouseMode() == GRIDMOUSE_NOTHING; },
+                               2 * kWaitCapMs);
   hand.join();
+  ASSERT_TRUE(ended) << "the drag never ended";
+  ASSERT_EQ(stuckAt.load(), 0) << "the hand waited in vain at step " << stuckAt.load();
   Pump(50);
   EXPECT_EQ(RowText(grid, 4), "4|1.1|1.2");
   EXPECT_EQ(RowText(grid, 5), "5|2.1|2.2");

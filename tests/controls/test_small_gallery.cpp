@@ -85,18 +85,20 @@ class CSmallGalleryDlg : public CDialog {
 };
 
 std::string g_shot;
+bool g_shown = false;
 bool g_saved = false;
 bool g_hot = false;
 
 void Photograph(CDialog* dialog) {
   auto* dlg = static_cast<CSmallGalleryDlg*>(dialog);
-  qxtest::ShowInFront(dlg);
+  g_shown = qxtest::ShowInFront(dlg);
   // The mouse over the "Hot" button.
   CPoint hot = qxtest::ScreenCentre(&dlg->m_flat[1]);
   ::SetCursorPos(hot.x, hot.y);
   dlg->m_flat[1].SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
   g_hot = dlg->m_flat[1].IsHovered() != FALSE;
-  qxtest::Pump(dlg->m_hWnd, 300);
+  g_shown =
+      g_shown && qxtest::PumpUntil(dlg->m_hWnd, [dlg] { return qxtest::IsPainted(dlg->m_hWnd); });
   g_shot = qxtest::ScreenshotFolder() + "small-controls-gallery.bmp";
   g_saved = qxtest::SaveWindowScreenshot(dlg->m_hWnd, g_shot);
   dlg->EndDialog(IDOK);
@@ -106,6 +108,7 @@ TEST(SmallControlsGallery, EveryStateInOneDialog) {
   CSeamOverride<AfxModalDialogSeam> seam(AfxSetModalDialogSeam, Photograph);
   CSmallGalleryDlg dlg;
   EXPECT_EQ(dlg.DoModal(), IDOK);
+  EXPECT_TRUE(g_shown) << "still not painted after the cap";
   EXPECT_TRUE(g_hot);
   EXPECT_TRUE(g_saved) << g_shot;
   printf("gallery screenshot: %s\n", g_shot.c_str());

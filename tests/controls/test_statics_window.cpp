@@ -86,7 +86,9 @@ class StaticsWindow : public ::testing::Test {
     g_shellResult = 42;
     g_startResult = 33;
     ASSERT_TRUE(dlg.Create(IDD_STATICS));
-    if (Shown()) qxtest::ShowInFront(&dlg);
+    if (Shown()) {
+      ASSERT_TRUE(qxtest::ShowInFront(&dlg));
+    }
   }
   void TearDown() override {
     dlg.DestroyWindow();
@@ -168,12 +170,16 @@ TEST_F(StaticsWindow, HyperlinkUnderlinesWhileTheMouseIsOverIt) {
   ColourOf(dlg.m_link, &underlined);
   EXPECT_TRUE(underlined);
   EXPECT_TRUE(HoldsUnderlinedFont(dlg.m_link));  // what the static itself draws with
-  qxtest::Pump(dlg.m_hWnd, 60);                  // the timer finds the cursor still over it
-  EXPECT_TRUE(dlg.m_link.IsHovering());
+  {
+    // The hover timer has looked and found the cursor still over it...
+    qxtest::CTimerTicks ticks(dlg.m_link.m_hWnd);
+    ASSERT_TRUE(qxtest::PumpUntil(dlg.m_hWnd, [&] { return ticks.Count() > 0; }));
+    EXPECT_TRUE(dlg.m_link.IsHovering());
+  }
+  // ...and sees it gone once it has left.
   CPoint away = qxtest::ScreenCentre(&dlg.m_bitmap);
   ::SetCursorPos(away.x, away.y);
-  qxtest::Pump(dlg.m_hWnd, 60);
-  EXPECT_FALSE(dlg.m_link.IsHovering());
+  EXPECT_TRUE(qxtest::PumpUntil(dlg.m_hWnd, [&] { return !dlg.m_link.IsHovering(); }));
   EXPECT_FALSE(dlg.m_link.IsUnderlined());
   EXPECT_FALSE(HoldsUnderlinedFont(dlg.m_link));
 }

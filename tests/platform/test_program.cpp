@@ -44,15 +44,65 @@ BOOL CALLBACK Match(HWND w, LPARAM param) {
   return TRUE;
 }
 
-HWND WaitForTopLevel(DWORD processId, const char* titlePrefix, DWORD timeoutMs) {
+// How long a test waits for the program: a start under Wine on a busy machine with a new prefix
+// may take many seconds, so only a stuck machine reaches it.
+const DWORD kProgramCapMs = 60000;
+
+// Looks again every 50 ms until done() holds; FALSE when it still does not after the cap.
+template <class Done>
+bool WaitFor(Done done, DWORD capMs = kProgramCapMs) {
   const DWORD start = GetTickCount();
-  while (GetTickCount() - start < timeoutMs) {
-    Search search = {processId, titlePrefix, nullptr};
-    EnumWindows(&Match, reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
+  while (!done()) {
+    if (GetTickCount() - start >= capMs) return false;
     Sleep(50);
   }
-  return nullptr;
+  return true;
+}
+
+HWND WaitForTopLevel(DWORD processId, const char* titlePrefix) {
+  Search search = {processId, titlePrefix, nullptr};
+  WaitFor([&] {
+    EnumWindows(&Match, reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr;
+  });
+  return search.found;
+}
+
+// The program has handled a message of ours: it was back in its message loop.
+bool AnswersAMessage(HWND w) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_NORMAL, kProgramCapMs, &result) != 0;
+}
+
+// TRUE when the window is the only one its program shows (the start-up splash has gone).
+bool ShowsNoOtherWindow(HWND w) {
+  struct Others {
+    HWND main;
+    DWORD processId;
+    bool found;
+  } others = {w, 0, false};
+  GetWindowThreadProcessId(w, &others.processId);
+  EnumWindows(
+      [](HWND top, LPARAM param) -> BOOL {
+        Others* o = reinterpret_cast<Others*>(param);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(top, &owner);
+        if (top == o->main || owner != o->processId || !IsWindowVisible(top)) return TRUE;
+        o->found = true;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&others));
+  return !others.found;
+}
+
+// Waits until the program shows its window alone, painted, and it stays so while the program
+// goes through its message loop twice (its idle work may lay out and paint again; what was
+// painted reaches the screen when the loop finds nothing to do).
+bool WaitUntilPainted(HWND w) {
+  return WaitFor([w] {
+    return ShowsNoOtherWindow(w) && qxtest::IsPainted(w) && AnswersAMessage(w) &&
+           AnswersAMessage(w) && qxtest::IsPainted(w);
+  });
 }
 
 // Sets a 4-byte value for the object's lifetime, then puts back what was there.
@@ -128,19 +178,19 @@ TEST(Program, MainWindowOpensAndClosesCleanly) {
                              &si, &pi))
       << "cannot start " << command;
 
-  HWND main = WaitForTopLevel(pi.dwProcessId, "Quarvex 3.0", 30000);
+  HWND main = WaitForTopLevel(pi.dwProcessId, "Quarvex 3.0");
   EXPECT_TRUE(main != nullptr) << "no visible window titled Quarvex 3.0";
   if (main) {
     RECT rc;
     GetWindowRect(main, &rc);
     EXPECT_GT(rc.right - rc.left, 200);
     EXPECT_GT(rc.bottom - rc.top, 150);
-    Sleep(300);  // let it paint before the picture is taken
+    EXPECT_TRUE(WaitUntilPainted(main)) << "the window was not alone and painted after the cap";
     EXPECT_TRUE(qxtest::SaveWindowScreenshot(main, qxtest::ScreenshotFolder() + "quarvex-main.bmp"));
     PostMessageA(main, WM_CLOSE, 0, 0);
   }
 
-  EXPECT_EQ(WaitForSingleObject(pi.hProcess, 30000), WAIT_OBJECT_0);
+  EXPECT_EQ(WaitForSingleObject(pi.hProcess, kProgramCapMs), WAIT_OBJECT_0);
   DWORD code = 1;
   GetExitCodeProcess(pi.hProcess, &code);
   if (code == STILL_ACTIVE) TerminateProcess(pi.hProcess, 1);
@@ -166,20 +216,20 @@ TEST(Program, ASecondStartHandsItsFileToTheRunningProgram) {
   DWORD firstId = 0;
   HANDLE first = StartProgram("", &firstId);
   ASSERT_NE(first, nullptr);
-  HWND main = WaitForTopLevel(firstId, "Quarvex 3.0", 30000);
+  HWND main = WaitForTopLevel(firstId, "Quarvex 3.0");
   ASSERT_NE(main, nullptr);
+  auto titleHas = [main](const char* name) {
+    return [main, name] { return Title(main).find(name) != std::string::npos; };
+  };
 
   HANDLE second = StartProgram("\"" + file + "\"", nullptr);
   ASSERT_NE(second, nullptr);
-  EXPECT_EQ(WaitForExit(second, 30000), 0u);
-  bool opened = false;
-  for (int i = 0; i < 100 && !opened; ++i, Sleep(100))
-    opened = Title(main).find("quarvex-second-start.kel") != std::string::npos;
-  EXPECT_TRUE(opened) << Title(main);
+  EXPECT_EQ(WaitForExit(second, kProgramCapMs), 0u);
+  EXPECT_TRUE(WaitFor(titleHas("quarvex-second-start.kel"))) << Title(main);
 
   HANDLE third = StartProgram("", nullptr);
   ASSERT_NE(third, nullptr);
-  EXPECT_EQ(WaitForExit(third, 30000), 0u);
+  EXPECT_EQ(WaitForExit(third, kProgramCapMs), 0u);
 
   // The shell's open of a project file (the program registered the type when it started)
   // reaches the running program through its DDE open too.
@@ -188,13 +238,10 @@ TEST(Program, ASecondStartHandsItsFileToTheRunningProgram) {
   const INT_PTR shell = reinterpret_cast<INT_PTR>(
       ShellExecuteA(nullptr, "open", shellFile.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
   EXPECT_GT(shell, 32);
-  opened = false;
-  for (int i = 0; i < 200 && !opened; ++i, Sleep(100))
-    opened = Title(main).find("quarvex-shell-open.kel") != std::string::npos;
-  EXPECT_TRUE(opened) << Title(main);
+  EXPECT_TRUE(WaitFor(titleHas("quarvex-shell-open.kel"))) << Title(main);
   DeleteFileA(shellFile.c_str());
 
   PostMessageA(main, WM_CLOSE, 0, 0);
-  EXPECT_EQ(WaitForExit(first, 30000), 0u);
+  EXPECT_EQ(WaitForExit(first, kProgramCapMs), 0u);
   DeleteFileA(file.c_str());
 }

@@ -9,6 +9,7 @@
 #include "shell/KelStrengthApp.h"
 #include "shell/MainFrame.h"
 #include "shell/ShellSettings.h"
+#include "shell/StartupSplashWnd.h"
 #include "tests/support/Screenshot.h"
 
 namespace qxtest {
@@ -239,8 +240,9 @@ bool CProgramHarness::Start(const std::string& commandLine) {
     m_exited = true;
     return false;
   }
-  // A short splash has gone by then.
-  PumpFor(static_cast<int>(m_splashTime <= kSplashTime ? kSplashTime * 3 : kSplashTime));
+  // A short splash has gone by then; a long one is the test's to watch.
+  Pump();
+  if (m_splashTime <= kSplashTime) PumpUntil([] { return CStartupSplashWnd::GetLiveCount() == 0; });
   return true;
 }
 
@@ -286,6 +288,16 @@ void CProgramHarness::PumpFor(int ms) {
   while (static_cast<int>(end - ::GetTickCount()) > 0 && !m_exited) {
     Pump(1);
     ::Sleep(10);
+  }
+}
+
+bool CProgramHarness::PumpUntil(const std::function<bool()>& done, int capMs) {
+  const DWORD end = ::GetTickCount() + static_cast<DWORD>(capMs);
+  for (;;) {
+    if (done()) return true;
+    if (m_exited || static_cast<int>(end - ::GetTickCount()) <= 0) return false;
+    Pump(1);
+    if (!done()) ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
   }
 }
 

@@ -113,6 +113,9 @@ class CProgramHarness {
   void Pump(int rounds = 3);
   // Keeps handling messages for ms milliseconds (timers fire).
   void PumpFor(int ms);
+  // Handles messages until done() holds or capMs passed (the cap is for a machine that is
+  // stuck, not a slow one); FALSE when it never held.
+  bool PumpUntil(const std::function<bool()>& done, int capMs = kPumpCap);
   // A command through the main frame, as a menu click sends it. FALSE when the command is
   // disabled (nothing ran then).
   bool RunCommand(UINT id);
@@ -147,10 +150,12 @@ class CProgramHarness {
   bool Capture(CDialog* dialog, const std::string& name);
   // Closes the main window as the user would and runs the loop to its end: the program's exit
   // code, or -1 when the program did not end (a close refused by a save prompt).
-  int Exit(int timeoutMs = 10000);
+  int Exit(int timeoutMs = kPumpCap);
 
   // The splash time the harness gives the program (ms).
   static const UINT kSplashTime = 50;
+  // How long a test waits for something that should happen at once or after a short timer.
+  static const int kPumpCap = 30000;
 
  private:
   static void ModalHook(CDialog* dialog);

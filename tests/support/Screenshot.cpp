@@ -6,6 +6,20 @@
 
 namespace qxtest {
 
+bool IsPainted(HWND top) {
+  if (!IsWindowVisible(top) || GetUpdateRect(top, nullptr, FALSE)) return false;
+  bool painted = true;
+  EnumChildWindows(
+      top,
+      [](HWND child, LPARAM result) -> BOOL {
+        if (!IsWindowVisible(child) || !GetUpdateRect(child, nullptr, FALSE)) return TRUE;
+        *reinterpret_cast<bool*>(result) = false;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&painted));
+  return painted;
+}
+
 bool SaveBitmap(HBITMAP bitmap, const std::string& path) {
   BITMAP info;
   if (!GetObjectA(bitmap, sizeof(info), &info)) return false;

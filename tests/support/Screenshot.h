@@ -13,6 +13,10 @@ namespace qxtest {
 // Returns false when the window, the copy or the file fails.
 bool SaveWindowScreenshot(HWND window, const std::string& path);
 
+// TRUE when the window is visible and neither it nor a visible child has anything left to
+// paint: what a picture of it shows is what it drew.
+bool IsPainted(HWND top);
+
 // Writes a bitmap selected nowhere to a 24-bit BMP file.
 bool SaveBitmap(HBITMAP bitmap, const std::string& path);
 

@@ -45,6 +45,7 @@ void Type(qxtest::CProgramHarness& program, const std::string& text) {
 void Enter(qxtest::CProgramHarness& program, CDockForm* form, int id, const std::string& text,
            UINT key) {
   FocusEdit(program, form, id);
+  CHeldTypingTimer held(form);
   Type(program, text);
   program.PressKey(key);
 }
@@ -57,9 +58,10 @@ void SelectApplication(qxtest::CProgramHarness& program, CDockForm* form, int co
   program.Pump();
 }
 
-void WaitForTypingTimer(qxtest::CProgramHarness& program, CDockForm* form) {
-  for (int waited = 0; form->IsApplyPending() && waited < 5000; waited += 100) program.PumpFor(100);
+bool WaitForTypingTimer(qxtest::CProgramHarness& program, CDockForm* form) {
+  const bool fired = program.PumpUntil([form] { return !form->IsApplyPending(); });
   program.Pump();
+  return fired;
 }
 
 bool CaptureSideBar(CDockForm* form, const std::string& name) {

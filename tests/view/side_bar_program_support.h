@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "tests/support/HeldTimer.h"
 #include "tests/view/view_program_support.h"
 #include "view/DockForm.h"
 
@@ -19,14 +20,20 @@ bool ReadOnly(CDockForm* form, int id);
 void FocusEdit(qxtest::CProgramHarness& program, CDockForm* form, int id);
 // Types text into the focus window key by key through the program's message loop.
 void Type(qxtest::CProgramHarness& program, const std::string& text);
-// Focus on the edit, its text replaced by typing, then Tab (or Enter) to apply.
+// Focus on the edit, its text replaced by typing, then Tab (or Enter) to apply. The typing
+// timer is held meanwhile, so that a slow machine does not apply part of the text first.
 void Enter(qxtest::CProgramHarness& program, CDockForm* form, int id, const std::string& text,
            UINT key = VK_TAB);
+// Holds back the ticks of the side bar's typing timer while it lives.
+class CHeldTypingTimer : public qxtest::CHeldTimer {
+ public:
+  explicit CHeldTypingTimer(CDockForm* form) : CHeldTimer(form->m_hWnd, CDockForm::kApplyTimer) {}
+};
 // A choice of an application list, as the user makes it.
 void SelectApplication(qxtest::CProgramHarness& program, CDockForm* form, int combo, int index);
-// Handles messages until the typing timer has fired (at most a few seconds; the machine may be
-// slow), then a little more.
-void WaitForTypingTimer(qxtest::CProgramHarness& program, CDockForm* form);
+// Handles messages until no apply waits for the typing timer, then a little more; FALSE when
+// the timer never fired.
+bool WaitForTypingTimer(qxtest::CProgramHarness& program, CDockForm* form);
 // The side bar's window into <screenshots>/<name>.bmp.
 bool CaptureSideBar(CDockForm* form, const std::string& name);
 

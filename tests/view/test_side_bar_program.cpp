@@ -140,8 +140,11 @@ TEST_F(SideBarProgram, EveryApplyUpdatesTheViewsTwiceAndARefreshOnce) {
   // Enter is the Compute command: the field is applied without leaving it.
   FocusEdit(program, form, IDC_HB_MI);  // D, left, is applied
   views.hints.clear();
-  Type(program, "22");
-  program.PressKey(VK_RETURN);
+  {
+    CHeldTypingTimer held(form);
+    Type(program, "22");
+    program.PressKey(VK_RETURN);
+  }
   EXPECT_EQ(InputsOf(doc).mi, 22);
   EXPECT_EQ(views.hints, (std::vector<int>{2, 2}));
   EXPECT_EQ(::GetFocus(), ::GetDlgItem(form->m_hWnd, IDC_HB_MI));
@@ -243,38 +246,59 @@ TEST_F(SideBarProgram, ClosingAProjectWhileTypingLosesNothingAndBreaksNothing) {
   CKelStrengthDoc* first = program.ActiveDocument();
   ASSERT_NE(first, nullptr);
   FocusEdit(program, form, IDC_HB_GSI);
-  Type(program, "44");
-  program.AnswerMessageBox(IDNO);  // the save prompt
-  program.RunCommand(ID_FILE_CLOSE);
-  program.PumpFor(1200);
+  {
+    CHeldTypingTimer held(form);
+    Type(program, "44");
+    program.AnswerMessageBox(IDNO);  // the save prompt
+    program.RunCommand(ID_FILE_CLOSE);
+  }
+  // The typed change was the user's to keep or drop.
+  EXPECT_EQ(program.MessageBoxTexts().size(), 1u);
+  EXPECT_FALSE(form->IsApplyPending());
+  // A tick already on its way when the project went finds nothing to apply to.
+  form->SendMessage(WM_TIMER, CDockForm::kApplyTimer, 0);
+  program.Pump();
   EXPECT_EQ(program.DocumentCount(), 0);
   EXPECT_EQ(form->GetAttachedDocument(), nullptr);
   EXPECT_FALSE(Enabled(form, IDC_HB_GSI));
 }
 
+// The keys come before the timer's tick here whatever the machine's speed: the test holds the
+// tick back until it has checked what the keys alone did.
 TEST_F(SideBarProgram, TypingAppliesOnceASecondAfterTheLastKey) {
   CKelStrengthDoc* doc = program.ActiveDocument();
+  CHintRecorder views(doc);
   FocusEdit(program, form, IDC_HB_GSI);
-  Type(program, "3");
-  Type(program, "5");
-  EXPECT_EQ(InputsOf(doc).gsi, 50);  // not yet
-  EXPECT_TRUE(doc->IsModified());
-  EXPECT_EQ(doc->m_hoekBrown.GetStateFlag(), 1);
-  EXPECT_TRUE(form->IsApplyPending());
-  WaitForTypingTimer(program, form);
+  {
+    CHeldTypingTimer held(form);
+    Type(program, "3");
+    Type(program, "5");
+    EXPECT_EQ(InputsOf(doc).gsi, 50);  // not before the timer
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_EQ(doc->m_hoekBrown.GetStateFlag(), 1);
+    EXPECT_TRUE(form->IsApplyPending());
+    EXPECT_TRUE(views.hints.empty());
+  }
+  ASSERT_TRUE(WaitForTypingTimer(program, form));
   EXPECT_EQ(InputsOf(doc).gsi, 35);
   EXPECT_EQ(doc->m_hoekBrown.GetStateFlag(), 0);
+  EXPECT_EQ(views.hints, (std::vector<int>{2, 2}));  // one apply for both keys
   EXPECT_EQ(::GetFocus(), ::GetDlgItem(form->m_hWnd, IDC_HB_GSI));  // typing goes on
 
   // Saved between the keystroke and the apply: the document stays marked modified, so the
   // typed value is not lost without a prompt.
   FocusEdit(program, form, IDC_HB_GSI);
-  Type(program, "42");
-  program.AnswerFileDialog(program.TempPath("typed.kel"));
-  program.PressKey('S', true);
-  EXPECT_FALSE(doc->IsModified());
-  EXPECT_EQ(InputsOf(doc).gsi, 35);  // saved before the timer
-  WaitForTypingTimer(program, form);
+  {
+    CHeldTypingTimer held(form);
+    Type(program, "42");
+    program.AnswerFileDialog(program.TempPath("typed.kel"));
+    program.PressKey('S', true);
+    EXPECT_EQ(program.FileDialogCount(), 1);
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(InputsOf(doc).gsi, 35);  // saved before the timer
+    EXPECT_TRUE(form->IsApplyPending());
+  }
+  ASSERT_TRUE(WaitForTypingTimer(program, form));
   EXPECT_EQ(InputsOf(doc).gsi, 42);
   EXPECT_TRUE(doc->IsModified());
 }
@@ -283,10 +307,13 @@ TEST_F(SideBarProgram, AnOutOfRangeValueIsRefusedWithItsMessageAndNothingChanges
   CKelStrengthDoc* doc = program.ActiveDocument();
   const HoekBrownInputs before = InputsOf(doc);
   const double sig3max = doc->m_hoekBrown.GetSig3Max();
-  // The timer's apply fails quietly.
+  // The timer's apply fails quietly. (Held while typing: "12" alone would be applied.)
   FocusEdit(program, form, IDC_HB_GSI);
-  Type(program, "120");
-  WaitForTypingTimer(program, form);
+  {
+    CHeldTypingTimer held(form);
+    Type(program, "120");
+  }
+  ASSERT_TRUE(WaitForTypingTimer(program, form));
   EXPECT_TRUE(program.MessageBoxTexts().empty());
   EXPECT_EQ(doc->m_hoekBrown.GetStateFlag(), 1);
   // Leaving the field says why, and the field keeps the focus with its text selected.
@@ -376,7 +403,7 @@ TEST_F(SideBarProgram, ASpinStepAppliesAtOnce) {
   program.Click(spin, rc.right / 2, rc.bottom / 4);  // the upper arrow
   // At once where the platform leaves the caret at the start of the rewritten text, else with
   // the timer: the same either way.
-  WaitForTypingTimer(program, form);
+  ASSERT_TRUE(WaitForTypingTimer(program, form));
   EXPECT_EQ(InputsOf(doc).gsi, 51);
   EXPECT_EQ(Text(form, IDC_HB_GSI), "51");
 }
@@ -433,9 +460,13 @@ TEST_F(SideBarProgram, FollowsTheActiveProjectAndATypedChangeStaysWithItsProject
 
   // Typed into the first project, which is left before the timer fires.
   FocusEdit(program, form, IDC_HB_GSI);
-  Type(program, "70");
-  program.Frame()->MDIActivate(secondView->GetParentFrame());
-  WaitForTypingTimer(program, form);
+  {
+    CHeldTypingTimer held(form);
+    Type(program, "70");
+    program.Frame()->MDIActivate(secondView->GetParentFrame());
+    program.Pump();
+  }
+  ASSERT_TRUE(WaitForTypingTimer(program, form));
   EXPECT_EQ(InputsOf(first).gsi, 70);
   EXPECT_EQ(InputsOf(second).gsi, 50);
   EXPECT_EQ(form->GetAttachedDocument(), second);
@@ -455,7 +486,7 @@ TEST_F(SideBarProgram, WithNoProjectTheBarIsDisabledAndHoldsNone) {
   EXPECT_TRUE(Enabled(form, IDC_HB_SIGCI_LABEL));
   // Typing into a disabled bar's edit (as the program might) changes nothing and breaks nothing.
   ::SetDlgItemTextA(form->m_hWnd, IDC_HB_GSI, "33");
-  program.PumpFor(1200);
+  ASSERT_TRUE(WaitForTypingTimer(program, form));
   program.Screenshot("side_bar_no_project");
 
   program.RunCommand(ID_FILE_NEW);

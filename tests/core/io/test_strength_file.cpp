@@ -251,6 +251,16 @@ TEST(StrengthFile, DataSections) {
   for (int i = 0; i < 1000001; ++i) full += "  1 2 3\r\n";
   EXPECT_FALSE(ReadText(file, full));
   EXPECT_STREQ(kDefaultError, file.GetErrorText());
+  // The older plain text layout has the same cap: a million points are read, one more is not.
+  // (Its data word "x" names no data set, so nothing is fitted to them.)
+  std::string legacy = "a\r\nb\r\nc\r\n1000000 t mpa x x\r\n";
+  legacy.reserve(legacy.size() + 1000001 * 5);
+  for (int i = 0; i < 1000000; ++i) legacy += "1 2\r\n";
+  EXPECT_TRUE(ReadText(file, legacy, "old.txt"));
+  legacy.replace(legacy.find("1000000 t"), 7, "1000001");
+  legacy += "1 2\r\n";
+  EXPECT_FALSE(ReadText(file, legacy, "old.txt"));
+  EXPECT_STREQ(kDefaultError, file.GetErrorText());
   // No rows and no residuals line for a count of 0 or less.
   ASSERT_TRUE(ReadText(
       file, head + Lines({"rock mass data:", "  test: 0", "  num: -5", "project settings:"})));

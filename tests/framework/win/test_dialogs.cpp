@@ -282,6 +282,26 @@ class CIdleApp : public CWinApp {
   }
 };
 
+// Cancels the running dialog (as its Cancel button does) once done() holds, looked at on a
+// timer; a dialog still waiting after the cap, meant for a stuck machine, ends with IDABORT.
+const DWORD kWaitCapMs = 30000;
+std::function<bool()> g_cancelWhen;
+DWORD g_giveUpAt = 0;
+void CancelOnceTrue(CDialog* dlg, std::function<bool()> done) {
+  g_cancelWhen = std::move(done);
+  g_giveUpAt = ::GetTickCount() + kWaitCapMs;
+  ::SetTimer(dlg->m_hWnd, 1, 20, [](HWND w, UINT, UINT_PTR id, DWORD) {
+    const bool done = g_cancelWhen();
+    if (!done && static_cast<int>(::GetTickCount() - g_giveUpAt) < 0) return;
+    ::KillTimer(w, id);
+    g_cancelWhen = nullptr;
+    if (done)
+      ::PostMessageA(w, WM_COMMAND, IDCANCEL, 0);
+    else
+      static_cast<CDialog*>(CWnd::FromHandlePermanent(w))->EndDialog(IDABORT);
+  });
+}
+
 // An edit whose message filter fails on one key.
 class CThrowingEdit : public CEdit {
  public:
@@ -305,20 +325,13 @@ class CThrowingDlg : public CDialog {
 TEST_F(DialogTest, TheModalLoopDoesIdleWorkAndSurvivesFailingFilters) {
   CIdleApp app;
   int temporaryAtStart = -1;
-  auto endLater = [](CDialog* d) {
-    // Ended from a timer, once the loop has had idle time.
-    ::SetTimer(d->m_hWnd, 1, 300, [](HWND w, UINT, UINT_PTR id, DWORD) {
-      ::KillTimer(w, id);
-      ::PostMessageA(w, WM_COMMAND, IDCANCEL, 0);
-    });
-  };
   CThrowingDlg quiet;
   g_script = [&](CDialog* d) {
     CWnd::FromHandle(::GetDesktopWindow());  // a temporary wrapper, freed at idle time
     temporaryAtStart = AfxGetTemporaryWindowCount();
-    endLater(d);
+    CancelOnceTrue(d, [&] { return app.idles > 1 && AfxGetTemporaryWindowCount() == 0; });
   };
-  EXPECT_EQ(quiet.DoModal(), IDCANCEL);
+  EXPECT_EQ(quiet.DoModal(), IDCANCEL) << "IDABORT: the loop never did its idle work";
   EXPECT_GT(temporaryAtStart, 0);
   EXPECT_EQ(AfxGetTemporaryWindowCount(), 0);
   EXPECT_GT(app.idles, 1);
@@ -329,9 +342,9 @@ TEST_F(DialogTest, TheModalLoopDoesIdleWorkAndSurvivesFailingFilters) {
   CThrowingDlg failing;
   g_script = [&](CDialog* d) {
     PostKey(d->GetDlgItem(IDC_ENTER_EDIT)->m_hWnd, 'X');
-    endLater(d);
+    CancelOnceTrue(d, [&] { return AfxGetReportedExceptionCount() == reported + 2; });
   };
-  EXPECT_EQ(failing.DoModal(), IDCANCEL);
+  EXPECT_EQ(failing.DoModal(), IDCANCEL) << "IDABORT: a failure went unreported";
   EXPECT_EQ(AfxGetReportedExceptionCount(), reported + 2);
 }
 

@@ -51,6 +51,9 @@ class MainWindowTest : public ::testing::Test {
 };
 CWnd* MainWindowTest::s_main = nullptr;
 
+// How long a test waits for a worker: the cap is for a stuck machine, not a slow one.
+const DWORD kWaitCapMs = 30000;
+
 // Runs fn on a worker thread started by AfxBeginThread and waits for it.
 template <class Fn>
 UINT RunOnWorker(Fn fn) {
@@ -63,8 +66,19 @@ UINT RunOnWorker(Fn fn) {
   thread->m_bAutoDelete = FALSE;
   thread->ResumeThread();
   // Pump while waiting: a worker's window must not need this thread, but it does no harm.
-  while (MsgWaitForMultipleObjects(1, &thread->m_hThread, FALSE, 10000, QS_ALLINPUT) ==
-         WAIT_OBJECT_0 + 1) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    const DWORD waited = GetTickCount() - start;
+    const DWORD left = waited < kWaitCapMs ? kWaitCapMs - waited : 0;
+    const DWORD woken = MsgWaitForMultipleObjects(1, &thread->m_hThread, FALSE, left, QS_ALLINPUT);
+    if (woken == WAIT_OBJECT_0) break;
+    if (woken != WAIT_OBJECT_0 + 1) {
+      ADD_FAILURE() << "the worker did not end within " << kWaitCapMs << " ms";
+      // Stopped, so that it never calls fn once fn is gone with this frame.
+      TerminateThread(thread->m_hThread, static_cast<DWORD>(-3));
+      WaitForSingleObject(thread->m_hThread, INFINITE);
+      break;
+    }
     MSG msg;
     while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
   }
@@ -148,7 +162,7 @@ TEST(WorkerThreads, AutoDeletingThreadsRunAndReportWhatEscapes) {
       },
       done);
   ASSERT_NE(thread, nullptr);
-  EXPECT_EQ(WaitForSingleObject(done, 10000), WAIT_OBJECT_0);
+  EXPECT_EQ(WaitForSingleObject(done, kWaitCapMs), WAIT_OBJECT_0);
   CloseHandle(done);
   EXPECT_EQ(ran, 1);
 
