@@ -52,6 +52,16 @@ void Pump(CWnd* dialog, int ms) {
   } while (static_cast<int>(end - ::GetTickCount()) > 0);
 }
 
+bool PumpUntil(CWnd* dialog, const std::function<bool()>& done, int capMs) {
+  const DWORD end = ::GetTickCount() + capMs;
+  while (!done()) {
+    if (static_cast<int>(end - ::GetTickCount()) <= 0) return false;
+    ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
+    Pump(dialog, 0);
+  }
+  return true;
+}
+
 void Shot(CWnd* dialog, const std::string& name) {
   dialog->ShowWindow(SW_SHOW);
   dialog->SetForegroundWindow();

@@ -30,6 +30,10 @@ class PickDialogTest : public ::testing::Test {
 
 // Dispatches messages for about ms milliseconds the way the modal loop does.
 void Pump(CWnd* dialog, int ms = 50);
+// Dispatches messages the same way until done() holds or capMs passed (the cap is for a stuck
+// machine, not a slow one); FALSE when it never held.
+const int kPumpCap = 30000;
+bool PumpUntil(CWnd* dialog, const std::function<bool()>& done, int capMs = kPumpCap);
 // Shows the dialog, lets it paint, and keeps a screenshot "<name>.bmp".
 void Shot(CWnd* dialog, const std::string& name);
 // Key presses and clicks as a person makes them (posted, then pumped).

@@ -6,10 +6,13 @@
 #include "picktables/GsiChartSheet.h"
 #include "picktables/PickDisturbanceDlg.h"
 #include "picktables/PickGsiDlg.h"
+#include "picktables/PickJrcDlg.h"
+#include "picktables/PickUcsDlg.h"
 #include "res/PickTableResources.h"
 #include "res/ViewResources.h"
 #include "shell/MainFrame.h"
 #include "tests/picktables/gsi_sheet_picture.h"
+#include "tests/support/HeldTimer.h"
 #include "tests/view/side_bar_program_support.h"
 
 namespace {
@@ -18,6 +21,9 @@ using qxtest::CProgramHarness;
 using namespace sidebartest;
 using namespace viewtest;
 using qxtest::OpenProject;
+
+// The residual friction dialog's timer of the pause in typing (the first of its window).
+const UINT_PTR kResidualPauseTimer = 1;
 
 // Input that the dialog's modal loop handles once the dialog runs.
 void PostClick(HWND window, int x, int y, bool doubleClick = false) {
@@ -50,7 +56,10 @@ void PostClickRow(CDialog* d, int list, int row) {
 class PickButtonsProgram : public ::testing::Test {
  protected:
   void SetUp() override {
+    // What the pick dialogs remember from earlier tests of this run.
     CPickDisturbanceDlg::Memory().Accept(-1, -1);
+    CPickUcsDlg::RememberedGrade().Accept(-1);
+    CPickJrcDlg::RememberedRange().Accept(-1);
     ASSERT_TRUE(program.Start());
     form = SideBar(program);
     ASSERT_NE(form, nullptr);
@@ -268,8 +277,13 @@ TEST_F(PickButtonsProgram, ResidualCalculatorTellsOfANoughtDryReboundOnlyWhenThe
     HWND dry = ::GetDlgItem(d->m_hWnd, IDC_PHIR_DRY_REBOUND);
     ::SetFocus(dry);
     ::SendMessageA(dry, EM_SETSEL, 0, -1);
-    ::PostMessageA(dry, WM_CHAR, '0', 1);
-    program.PumpFor(1600);  // past the pause that recalculates
+    {
+      // The pause is over when its timer ticks; that tick is handled here, after the typing.
+      qxtest::CHeldTimer pause(d->m_hWnd, kResidualPauseTimer);
+      ::PostMessageA(dry, WM_CHAR, '0', 1);
+      EXPECT_TRUE(program.PumpUntil([&] { return pause.HeldTicks() > 0; }));
+      ::SendMessageA(d->m_hWnd, WM_TIMER, kResidualPauseTimer, 0);
+    }
     EXPECT_EQ(qxtest::GetControlText(d, IDC_PHIR_DRY_REBOUND), "0");
     EXPECT_EQ(qxtest::GetControlText(d, IDC_PHIR_VALUE), "30");
     EXPECT_TRUE(program.MessageBoxTexts().empty());

@@ -7,12 +7,16 @@
 #include "picktables/PickTables.h"
 #include "res/PickTableResources.h"
 #include "tests/picktables/pick_dialog_support.h"
+#include "tests/support/HeldTimer.h"
 
 using namespace picktest;
 
 namespace {
 
 class ResidualPickTest : public PickDialogTest {};
+
+// The dialog's timer of the pause in typing (the first of its window).
+const UINT_PTR kPauseTimer = 1;
 
 CListCtrl& List(CDialog* d) { return *static_cast<CListCtrl*>(d->GetDlgItem(IDC_PHIR_LIST)); }
 
@@ -82,13 +86,17 @@ TEST_F(ResidualPickTest, CalculatorFollowsRowsAndEdits) {
                        EXPECT_EQ(Text(d, IDC_PHIR_VALUE), "40");
                        SelectItem(List(d), 9);  // Granite (f.g.), dry, phib 33
                        EXPECT_EQ(Text(d, IDC_PHIR_VALUE), "23");
-                       // Typing: nothing before the pause is over, then the result.
+                       // Typing: nothing before the pause is over (the timer's tick), then
+                       // the result.
                        HWND r = d->GetDlgItem(IDC_PHIR_WET_REBOUND)->m_hWnd;
                        ::SetFocus(r);
-                       Type(d, IDC_PHIR_WET_REBOUND, "20");
-                       Pump(d, 300);
-                       EXPECT_EQ(Text(d, IDC_PHIR_VALUE), "23");
-                       Pump(d, 1200);
+                       {
+                         qxtest::CHeldTimer pause(d->m_hWnd, kPauseTimer);
+                         Type(d, IDC_PHIR_WET_REBOUND, "20");
+                         EXPECT_TRUE(PumpUntil(d, [&] { return pause.HeldTicks() > 0; }));
+                         EXPECT_EQ(Text(d, IDC_PHIR_VALUE), "23");
+                       }
+                       EXPECT_TRUE(PumpUntil(d, [&] { return Text(d, IDC_PHIR_VALUE) != "23"; }));
                        EXPECT_EQ(Text(d, IDC_PHIR_VALUE), "33");  // r = R gives phib
                        // Leaving the edit calculates at once.
                        Type(d, IDC_PHIR_WET_REBOUND, "10");
@@ -105,6 +113,7 @@ TEST_F(ResidualPickTest, CalculatorFollowsRowsAndEdits) {
                        // Enter while a calculation is pending: no calculation, phir as shown.
                        HWND phib = d->GetDlgItem(IDC_PHIR_PHIB)->m_hWnd;
                        ::SetFocus(phib);
+                       qxtest::CHeldTimer pause(d->m_hWnd, kPauseTimer);
                        Type(d, IDC_PHIR_PHIB, "40");
                        PressKey(d, phib, VK_RETURN);
                      }),

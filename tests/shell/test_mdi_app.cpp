@@ -7,6 +7,7 @@
 
 #include "core/registry/RegistryKey.h"
 #include "framework/win/TestSeams.h"
+#include "tests/shell/OpenMenuShot.h"
 #include "tests/shell/mdiapp/mdiapp.h"
 #include "tests/support/Screenshot.h"
 
@@ -267,15 +268,6 @@ TEST_F(MdiApp, TabsFollowTheDocumentWindows) {
   EXPECT_TRUE(frame->m_tabs.GetTabBar()->IsStripVisible());
 }
 
-namespace {
-std::string g_shot;
-void CALLBACK ShootAndClose(HWND, UINT, UINT_PTR id, DWORD) {
-  ::KillTimer(nullptr, id);
-  qxtest::SaveWindowScreenshot(::GetDesktopWindow(), g_shot);
-  ::EndMenu();
-}
-}  // namespace
-
 TEST_F(MdiApp, ScreenshotsWithAnOpenOwnerDrawnMenuInBothLooks) {
   app->NewDocument();
   app->NewDocument();
@@ -286,15 +278,13 @@ TEST_F(MdiApp, ScreenshotsWithAnOpenOwnerDrawnMenuInBothLooks) {
   ASSERT_TRUE(COwnerDrawMenu::IsOwnerDrawMenu(file));
   for (int look = 0; look <= 1; ++look) {
     COwnerDrawMenu::SetMenuLook(look);
-    g_shot = qxtest::ScreenshotFolder() + (look ? "mdiapp-xp-menu.bmp" : "mdiapp-classic-menu.bmp");
-    ::DeleteFileA(g_shot.c_str());
-    ::SetTimer(nullptr, 0, 500, &ShootAndClose);
+    const std::string shot =
+        qxtest::ScreenshotFolder() + (look ? "mdiapp-xp-menu.bmp" : "mdiapp-classic-menu.bmp");
     RECT rc;
     ::GetWindowRect(frame->m_hWnd, &rc);
-    // The real tracking loop: the timer takes the picture and ends the menu.
-    ::TrackPopupMenu(file, TPM_LEFTALIGN | TPM_TOPALIGN, rc.left + 40, rc.top + 60, 0,
-                     frame->m_hWnd, nullptr);
-    EXPECT_NE(::GetFileAttributesA(g_shot.c_str()), INVALID_FILE_ATTRIBUTES) << g_shot;
+    // The real tracking loop: the picture is taken once the menu is painted, then it ends.
+    const POINT at = {rc.left + 40, rc.top + 60};
+    EXPECT_TRUE(shelltest::ShootOpenMenu(frame->m_hWnd, file, at, shot)) << shot;
   }
   COwnerDrawMenu::SetMenuLook(1);
   EXPECT_TRUE(

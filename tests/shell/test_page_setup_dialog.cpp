@@ -3,6 +3,7 @@
 // Cancel, and the Printer Setup retry.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,12 +13,18 @@
 #include "shell/MainFrame.h"
 #include "shell/PageSetupDlg.h"
 #include "tests/shell/page_setup_fakes.h"
+#include "tests/support/HeldTimer.h"
 #include "tests/support/Screenshot.h"
 
 namespace {
 
 using pagetest::CFakeFormats;
 using pagetest::CFakePrinter;
+
+// The dialog's typing timer (the first of its window), and how long a test waits for what
+// should follow at once or after a short timer (the cap is for a stuck machine).
+const UINT_PTR kTypingTimer = 1;
+const DWORD kPumpCap = 30000;
 
 // Stands in for the main window: keeps every record the dialog sends.
 class CRecordingMain : public CWnd {
@@ -85,6 +92,16 @@ class PageSetupDialogTest : public ::testing::Test {
       if (ms) ::Sleep(10);
     } while (::GetTickCount() < until);
   }
+  // Handles messages until done() holds; FALSE when it never did.
+  bool PumpUntil(const std::function<bool()>& done) {
+    const DWORD start = ::GetTickCount();
+    while (!done()) {
+      if (::GetTickCount() - start > kPumpCap) return false;
+      ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+      Pump();
+    }
+    return true;
+  }
   std::string Text(int id) {
     char text[64] = "";
     ::GetDlgItemTextA(dialog.m_hWnd, id, text, sizeof text);
@@ -141,13 +158,17 @@ TEST_F(PageSetupDialogTest, SpinClickAppliesAtOnceTypingAfterHalfASecond) {
   EXPECT_EQ(main.received[0].top, 2.0);
   EXPECT_EQ(main.received[0].autoFormat, -1);
 
-  // Typing: nothing until the keys have rested for 500 ms, then one change.
+  // Typing: nothing until the keys have rested for 500 ms (the timer's tick), then one change.
   HWND bottom = ::GetDlgItem(dialog.m_hWnd, IDC_MARGIN_BOTTOM);
-  ::SendMessageA(bottom, EM_SETSEL, 1, 1);
-  ::SendMessageA(bottom, EM_REPLACESEL, TRUE, (LPARAM)".5");
-  Pump(250);
-  EXPECT_EQ(main.received.size(), 1u);
-  Pump(600);
+  {
+    qxtest::CHeldTimer typing(dialog.m_hWnd, kTypingTimer);
+    ::SendMessageA(bottom, EM_SETSEL, 1, 1);
+    ::SendMessageA(bottom, EM_REPLACESEL, TRUE, (LPARAM)".5");
+    ASSERT_TRUE(PumpUntil([&] { return typing.HeldTicks() > 0; }));
+    EXPECT_EQ(main.received.size(), 1u);
+  }
+  ASSERT_TRUE(PumpUntil([&] { return main.received.size() > 1; }));
+  Pump();
   ASSERT_EQ(main.received.size(), 2u);
   EXPECT_EQ(main.received[1].bottom, 1.5);
 

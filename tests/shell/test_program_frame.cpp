@@ -19,6 +19,7 @@
 #include "shell/PageSetupRecord.h"
 #include "shell/ShellSettings.h"
 #include "shell/StartupSplashWnd.h"
+#include "tests/shell/OpenMenuShot.h"
 #include "tests/support/ProgramHarness.h"
 #include "tests/support/Screenshot.h"
 
@@ -67,21 +68,11 @@ BOOL RecordTrack(HMENU menu, UINT, int, int, HWND owner, LPTPMPARAMS) {
 
 // Opens menu in the real tracking loop (its update handlers run as it opens), keeps a picture
 // of the screen with it open as <name>.bmp, then ends it.
-std::string g_menuShot;
-void CALLBACK ShootMenuAndEnd(HWND, UINT, UINT_PTR id, DWORD) {
-  ::KillTimer(nullptr, id);
-  qxtest::SaveWindowScreenshot(::GetDesktopWindow(), g_menuShot);
-  ::EndMenu();
-}
 bool ShootOpenMenu(HWND frame, HMENU menu, const std::string& name) {
-  g_menuShot = qxtest::ScreenshotFolder() + name + ".bmp";
-  ::DeleteFileA(g_menuShot.c_str());
-  ::SetTimer(nullptr, 0, 500, &ShootMenuAndEnd);
   RECT rc;
   ::GetWindowRect(frame, &rc);
-  ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, rc.left + 120, rc.top + 60, 0, frame,
-                   nullptr);
-  return ::GetFileAttributesA(g_menuShot.c_str()) != INVALID_FILE_ATTRIBUTES;
+  return shelltest::ShootOpenMenu(frame, menu, POINT{rc.left + 120, rc.top + 60},
+                                  qxtest::ScreenshotFolder() + name + ".bmp");
 }
 
 }  // namespace
@@ -158,6 +149,7 @@ TEST(ProgramFrame, TheFileOpenDropDownListsTheFolders) {
   CProgramHarness program("frame_drop_down");
   ASSERT_TRUE(program.Start());
   CMainFrame* frame = program.Frame();
+  g_trackedMenu = nullptr;  // nothing tracked by an earlier run of this test
   AfxTrackMenuSeam old = AfxSetTrackMenuSeam(&RecordTrack);
   NMTOOLBARA nm = {};
   nm.hdr.hwndFrom = frame->m_wndToolBar.m_hWnd;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -207,18 +208,17 @@ TEST(ProgramUpdate, AnAutomaticCheckAtStartOffersTheUpdateAndInstallingClosesThe
     qxtest::ClickButton(d, IDOK);
   });
   ASSERT_TRUE(program.Start());
-  const DWORD start = ::GetTickCount();
-  while (offered == 0 && ::GetTickCount() - start < 15000) program.PumpFor(50);
+  const bool wasOffered = program.PumpUntil([&] { return offered > 0; });
   ::SetEnvironmentVariableA("QUARVEX_UPDATE_ROOT", NULL);
 
+  ASSERT_TRUE(wasOffered);
   EXPECT_EQ(offered, 1);
   ASSERT_EQ(server.Targets(), std::vector<std::string>{"/IUpdate/IUpdate.dll?UpdateAvailable?Quarvex-3.0_3.015_"});
   ASSERT_EQ(g_started.size(), 1u);
   EXPECT_NE(g_started[0].first.find("UpdateTalvenor.exe"), std::string::npos);
   EXPECT_EQ(g_started[0].second, " -install \"" + setup + "\"");
   // The updater started, so the program closes in the ordinary way.
-  for (int i = 0; i < 100 && program.IsRunning(); ++i) program.PumpFor(20);
-  EXPECT_FALSE(program.IsRunning());
+  EXPECT_TRUE(program.PumpUntil([&] { return !program.IsRunning(); }));
   EXPECT_TRUE(program.UnexpectedDialogs().empty());
 }
 
@@ -252,8 +252,7 @@ TEST(ProgramUpdate, AManualCheckThatMeetsARedirectSaysItCouldNotFindOut) {
     qxtest::CShownMessageBoxes boxes;
     boxes.Expect("program_update_redirect_message");
     ASSERT_TRUE(program.RunCommand(ID_HELP_CHECK_FOR_UPDATES));
-    const DWORD start = ::GetTickCount();
-    while (boxes.Texts().empty() && ::GetTickCount() - start < 15000) program.PumpFor(50);
+    EXPECT_TRUE(program.PumpUntil([&] { return !boxes.Texts().empty(); }));
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kUpdateTextNotFound});
     EXPECT_TRUE(boxes.FailedPictures().empty());
   }
@@ -271,8 +270,23 @@ qxtest::HttpReply Silent() {
   return r;
 }
 
-UpdateTimeouts ShortBound() {
-  return UpdateTimeouts{kUpdateStepTimeoutMs, 1500};
+// The bound of the next check. The first is short for a test, yet long enough for the request
+// and an About box on a busy machine; the second is the program's own, so that only the exit
+// can end that check.
+const DWORD kShortBound = 8000;
+DWORD g_bound = kShortBound;
+UpdateTimeouts BoundOfTheTest() {
+  return UpdateTimeouts{kUpdateStepTimeoutMs, g_bound};
+}
+
+// Waits, without handling messages, until done() holds; FALSE at the cap.
+bool WaitFor(const std::function<bool()>& done) {
+  const DWORD start = ::GetTickCount();
+  while (!done()) {
+    if (::GetTickCount() - start > static_cast<DWORD>(CProgramHarness::kPumpCap)) return false;
+    ::Sleep(20);
+  }
+  return true;
 }
 
 // A server that takes the request and never answers: the window keeps answering, the check
@@ -283,15 +297,16 @@ TEST(ProgramUpdate, AServerThatNeverAnswersIsCutOffAndExitDoesNotWaitForIt) {
   ASSERT_TRUE(server.Start());
   server.SetDefaultReply(Silent());
   ::SetEnvironmentVariableA("QUARVEX_UPDATE_ROOT", server.Root().c_str());
-  CSeamOverride<WebUpdateTimeoutsSeam> limits(SetWebUpdateTimeoutsSeam, ShortBound);
+  CSeamOverride<WebUpdateTimeoutsSeam> limits(SetWebUpdateTimeoutsSeam, BoundOfTheTest);
   CProgramHarness program("update_silent_server");
   CInstalledVersion installed("3.015");
   ASSERT_TRUE(program.Start());
   ::SetEnvironmentVariableA("QUARVEX_UPDATE_ROOT", NULL);
 
-  DWORD start = ::GetTickCount();
+  g_bound = kShortBound;
+  const DWORD start = ::GetTickCount();
   ASSERT_TRUE(program.RunCommand(ID_HELP_CHECK_FOR_UPDATES));
-  while (server.RequestCount() == 0 && ::GetTickCount() - start < 5000) program.PumpFor(20);
+  ASSERT_TRUE(program.PumpUntil([&] { return server.RequestCount() > 0; }));
   ASSERT_EQ(server.RequestCount(), 1);
   // The window answers while the check waits.
   int abouts = 0;
@@ -302,22 +317,23 @@ TEST(ProgramUpdate, AServerThatNeverAnswersIsCutOffAndExitDoesNotWaitForIt) {
   ASSERT_TRUE(program.RunCommand(ID_APP_ABOUT));
   EXPECT_EQ(abouts, 1);
   EXPECT_TRUE(program.MessageBoxTexts().empty());
-  while (program.MessageBoxTexts().empty() && ::GetTickCount() - start < 15000) program.PumpFor(20);
+  ASSERT_TRUE(program.PumpUntil([&] { return !program.MessageBoxTexts().empty(); }));
   const DWORD elapsed = ::GetTickCount() - start;
   EXPECT_EQ(program.MessageBoxTexts(), std::vector<std::string>{kUpdateTextNotFound});
-  EXPECT_GE(elapsed, 1400u);
-  EXPECT_LT(elapsed, 5000u);
-  for (int i = 0; i < 100 && server.CutOffCount() < 1; ++i) program.PumpFor(20);
+  // Ended by the bound, well before the step timeouts.
+  EXPECT_GE(elapsed, kShortBound - 100);
+  EXPECT_LT(elapsed, kUpdateStepTimeoutMs / 2);
+  EXPECT_TRUE(program.PumpUntil([&] { return server.CutOffCount() > 0; }));
   EXPECT_EQ(server.CutOffCount(), 1);
 
+  g_bound = kUpdateCheckBoundMs;
   ASSERT_TRUE(program.RunCommand(ID_HELP_CHECK_FOR_UPDATES));
-  start = ::GetTickCount();
-  while (server.RequestCount() < 2 && ::GetTickCount() - start < 5000) program.PumpFor(20);
+  ASSERT_TRUE(program.PumpUntil([&] { return server.RequestCount() > 1; }));
   ASSERT_EQ(server.RequestCount(), 2);
-  start = ::GetTickCount();
   EXPECT_EQ(program.Exit(), 0);
-  EXPECT_LT(::GetTickCount() - start, 1000u);  // the worker ended with the program, not after 3 s
-  for (int i = 0; i < 100 && server.CutOffCount() < 2; ++i) ::Sleep(20);
+  // The worker ended with the program: nothing but the exit could end it yet.
+  EXPECT_FALSE(IsWebUpdateBusy());
+  EXPECT_TRUE(WaitFor([&] { return server.CutOffCount() > 1; }));
   EXPECT_EQ(server.CutOffCount(), 2);
   EXPECT_EQ(program.MessageBoxTexts().size(), 1u);
 }

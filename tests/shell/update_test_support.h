@@ -59,8 +59,10 @@ class CScratchHives {
   HKEY m_machine = NULL;
 };
 
-// Handles messages until done() or timeoutMs passed; FALSE on the timeout.
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 15000);
+// Handles messages until done() or timeoutMs passed; FALSE on the timeout. The default is for a
+// stuck machine, not a slow one.
+const DWORD kPumpCap = 30000;
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = kPumpCap);
 
 }  // namespace updatetest
 

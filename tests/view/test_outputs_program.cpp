@@ -143,21 +143,22 @@ TEST_F(OutputsProgram, CopyDataPutsTheReportOnTheClipboard) {
   EXPECT_TRUE(program.MessageBoxTexts().empty());
 }
 
-// Another program's window holding the clipboard open, on a thread of its own.
+// Another program's window holding the clipboard open, on a thread of its own, until the
+// object goes.
 class ClipboardHolder {
  public:
   ClipboardHolder() {
     m_opened = ::CreateEventA(NULL, TRUE, FALSE, NULL);
     m_release = ::CreateEventA(NULL, TRUE, FALSE, NULL);
     m_thread = ::CreateThread(NULL, 0, &ClipboardHolder::Run, this, 0, NULL);
-    ::WaitForSingleObject(m_opened, 5000);
+    m_started = ::WaitForSingleObject(m_opened, CProgramHarness::kPumpCap) == WAIT_OBJECT_0;
   }
   ~ClipboardHolder() {
     ::SetEvent(m_release);
-    ::WaitForSingleObject(m_thread, 5000);
+    ::WaitForSingleObject(m_thread, CProgramHarness::kPumpCap);
     for (HANDLE h : {m_thread, m_opened, m_release}) ::CloseHandle(h);
   }
-  bool Holds() const { return m_holds; }
+  bool Holds() const { return m_started && m_holds; }
 
  private:
   static DWORD WINAPI Run(LPVOID self) {
@@ -165,12 +166,13 @@ class ClipboardHolder {
     HWND window = ::CreateWindowA("STATIC", "holder", 0, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
     me->m_holds = window && ::OpenClipboard(window);
     ::SetEvent(me->m_opened);
-    ::WaitForSingleObject(me->m_release, 10000);
+    ::WaitForSingleObject(me->m_release, INFINITE);
     if (me->m_holds) ::CloseClipboard();
     if (window) ::DestroyWindow(window);
     return 0;
   }
   HANDLE m_opened, m_release, m_thread;
+  bool m_started = false;
   bool m_holds = false;
 };
 
