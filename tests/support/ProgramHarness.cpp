@@ -283,14 +283,6 @@ void CProgramHarness::Pump(int rounds) {
     }
 }
 
-void CProgramHarness::PumpFor(int ms) {
-  const DWORD end = ::GetTickCount() + static_cast<DWORD>(ms);
-  while (static_cast<int>(end - ::GetTickCount()) > 0 && !m_exited) {
-    Pump(1);
-    ::Sleep(10);
-  }
-}
-
 bool CProgramHarness::PumpUntil(const std::function<bool()>& done, int capMs) {
   const DWORD end = ::GetTickCount() + static_cast<DWORD>(capMs);
   for (;;) {

@@ -111,8 +111,6 @@ class CProgramHarness {
 
   // Handles what is queued (and idle work) a few times over.
   void Pump(int rounds = 3);
-  // Keeps handling messages for ms milliseconds (timers fire).
-  void PumpFor(int ms);
   // Handles messages until done() holds or capMs passed (the cap is for a machine that is
   // stuck, not a slow one); FALSE when it never held.
   bool PumpUntil(const std::function<bool()>& done, int capMs = kPumpCap);
