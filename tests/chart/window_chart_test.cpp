@@ -6,6 +6,7 @@
 #include "chart/Chart2D.h"
 #include "tests/chart/gdi_canvas.h"
 #include "tests/support/Screenshot.h"
+#include "tests/support/WaitUntil.h"
 
 namespace qxchart {
 namespace {
@@ -15,17 +16,13 @@ using namespace prop;
 // Handles messages until the window is painted; FALSE when it is not after the cap (meant for
 // a stuck machine, not a slow one).
 bool PumpUntilPainted(HWND top) {
-  const DWORD start = GetTickCount();
-  for (;;) {
+  return qxtest::WaitUntil([top] { return qxtest::IsPainted(top); }, [] {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
     }
-    if (qxtest::IsPainted(top)) return true;
-    if (GetTickCount() - start >= 30000) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
+  });
 }
 
 // A plain top-level window to hold the chart.

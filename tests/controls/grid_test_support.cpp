@@ -101,14 +101,8 @@ void Pump(int ms) {
   }
 }
 
-bool PumpUntil(const std::function<bool()>& done, int capMs) {
-  const DWORD end = ::GetTickCount() + static_cast<DWORD>(capMs);
-  while (!done()) {
-    if (static_cast<int>(::GetTickCount() - end) >= 0) return false;
-    Pump();
-    if (!done()) ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
-  }
-  return true;
+bool PumpUntil(const std::function<bool()>& done, DWORD capMs) {
+  return qxtest::WaitUntil(done, [] { Pump(); }, capMs);
 }
 
 namespace {

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/WaitUntil.h"
+
 #include "controls/GridCtrl.h"
 #include "tests/controls/grid_row_text.h"
 #include "tests/controls/testgrid.h"
@@ -55,11 +57,9 @@ void ResetGrid(CGridCtrl& grid, int rows);
 
 // Handles queued messages the way the program's loops do, for at least `ms` milliseconds.
 void Pump(int ms = 0);
-// How long a test waits for what should happen at once or after a short timer: long enough for
-// a slow machine, so only a stuck one reaches it.
-const int kWaitCapMs = 30000;
+using qxtest::kWaitCapMs;
 // Handles messages as Pump does until done() holds; FALSE when it still does not after capMs.
-bool PumpUntil(const std::function<bool()>& done, int capMs = kWaitCapMs);
+bool PumpUntil(const std::function<bool()>& done, DWORD capMs = kWaitCapMs);
 
 // Real input through the system's input queue.
 void PressKey(WORD vk, bool shift = false, bool ctrl = false);

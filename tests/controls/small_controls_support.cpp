@@ -22,12 +22,7 @@ void Pump(HWND top, DWORD ms) {
 }
 
 bool PumpUntil(HWND top, const std::function<bool()>& done, DWORD capMs) {
-  const DWORD start = ::GetTickCount();
-  while (!done()) {
-    if (::GetTickCount() - start >= capMs) return false;
-    Pump(top, 0);
-  }
-  return true;
+  return WaitUntil(done, [top] { Pump(top, 0); }, capMs);
 }
 
 bool ShowInFront(CWnd* pWnd) {
@@ -40,27 +35,6 @@ bool ShowInFront(CWnd* pWnd) {
   return PumpUntil(top, [top] { return ::GetForegroundWindow() == top && IsPainted(top); });
 }
 
-namespace {
-CTimerTicks* g_counting = nullptr;
-}
-
-CTimerTicks::CTimerTicks(HWND window) : m_window(window) {
-  g_counting = this;
-  m_hook = ::SetWindowsHookExA(WH_GETMESSAGE, Hook, NULL, ::GetCurrentThreadId());
-}
-
-CTimerTicks::~CTimerTicks() {
-  if (m_hook) ::UnhookWindowsHookEx(m_hook);
-  g_counting = nullptr;
-}
-
-LRESULT CALLBACK CTimerTicks::Hook(int code, WPARAM removal, LPARAM message) {
-  const MSG* msg = reinterpret_cast<const MSG*>(message);
-  if (code == HC_ACTION && removal == PM_REMOVE && msg->message == WM_TIMER && g_counting &&
-      msg->hwnd == g_counting->m_window)
-    ++g_counting->m_count;
-  return ::CallNextHookEx(NULL, code, removal, message);
-}
 
 CPoint ScreenCentre(CWnd* pWnd) {
   CRect r;

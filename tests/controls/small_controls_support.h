@@ -8,12 +8,9 @@
 
 #include "framework/win/AfxWin.h"
 #include "tests/support/Screenshot.h"
+#include "tests/support/WaitUntil.h"
 
 namespace qxtest {
-
-// How long a test waits for what should happen at once or after a short timer: long enough for
-// a slow machine, so only a stuck one reaches it.
-const DWORD kWaitCapMs = 30000;
 
 // Runs the thread's messages for ms milliseconds, each first through PreTranslateMessage of
 // its window and parents up to top (the dialog keyboard handling included).
@@ -23,22 +20,6 @@ bool PumpUntil(HWND top, const std::function<bool()>& done, DWORD capMs = kWaitC
 // Shows a window, brings it to the front and lets it paint; FALSE when it never got there.
 bool ShowInFront(CWnd* pWnd);
 
-// Counts the WM_TIMER messages of one window that this thread's message loops take, while it
-// lives (one at a time).
-class CTimerTicks {
- public:
-  explicit CTimerTicks(HWND window);
-  ~CTimerTicks();
-  CTimerTicks(const CTimerTicks&) = delete;
-  CTimerTicks& operator=(const CTimerTicks&) = delete;
-  int Count() const { return m_count; }
-
- private:
-  static LRESULT CALLBACK Hook(int code, WPARAM removal, LPARAM message);
-  HWND m_window;
-  HHOOK m_hook;
-  int m_count = 0;
-};
 // The centre of a window in screen coordinates.
 CPoint ScreenCentre(CWnd* pWnd);
 

@@ -12,6 +12,7 @@
 #include "controls/TransparentStatic.h"
 #include "tests/controls/small_controls_support.h"
 #include "tests/controls/testsmallcontrols.h"
+#include "tests/support/HeldTimer.h"
 
 namespace {
 

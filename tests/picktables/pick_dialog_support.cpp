@@ -52,14 +52,8 @@ void Pump(CWnd* dialog, int ms) {
   } while (static_cast<int>(end - ::GetTickCount()) > 0);
 }
 
-bool PumpUntil(CWnd* dialog, const std::function<bool()>& done, int capMs) {
-  const DWORD end = ::GetTickCount() + capMs;
-  while (!done()) {
-    if (static_cast<int>(end - ::GetTickCount()) <= 0) return false;
-    ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
-    Pump(dialog, 0);
-  }
-  return true;
+bool PumpUntil(CWnd* dialog, const std::function<bool()>& done, DWORD capMs) {
+  return qxtest::WaitUntil(done, [dialog] { Pump(dialog, 0); }, capMs);
 }
 
 void Shot(CWnd* dialog, const std::string& name) {

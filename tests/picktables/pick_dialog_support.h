@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/win/AfxWin.h"
+#include "tests/support/WaitUntil.h"
 
 namespace picktest {
 
@@ -32,8 +33,8 @@ class PickDialogTest : public ::testing::Test {
 void Pump(CWnd* dialog, int ms = 50);
 // Dispatches messages the same way until done() holds or capMs passed (the cap is for a stuck
 // machine, not a slow one); FALSE when it never held.
-const int kPumpCap = 30000;
-bool PumpUntil(CWnd* dialog, const std::function<bool()>& done, int capMs = kPumpCap);
+bool PumpUntil(CWnd* dialog, const std::function<bool()>& done,
+               DWORD capMs = qxtest::kWaitCapMs);
 // Shows the dialog, lets it paint, and keeps a screenshot "<name>.bmp".
 void Shot(CWnd* dialog, const std::string& name);
 // Key presses and clicks as a person makes them (posted, then pumped).

@@ -13,6 +13,7 @@
 
 #include "core/document/KelProject.h"
 #include "tests/support/Screenshot.h"
+#include "tests/support/WaitUntil.h"
 
 namespace {
 
@@ -48,15 +49,9 @@ BOOL CALLBACK Match(HWND w, LPARAM param) {
 // may take many seconds, so only a stuck machine reaches it.
 const DWORD kProgramCapMs = 60000;
 
-// Looks again every 50 ms until done() holds; FALSE when it still does not after the cap.
-template <class Done>
-bool WaitFor(Done done, DWORD capMs = kProgramCapMs) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start >= capMs) return false;
-    Sleep(50);
-  }
-  return true;
+// Looks again until done() holds; FALSE when it still does not after the cap.
+bool WaitFor(const std::function<bool()>& done) {
+  return qxtest::WaitUntil(done, {}, kProgramCapMs);
 }
 
 HWND WaitForTopLevel(DWORD processId, const char* titlePrefix) {

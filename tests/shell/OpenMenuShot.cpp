@@ -3,13 +3,13 @@
 #include <cstring>
 
 #include "tests/support/Screenshot.h"
+#include "tests/support/WaitUntil.h"
 
 namespace shelltest {
 
 namespace {
 
 const UINT kLookEvery = 50;  // ms
-const DWORD kCap = 30000;    // ms
 
 struct Shot {
   std::string path;
@@ -40,7 +40,7 @@ void CALLBACK Look(HWND, UINT, UINT_PTR, DWORD) {
   const bool painted = menu && !::GetUpdateRect(menu, nullptr, FALSE);
   if (painted && menu == g_shot.painted) {
     g_shot.saved = qxtest::SaveWindowScreenshot(::GetDesktopWindow(), g_shot.path);
-  } else if (::GetTickCount() - g_shot.start < kCap) {
+  } else if (::GetTickCount() - g_shot.start < qxtest::kWaitCapMs) {
     g_shot.painted = painted ? menu : nullptr;
     return;
   }

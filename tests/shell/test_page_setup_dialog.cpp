@@ -15,16 +15,15 @@
 #include "tests/shell/page_setup_fakes.h"
 #include "tests/support/HeldTimer.h"
 #include "tests/support/Screenshot.h"
+#include "tests/support/WaitUntil.h"
 
 namespace {
 
 using pagetest::CFakeFormats;
 using pagetest::CFakePrinter;
 
-// The dialog's typing timer (the first of its window), and how long a test waits for what
-// should follow at once or after a short timer (the cap is for a stuck machine).
+// The dialog's typing timer (the first of its window).
 const UINT_PTR kTypingTimer = 1;
-const DWORD kPumpCap = 30000;
 
 // Stands in for the main window: keeps every record the dialog sends.
 class CRecordingMain : public CWnd {
@@ -94,13 +93,7 @@ class PageSetupDialogTest : public ::testing::Test {
   }
   // Handles messages until done() holds; FALSE when it never did.
   bool PumpUntil(const std::function<bool()>& done) {
-    const DWORD start = ::GetTickCount();
-    while (!done()) {
-      if (::GetTickCount() - start > kPumpCap) return false;
-      ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-      Pump();
-    }
-    return true;
+    return qxtest::WaitUntil(done, [this] { Pump(); });
   }
   std::string Text(int id) {
     char text[64] = "";

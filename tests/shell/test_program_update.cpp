@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -279,16 +278,6 @@ UpdateTimeouts BoundOfTheTest() {
   return UpdateTimeouts{kUpdateStepTimeoutMs, g_bound};
 }
 
-// Waits, without handling messages, until done() holds; FALSE at the cap.
-bool WaitFor(const std::function<bool()>& done) {
-  const DWORD start = ::GetTickCount();
-  while (!done()) {
-    if (::GetTickCount() - start > static_cast<DWORD>(CProgramHarness::kPumpCap)) return false;
-    ::Sleep(20);
-  }
-  return true;
-}
-
 // A server that takes the request and never answers: the window keeps answering, the check
 // ends at its bound with the message, and File > Exit during another such check ends the
 // program at once, the request with it.
@@ -333,7 +322,7 @@ TEST(ProgramUpdate, AServerThatNeverAnswersIsCutOffAndExitDoesNotWaitForIt) {
   EXPECT_EQ(program.Exit(), 0);
   // The worker ended with the program: nothing but the exit could end it yet.
   EXPECT_FALSE(IsWebUpdateBusy());
-  EXPECT_TRUE(WaitFor([&] { return server.CutOffCount() > 1; }));
+  EXPECT_TRUE(qxtest::WaitUntil([&] { return server.CutOffCount() > 1; }));  // no messages
   EXPECT_EQ(server.CutOffCount(), 2);
   EXPECT_EQ(program.MessageBoxTexts().size(), 1u);
 }

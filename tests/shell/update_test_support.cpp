@@ -98,17 +98,13 @@ bool CScratchHives::Exists(HKEY root, const std::string& key, const std::string&
 }
 
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > timeoutMs) return false;
-    MsgWaitForMultipleObjects(0, NULL, FALSE, 20, QS_ALLINPUT);
+  return qxtest::WaitUntil(done, [] {
     MSG msg;
     while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
     }
-  }
-  return true;
+  }, timeoutMs);
 }
 
 }  // namespace updatetest

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "framework/win/AfxWin.h"
+#include "tests/support/WaitUntil.h"
 
 namespace updatetest {
 
@@ -59,10 +60,8 @@ class CScratchHives {
   HKEY m_machine = NULL;
 };
 
-// Handles messages until done() or timeoutMs passed; FALSE on the timeout. The default is for a
-// stuck machine, not a slow one.
-const DWORD kPumpCap = 30000;
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = kPumpCap);
+// Handles messages until done() or timeoutMs passed; FALSE on the timeout.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = qxtest::kWaitCapMs);
 
 }  // namespace updatetest
 

@@ -3,39 +3,47 @@
 namespace qxtest {
 
 namespace {
-// The holds in force on this thread; each has its own hook, and any of them may filter.
-CHeldTimer* t_holds = nullptr;
+// The watchers in force; each has its own hook, and any of them may see a tick first.
+CTimerTicks* g_watchers = nullptr;
 }  // namespace
 
-CHeldTimer::CHeldTimer(HWND window, UINT_PTR id) : m_window(window), m_id(id) {
-  m_next = t_holds;
-  t_holds = this;
+CTimerTicks::CTimerTicks(HWND window, UINT_PTR id, bool hold)
+    : m_window(window), m_id(id), m_hold(hold) {
+  m_next = g_watchers;
+  g_watchers = this;
   m_hook = ::SetWindowsHookExA(WH_GETMESSAGE, Filter, nullptr, ::GetCurrentThreadId());
 }
 
-CHeldTimer::~CHeldTimer() {
+CTimerTicks::~CTimerTicks() {
   Release();
 }
 
-void CHeldTimer::Release() {
+void CTimerTicks::Release() {
   if (!m_hook) return;
   ::UnhookWindowsHookEx(m_hook);
   m_hook = nullptr;
-  for (CHeldTimer** p = &t_holds; *p; p = &(*p)->m_next)
+  for (CTimerTicks** p = &g_watchers; *p; p = &(*p)->m_next)
     if (*p == this) {
       *p = m_next;
       break;
     }
 }
 
-LRESULT CALLBACK CHeldTimer::Filter(int code, WPARAM removal, LPARAM message) {
+bool CTimerTicks::Matches(const MSG& msg) const {
+  return msg.message == WM_TIMER && msg.hwnd == m_window &&
+         (m_id == kAnyTimer || msg.wParam == m_id);
+}
+
+LRESULT CALLBACK CTimerTicks::Filter(int code, WPARAM removal, LPARAM message) {
   MSG* msg = reinterpret_cast<MSG*>(message);
-  if (code == HC_ACTION && msg->message == WM_TIMER) {
-    for (CHeldTimer* h = t_holds; h; h = h->m_next) {
-      if (msg->hwnd != h->m_window || msg->wParam != h->m_id) continue;
-      msg->message = WM_NULL;
-      if (removal == PM_REMOVE) ++h->m_held;
-      break;
+  if (code == HC_ACTION) {
+    for (CTimerTicks* w = g_watchers; w; w = w->m_next) {
+      if (!w->Matches(*msg)) continue;
+      if (removal == PM_REMOVE) ++w->m_count;
+      if (w->m_hold) {
+        msg->message = WM_NULL;
+        break;
+      }
     }
   }
   return ::CallNextHookEx(nullptr, code, removal, message);

@@ -1,8 +1,8 @@
-// Holds back one window timer's ticks, so that a test, not the clock, decides when the timer's
-// work happens. While the object lives, every WM_TIMER of (window, id) that a message loop of
-// this thread takes (the program's, a dialog's, a message box's) is turned into WM_NULL before
-// it is dispatched. The timer itself runs on: once the hold is released, its next tick is
-// delivered as usual.
+// Watches the ticks of a window's timer, so that a test, not the clock, decides when the timer's
+// work happens. While an object lives, each WM_TIMER of its (window, id) that a message loop of
+// this thread takes (the program's, a dialog's, a message box's) is counted; a CHeldTimer also
+// turns it into WM_NULL before it is dispatched. The timer itself runs on: once the hold is
+// released, its next tick is delivered as usual.
 //
 //   {
 //     qxtest::CHeldTimer hold(form->m_hWnd, CDockForm::kApplyTimer);
@@ -16,26 +16,41 @@
 
 namespace qxtest {
 
-class CHeldTimer {
+// Counts the ticks of one timer of a window (of any of its timers with kAnyTimer).
+class CTimerTicks {
  public:
-  CHeldTimer(HWND window, UINT_PTR id);
-  ~CHeldTimer();
-  CHeldTimer(const CHeldTimer&) = delete;
-  CHeldTimer& operator=(const CHeldTimer&) = delete;
+  static const UINT_PTR kAnyTimer = 0;
+  explicit CTimerTicks(HWND window, UINT_PTR id = kAnyTimer) : CTimerTicks(window, id, false) {}
+  ~CTimerTicks();
+  CTimerTicks(const CTimerTicks&) = delete;
+  CTimerTicks& operator=(const CTimerTicks&) = delete;
 
-  // Lets the ticks through from now on (the destructor does the same).
+  // The ticks taken (or held back) so far.
+  int Count() const { return m_count; }
+  // Stops watching (the destructor does the same).
   void Release();
-  // The ticks held back so far.
-  int HeldTicks() const { return m_held; }
+
+ protected:
+  CTimerTicks(HWND window, UINT_PTR id, bool hold);
 
  private:
   static LRESULT CALLBACK Filter(int code, WPARAM removal, LPARAM message);
+  bool Matches(const MSG& msg) const;
 
   HWND m_window;
   UINT_PTR m_id;
+  bool m_hold;
   HHOOK m_hook = nullptr;
-  int m_held = 0;
-  CHeldTimer* m_next = nullptr;  // holds of this thread, innermost first
+  int m_count = 0;
+  CTimerTicks* m_next = nullptr;  // watchers of this thread, innermost first
+};
+
+// Holds back one timer's ticks while it lives; Release() lets them through from then on.
+class CHeldTimer : public CTimerTicks {
+ public:
+  CHeldTimer(HWND window, UINT_PTR id) : CTimerTicks(window, id, true) {}
+  // The ticks held back so far.
+  int HeldTicks() const { return Count(); }
 };
 
 }  // namespace qxtest

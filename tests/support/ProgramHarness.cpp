@@ -283,14 +283,8 @@ void CProgramHarness::Pump(int rounds) {
     }
 }
 
-bool CProgramHarness::PumpUntil(const std::function<bool()>& done, int capMs) {
-  const DWORD end = ::GetTickCount() + static_cast<DWORD>(capMs);
-  for (;;) {
-    if (done()) return true;
-    if (m_exited || static_cast<int>(end - ::GetTickCount()) <= 0) return false;
-    Pump(1);
-    if (!done()) ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
+bool CProgramHarness::PumpUntil(const std::function<bool()>& done, DWORD capMs) {
+  return WaitUntil([&] { return m_exited || done(); }, [this] { Pump(1); }, capMs) && done();
 }
 
 bool CProgramHarness::IsCommandEnabled(UINT id) {

@@ -38,6 +38,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/WaitUntil.h"
+
 class CDialog;
 class CKelStrengthApp;
 class CKelStrengthDoc;
@@ -111,9 +113,9 @@ class CProgramHarness {
 
   // Handles what is queued (and idle work) a few times over.
   void Pump(int rounds = 3);
-  // Handles messages until done() holds or capMs passed (the cap is for a machine that is
-  // stuck, not a slow one); FALSE when it never held.
-  bool PumpUntil(const std::function<bool()>& done, int capMs = kPumpCap);
+  // Handles messages until done() holds; FALSE when it never held within capMs (or the
+  // program ended first).
+  bool PumpUntil(const std::function<bool()>& done, DWORD capMs = kWaitCapMs);
   // A command through the main frame, as a menu click sends it. FALSE when the command is
   // disabled (nothing ran then).
   bool RunCommand(UINT id);
@@ -148,12 +150,10 @@ class CProgramHarness {
   bool Capture(CDialog* dialog, const std::string& name);
   // Closes the main window as the user would and runs the loop to its end: the program's exit
   // code, or -1 when the program did not end (a close refused by a save prompt).
-  int Exit(int timeoutMs = kPumpCap);
+  int Exit(int timeoutMs = kWaitCapMs);
 
   // The splash time the harness gives the program (ms).
   static const UINT kSplashTime = 50;
-  // How long a test waits for something that should happen at once or after a short timer.
-  static const int kPumpCap = 30000;
 
  private:
   static void ModalHook(CDialog* dialog);

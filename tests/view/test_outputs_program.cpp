@@ -151,11 +151,11 @@ class ClipboardHolder {
     m_opened = ::CreateEventA(NULL, TRUE, FALSE, NULL);
     m_release = ::CreateEventA(NULL, TRUE, FALSE, NULL);
     m_thread = ::CreateThread(NULL, 0, &ClipboardHolder::Run, this, 0, NULL);
-    m_started = ::WaitForSingleObject(m_opened, CProgramHarness::kPumpCap) == WAIT_OBJECT_0;
+    m_started = ::WaitForSingleObject(m_opened, qxtest::kWaitCapMs) == WAIT_OBJECT_0;
   }
   ~ClipboardHolder() {
     ::SetEvent(m_release);
-    ::WaitForSingleObject(m_thread, CProgramHarness::kPumpCap);
+    ::WaitForSingleObject(m_thread, qxtest::kWaitCapMs);
     for (HANDLE h : {m_thread, m_opened, m_release}) ::CloseHandle(h);
   }
   bool Holds() const { return m_started && m_holds; }

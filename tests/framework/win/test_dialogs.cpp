@@ -10,6 +10,7 @@
 #include "framework/win/AfxWin.h"
 #include "framework/win/WinApp.h"
 #include "tests/framework/win/testdialogs.h"
+#include "tests/support/WaitUntil.h"
 
 namespace {
 
@@ -284,7 +285,7 @@ class CIdleApp : public CWinApp {
 
 // Cancels the running dialog (as its Cancel button does) once done() holds, looked at on a
 // timer; a dialog still waiting after the cap, meant for a stuck machine, ends with IDABORT.
-const DWORD kWaitCapMs = 30000;
+using qxtest::kWaitCapMs;
 std::function<bool()> g_cancelWhen;
 DWORD g_giveUpAt = 0;
 void CancelOnceTrue(CDialog* dlg, std::function<bool()> done) {

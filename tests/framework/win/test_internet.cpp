@@ -11,6 +11,7 @@
 #include "framework/win/AfxWin.h"
 #include "framework/win/Internet.h"
 #include "tests/support/LoopbackHttpServer.h"
+#include "tests/support/WaitUntil.h"
 
 namespace {
 
@@ -35,19 +36,11 @@ HttpReply Reply(const std::string& body, const char* status = "200 OK", unsigned
 
 const DWORD kFlags = INTERNET_FLAG_TRANSFER_BINARY | INTERNET_FLAG_RELOAD | INTERNET_FLAG_KEEP_CONNECTION;
 
-// How long a test waits for a step that is not what it measures (a request reaching the
-// server): long enough for a slow machine, so only a stuck one reaches it.
-const DWORD kWaitCapMs = 30000;
-
 // Waits until the server has a request; FALSE once the test has stopped waiting (finished) or
 // the cap has passed.
 bool WaitForRequest(const LoopbackHttpServer& server, const std::atomic<bool>& finished) {
-  const DWORD start = GetTickCount();
-  while (server.RequestCount() == 0) {
-    if (finished || GetTickCount() - start >= kWaitCapMs) return false;
-    Sleep(5);
-  }
-  return true;
+  return qxtest::WaitUntil([&] { return finished || server.RequestCount() > 0; }) &&
+         server.RequestCount() > 0;
 }
 
 TEST_F(InternetTest, ReadsTheStatusAndTheReplyLineByLine) {

@@ -10,6 +10,7 @@
 #include "framework/win/AfxWin.h"
 #include "framework/win/FrameWnd.h"
 #include "framework/win/ToolBar.h"
+#include "tests/support/WaitUntil.h"
 
 namespace {
 
@@ -184,7 +185,7 @@ TEST_F(MessagesTest, TimersArriveThroughTheMap) {
   DWORD start = GetTickCount();
   MSG msg;
   // The cap is for a stuck machine: a busy one may go a long while between ticks.
-  while (m_parent.m_timerTicks < 2 && GetTickCount() - start < 30000) {
+  while (m_parent.m_timerTicks < 2 && GetTickCount() - start < qxtest::kWaitCapMs) {
     while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
     Sleep(5);
   }

@@ -8,6 +8,7 @@
 #include "framework/win/AfxWin.h"
 #include "framework/win/WinThread.h"
 #include "tests/framework/win/testdialogs.h"
+#include "tests/support/WaitUntil.h"
 
 namespace {
 
@@ -51,8 +52,7 @@ class MainWindowTest : public ::testing::Test {
 };
 CWnd* MainWindowTest::s_main = nullptr;
 
-// How long a test waits for a worker: the cap is for a stuck machine, not a slow one.
-const DWORD kWaitCapMs = 30000;
+using qxtest::kWaitCapMs;
 
 // Runs fn on a worker thread started by AfxBeginThread and waits for it.
 template <class Fn>
