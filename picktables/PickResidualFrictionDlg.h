@@ -18,9 +18,10 @@ class CPickResidualFrictionDlg : public CListPickDlg {
     m_table.SetRow(index, name, kind, klass, range, value, source);
   }
 
- protected:
+  // The timer of the pause in typing, after which the calculator recalculates.
   enum { kEditTimer = 1, kEditDelay = 1000 };
 
+ protected:
   double& Value() override { return m_dPhir; }
   std::vector<CString> ColumnTitles() const override;
   std::vector<CString> RowTexts(const PickTableRow& row) const override;

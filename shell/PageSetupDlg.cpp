@@ -10,7 +10,6 @@
 #include "shell/PageSetupPrinter.h"
 
 namespace {
-const UINT_PTR kTypingTimer = 1;
 const UINT kTypingDelay = 500;  // ms after the last key
 const int kMarginEdits[4] = {IDC_MARGIN_TOP, IDC_MARGIN_BOTTOM, IDC_MARGIN_LEFT, IDC_MARGIN_RIGHT};
 const int kMarginSpins[4] = {IDC_SPIN_TOP, IDC_SPIN_BOTTOM, IDC_SPIN_LEFT, IDC_SPIN_RIGHT};

@@ -51,6 +51,9 @@ class CPageSetupDlg : public CDialog, public IPageSetupSource {
   PageSetupRecord m_opening;  // as it was when the dialog opened
   int m_nOrientation = -1;    // the orientation radios: 0 portrait, 1 landscape
 
+  // The timer that applies typed margins once the keys rest.
+  static const UINT_PTR kTypingTimer = 1;
+
  protected:
   BOOL OnInitDialog() override;
   void OnOK() override;

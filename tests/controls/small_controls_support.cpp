@@ -35,7 +35,6 @@ bool ShowInFront(CWnd* pWnd) {
   return PumpUntil(top, [top] { return ::GetForegroundWindow() == top && IsPainted(top); });
 }
 
-
 CPoint ScreenCentre(CWnd* pWnd) {
   CRect r;
   pWnd->GetWindowRect(&r);

@@ -7,6 +7,7 @@
 #include "picktables/PickDisturbanceDlg.h"
 #include "picktables/PickGsiDlg.h"
 #include "picktables/PickJrcDlg.h"
+#include "picktables/PickResidualFrictionDlg.h"
 #include "picktables/PickUcsDlg.h"
 #include "res/PickTableResources.h"
 #include "res/ViewResources.h"
@@ -21,9 +22,6 @@ using qxtest::CProgramHarness;
 using namespace sidebartest;
 using namespace viewtest;
 using qxtest::OpenProject;
-
-// The residual friction dialog's timer of the pause in typing (the first of its window).
-const UINT_PTR kResidualPauseTimer = 1;
 
 // Input that the dialog's modal loop handles once the dialog runs.
 void PostClick(HWND window, int x, int y, bool doubleClick = false) {
@@ -279,10 +277,10 @@ TEST_F(PickButtonsProgram, ResidualCalculatorTellsOfANoughtDryReboundOnlyWhenThe
     ::SendMessageA(dry, EM_SETSEL, 0, -1);
     {
       // The pause is over when its timer ticks; that tick is handled here, after the typing.
-      qxtest::CHeldTimer pause(d->m_hWnd, kResidualPauseTimer);
+      qxtest::CHeldTimer pause(d->m_hWnd, CPickResidualFrictionDlg::kEditTimer);
       ::PostMessageA(dry, WM_CHAR, '0', 1);
       EXPECT_TRUE(program.PumpUntil([&] { return pause.HeldTicks() > 0; }));
-      ::SendMessageA(d->m_hWnd, WM_TIMER, kResidualPauseTimer, 0);
+      ::SendMessageA(d->m_hWnd, WM_TIMER, CPickResidualFrictionDlg::kEditTimer, 0);
     }
     EXPECT_EQ(qxtest::GetControlText(d, IDC_PHIR_DRY_REBOUND), "0");
     EXPECT_EQ(qxtest::GetControlText(d, IDC_PHIR_VALUE), "30");

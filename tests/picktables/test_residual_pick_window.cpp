@@ -15,9 +15,6 @@ namespace {
 
 class ResidualPickTest : public PickDialogTest {};
 
-// The dialog's timer of the pause in typing (the first of its window).
-const UINT_PTR kPauseTimer = 1;
-
 CListCtrl& List(CDialog* d) { return *static_cast<CListCtrl*>(d->GetDlgItem(IDC_PHIR_LIST)); }
 
 TEST_F(ResidualPickTest, OpensWithThePresetAndTheUnitSystemsRanges) {
@@ -91,7 +88,8 @@ TEST_F(ResidualPickTest, CalculatorFollowsRowsAndEdits) {
                        HWND r = d->GetDlgItem(IDC_PHIR_WET_REBOUND)->m_hWnd;
                        ::SetFocus(r);
                        {
-                         qxtest::CHeldTimer pause(d->m_hWnd, kPauseTimer);
+                         qxtest::CHeldTimer pause(d->m_hWnd,
+                                                  CPickResidualFrictionDlg::kEditTimer);
                          Type(d, IDC_PHIR_WET_REBOUND, "20");
                          EXPECT_TRUE(PumpUntil(d, [&] { return pause.HeldTicks() > 0; }));
                          EXPECT_EQ(Text(d, IDC_PHIR_VALUE), "23");
@@ -113,7 +111,7 @@ TEST_F(ResidualPickTest, CalculatorFollowsRowsAndEdits) {
                        // Enter while a calculation is pending: no calculation, phir as shown.
                        HWND phib = d->GetDlgItem(IDC_PHIR_PHIB)->m_hWnd;
                        ::SetFocus(phib);
-                       qxtest::CHeldTimer pause(d->m_hWnd, kPauseTimer);
+                       qxtest::CHeldTimer pause(d->m_hWnd, CPickResidualFrictionDlg::kEditTimer);
                        Type(d, IDC_PHIR_PHIB, "40");
                        PressKey(d, phib, VK_RETURN);
                      }),

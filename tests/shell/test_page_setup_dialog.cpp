@@ -22,9 +22,6 @@ namespace {
 using pagetest::CFakeFormats;
 using pagetest::CFakePrinter;
 
-// The dialog's typing timer (the first of its window).
-const UINT_PTR kTypingTimer = 1;
-
 // Stands in for the main window: keeps every record the dialog sends.
 class CRecordingMain : public CWnd {
  public:
@@ -154,7 +151,7 @@ TEST_F(PageSetupDialogTest, SpinClickAppliesAtOnceTypingAfterHalfASecond) {
   // Typing: nothing until the keys have rested for 500 ms (the timer's tick), then one change.
   HWND bottom = ::GetDlgItem(dialog.m_hWnd, IDC_MARGIN_BOTTOM);
   {
-    qxtest::CHeldTimer typing(dialog.m_hWnd, kTypingTimer);
+    qxtest::CHeldTimer typing(dialog.m_hWnd, CPageSetupDlg::kTypingTimer);
     ::SendMessageA(bottom, EM_SETSEL, 1, 1);
     ::SendMessageA(bottom, EM_REPLACESEL, TRUE, (LPARAM)".5");
     ASSERT_TRUE(PumpUntil([&] { return typing.HeldTicks() > 0; }));

@@ -16,9 +16,6 @@ using namespace qxtest;
 
 namespace {
 
-// The splash's timer (the first of its window).
-const UINT_PTR kSplashTimer = 1;
-
 HWND FindSplash() {
   for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
     DWORD pid = 0;
@@ -38,7 +35,7 @@ TEST(Splash, ShowsCentredOnTopAndGoesByItself) {
   CStartupSplashWnd* splash = new CStartupSplashWnd(IDB_SPLASH, 300);
   ASSERT_TRUE(splash->Show());
   // Its time runs out only when the test lets it, however slow the machine.
-  CHeldTimer timer(splash->m_hWnd, kSplashTimer);
+  CHeldTimer timer(splash->m_hWnd);
   HWND h = FindSplash();
   ASSERT_NE(h, nullptr);
   HWND owner = ::GetWindow(h, GW_OWNER);

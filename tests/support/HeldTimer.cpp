@@ -3,15 +3,19 @@
 namespace qxtest {
 
 namespace {
-// The watchers in force; each has its own hook, and any of them may see a tick first.
+// The watchers in force, innermost first, and the one hook that serves them all: one hook, so
+// that each tick is counted once however many watch it.
 CTimerTicks* g_watchers = nullptr;
+HHOOK g_hook = nullptr;
 }  // namespace
 
 CTimerTicks::CTimerTicks(HWND window, UINT_PTR id, bool hold)
     : m_window(window), m_id(id), m_hold(hold) {
+  if (!g_watchers)
+    g_hook = ::SetWindowsHookExA(WH_GETMESSAGE, Filter, nullptr, ::GetCurrentThreadId());
   m_next = g_watchers;
   g_watchers = this;
-  m_hook = ::SetWindowsHookExA(WH_GETMESSAGE, Filter, nullptr, ::GetCurrentThreadId());
+  m_watching = true;
 }
 
 CTimerTicks::~CTimerTicks() {
@@ -19,14 +23,17 @@ CTimerTicks::~CTimerTicks() {
 }
 
 void CTimerTicks::Release() {
-  if (!m_hook) return;
-  ::UnhookWindowsHookEx(m_hook);
-  m_hook = nullptr;
+  if (!m_watching) return;
+  m_watching = false;
   for (CTimerTicks** p = &g_watchers; *p; p = &(*p)->m_next)
     if (*p == this) {
       *p = m_next;
       break;
     }
+  if (!g_watchers && g_hook) {
+    ::UnhookWindowsHookEx(g_hook);
+    g_hook = nullptr;
+  }
 }
 
 bool CTimerTicks::Matches(const MSG& msg) const {
@@ -46,7 +53,7 @@ LRESULT CALLBACK CTimerTicks::Filter(int code, WPARAM removal, LPARAM message) {
       }
     }
   }
-  return ::CallNextHookEx(nullptr, code, removal, message);
+  return ::CallNextHookEx(g_hook, code, removal, message);
 }
 
 }  // namespace qxtest

@@ -40,15 +40,16 @@ class CTimerTicks {
   HWND m_window;
   UINT_PTR m_id;
   bool m_hold;
-  HHOOK m_hook = nullptr;
+  bool m_watching = false;
   int m_count = 0;
-  CTimerTicks* m_next = nullptr;  // watchers of this thread, innermost first
+  CTimerTicks* m_next = nullptr;  // the next watcher out
 };
 
-// Holds back one timer's ticks while it lives; Release() lets them through from then on.
+// Holds back one timer's ticks (every timer's with kAnyTimer) while it lives; Release() lets
+// them through from then on.
 class CHeldTimer : public CTimerTicks {
  public:
-  CHeldTimer(HWND window, UINT_PTR id) : CTimerTicks(window, id, true) {}
+  explicit CHeldTimer(HWND window, UINT_PTR id = kAnyTimer) : CTimerTicks(window, id, true) {}
   // The ticks held back so far.
   int HeldTicks() const { return Count(); }
 };
