@@ -11,16 +11,13 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 runs=${1:-5}
-bash scripts/setup.sh
-if [ ! -f build/win/CMakeCache.txt ]; then
-  cmake --preset win >build/configure-win.log 2>&1 || { cat build/configure-win.log; exit 1; }
-fi
-cmake --build build/win -j "${QUARVEX_JOBS:-3}" --target quarvex qx_bare_window >build/build-quarvex.log 2>&1 \
-  || { tail -n 40 build/build-quarvex.log; exit 1; }
+QUARVEX_JOBS=${QUARVEX_JOBS:-3} bash scripts/build.sh win -- quarvex qx_bare_window
 exe=$root/build/win/shell/quarvex.exe
 bare=$root/build/win/bench/startup/qx_bare_window.exe
 source scripts/common.sh
-export WINEPREFIX=$wineprefix_display
+# A prefix of its own: its clean-up ends no test's program and no Quarvex the user has open.
+ensure_wine_prefix "$wineprefix_bench" framed
+export WINEPREFIX=$wineprefix_bench
 start_xvfb build/bench-startup.display
 wineserver -p 2>/dev/null || true
 cleanup() {

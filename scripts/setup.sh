@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Puts everything the build needs in place on a Debian 12 machine (run as root). Idempotent and
 # quiet when all is there: packages, mingw builds of libjpeg-turbo and libxlsxwriter made from
-# Debian's own source packages (cached in build/deps), and a private Wine prefix (build/wineprefix).
+# Debian's own source packages (cached in build/deps), and the tests' private Wine prefixes.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 deps=$root/build/deps
@@ -93,28 +93,8 @@ if [ ! -f "$prefix/lib/libxlsxwriter.a" ] || [ ! -f "$prefix/lib/.xlsxwriter-tmp
   touch "$prefix/lib/.xlsxwriter-tmpdir"
 fi
 
-# Two private prefixes: one for programs on a display, one for those that run without any.
+# The tests' two private Wine prefixes (the start command makes its own).
 source "$root/scripts/common.sh"
-for wp in "$wineprefix_display" "$wineprefix_headless"; do
-  export WINEPREFIX=$wp
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    say "creating the Wine prefix $wp"
-    (unset DISPLAY; wineboot -i >>"$log" 2>&1; wineserver -w) || true
-    [ -f "$WINEPREFIX/system.reg" ] || { echo "setup: the Wine prefix could not be created, see $log" >&2; exit 1; }
-  fi
-  # Wine does not find the symbol font of its own package here, so caption buttons and menu
-  # check marks would show letters; in the prefix's font folder it is found.
-  fonts=$WINEPREFIX/drive_c/windows/Fonts
-  if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$fonts/marlett.ttf" ]; then
-    cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
-  fi
-done
-# The virtual display has no window manager: Wine places, sizes and frames the windows itself,
-# so that a maximised window really covers the screen.
-export WINEPREFIX=$wineprefix_display
-if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
-  say "Wine places and frames the windows of $WINEPREFIX itself"
-  (unset DISPLAY; wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$log" 2>&1;
-   wineserver -w) || true
-fi
+ensure_wine_prefix "$wineprefix_display" framed
+ensure_wine_prefix "$wineprefix_headless"
 exit 0

@@ -1,20 +1,30 @@
 #!/usr/bin/env bash
 # Sets everything up, builds the program and starts it. With an X display it opens there; with
 # none it starts a virtual display, waits for the main window, saves a screenshot in the build
-# folder, prints its path and closes the program.
+# folder, prints its path and closes the program. Each way runs in a Wine prefix of its own, apart
+# from the tests' and from each other: a test run never ends the user's Quarvex, and the clean-up
+# of a start without a display ends only the program it started.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-bash scripts/setup.sh
-if [ ! -f build/win/CMakeCache.txt ]; then
-  cmake --preset win >build/configure-win.log 2>&1 || { cat build/configure-win.log; exit 1; }
-fi
-cmake --build build/win -j "${QUARVEX_JOBS:-$(nproc)}" --target quarvex >build/build-quarvex.log 2>&1 \
-  || { tail -n 60 build/build-quarvex.log; exit 1; }
+bash scripts/build.sh win -- quarvex
 exe=$root/build/win/shell/quarvex.exe
 source scripts/common.sh
-export WINEPREFIX=$wineprefix_display
 
+if [ -n "${DISPLAY:-}" ]; then
+  export WINEPREFIX=$wineprefix_start
+else
+  export WINEPREFIX=$wineprefix_shot
+fi
+ensure_wine_prefix "$WINEPREFIX" framed
+# A file named by its Linux path is handed over by its Windows one: the program would read a
+# leading "/" as the start of a switch.
+args=()
+for a in "$@"; do
+  if [ -e "$a" ]; then a=$(winepath -w "$a" 2>/dev/null); fi
+  args+=("$a")
+done
+set -- ${args[@]+"${args[@]}"}
 if [ -n "${DISPLAY:-}" ]; then
   exec wine "$exe" "$@"
 fi
@@ -42,5 +52,6 @@ import -display "$DISPLAY" -window root "$shot"
 echo "$shot"
 wine taskkill /im quarvex.exe >/dev/null 2>&1 || true   # a polite close: WM_CLOSE to its windows
 for _ in $(seq 100); do kill -0 $program 2>/dev/null || break; sleep 0.1; done
+# Only this prefix's Wine server: the tests' prefixes are not touched.
 if kill -0 $program 2>/dev/null; then wineserver -k 2>/dev/null || true; fi
 wait $program 2>/dev/null || true

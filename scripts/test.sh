@@ -2,22 +2,23 @@
 # Sets everything up, builds the four flavours and runs every test in one ctest run:
 # native, native with ASan/UBSan, fuzzers over their corpora, Windows tests under Wine, and
 # window tests under Wine on a virtual display. Extra arguments go to ctest (e.g. -R, -L).
+# One test run at a time in a checkout: a second one waits for the first to end (and says so).
+# The tests' Wine prefixes are theirs alone, so the clean-up at the end ends only programs that
+# this run started, never a Quarvex opened by the start command.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-bash scripts/setup.sh
+source scripts/common.sh
+if [ "${QUARVEX_TEST_RUN_LOCKED:-}" != 1 ]; then
+  QUARVEX_TEST_RUN_LOCKED=1 with_lock test-run "test" bash "$0" "$@"
+  exit
+fi
+unset QUARVEX_TEST_RUN_LOCKED
 
-# QUARVEX_JOBS limits parallel compiles and tests (default: every core).
-jobs=${QUARVEX_JOBS:-$(nproc)}
 flavours=(native asan fuzz win)
-for f in "${flavours[@]}"; do
-  if [ ! -f "build/$f/CMakeCache.txt" ]; then
-    cmake --preset "$f" >"build/configure-$f.log" 2>&1 || { cat "build/configure-$f.log"; exit 1; }
-  fi
-  echo "build: $f"
-  cmake --build "build/$f" -j "$jobs" >"build/build-$f.log" 2>&1 \
-    || { grep -E -B2 -A12 'error|Error' "build/build-$f.log" | head -n 150; echo "build of $f failed: build/build-$f.log"; exit 1; }
-done
+bash scripts/build.sh "${flavours[@]}"
+# QUARVEX_JOBS limits parallel tests (default: every core).
+jobs=${QUARVEX_JOBS:-$(nproc)}
 
 # One test tree over the four builds, so one summary line covers everything.
 mkdir -p build/all
@@ -27,7 +28,6 @@ mkdir -p build/all
 } > build/all/CTestTestfile.cmake
 
 # One virtual display for the window tests, and a Wine server kept up for the whole run.
-source scripts/common.sh
 export QUARVEX_SCREENSHOTS=$root/build/screenshots
 mkdir -p "$QUARVEX_SCREENSHOTS"
 start_xvfb build/xvfb.display
@@ -43,4 +43,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
-ctest --test-dir build/all -j "$jobs" --output-on-failure --no-label-summary "$@"
+# Each test program's own tests that skipped themselves (scripts/run-test); named after the
+# summary, since ctest shows the output of passing tests only with -V.
+export QUARVEX_SKIP_LOG=$root/build/skipped-tests.txt
+: >"$QUARVEX_SKIP_LOG"
+status=0
+ctest --test-dir build/all -j "$jobs" --output-on-failure --no-label-summary "$@" || status=$?
+if [ -s "$QUARVEX_SKIP_LOG" ]; then
+  echo
+  echo "Tests that skipped themselves:"
+  sed 's/^/  /' "$QUARVEX_SKIP_LOG"
+fi
+exit $status

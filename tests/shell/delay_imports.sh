@@ -4,6 +4,7 @@
 # would put it back), and the program holds the delay-import descriptor of its library.
 #   delay_imports.sh <objdump> <nm> <program> <name> <dll> [<name> <dll>...]
 set -euo pipefail
+source "$(dirname "$0")/../support/test_end.sh"
 objdump=$1 nm=$2 program=$3
 shift 3
 imports=$("$objdump" -p "$program" | sed -n 's/^\tDLL Name: //p')
@@ -22,4 +23,5 @@ while [ $# -ge 2 ]; do
   fi
 done
 [ $status = 1 ] || echo "$(basename "$program") loads each of them when first called"
+[ $status = 1 ] || test_end_reached
 exit $status

@@ -4,6 +4,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
+import test_end  # noqa: E402
 import workbook_check  # noqa: E402
 
 
@@ -48,3 +49,4 @@ def main(path, picture):
 
 if __name__ == "__main__":
     main(sys.argv[1], sys.argv[2])
+    test_end.reached()

@@ -4,6 +4,7 @@
 # folder it kept its spool and state in.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/tests/support/test_end.sh"
 server=$root/scripts/cups-test-server
 private=$(mktemp -d)
 chmod 700 "$private"
@@ -39,3 +40,4 @@ echo "printed: $page"
 [ ! -e "$state" ] || { echo "the spool folder $state is still there" >&2; exit 1; }
 [ ! -e "$dir/cupsd.state" ] || { echo "the record of the spool folder is still there" >&2; exit 1; }
 echo "stopped, $state removed"
+test_end_reached

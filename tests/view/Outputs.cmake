@@ -12,9 +12,8 @@ quarvex_test(qx_view_exports_window_tests WINDOW
 set_tests_properties(win.qx_view_exports_window_tests PROPERTIES FIXTURES_SETUP view_image_files)
 # The image files the window test wrote, opened by ImageMagick (JPEG, BMP, WMF) and
 # LibreOffice (EMF).
-add_test(NAME win.qx_view_image_files_check
-  COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/check_image_files.py exports
-  WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+quarvex_script_test(win.qx_view_image_files_check
+  /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/check_image_files.py exports)
 set_tests_properties(win.qx_view_image_files_check PROPERTIES
   FIXTURES_REQUIRED view_image_files LABELS wine TIMEOUT 300)
 
@@ -25,11 +24,10 @@ quarvex_program_test(qx_view_outputs_program_tests
   LIBS qx_test_support qx_libjpeg)
 quarvex_use_test_printer(win.qx_view_outputs_program_tests)
 set_tests_properties(win.qx_view_outputs_program_tests PROPERTIES FIXTURES_SETUP program_outputs)
-add_test(NAME win.qx_view_program_outputs_check
-  COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/check_program_outputs.py
-          "program_workbook/Quarvex Report 2024-06-01 09-30-00.xlsx"
-          "program_workbook_incomplete/Quarvex Report 2024-06-01 09-30-00.xlsx"
-          printed-program-title.txt
-  WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+quarvex_script_test(win.qx_view_program_outputs_check
+  /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/check_program_outputs.py
+  "program_workbook/Quarvex Report 2024-06-01 09-30-00.xlsx"
+  "program_workbook_incomplete/Quarvex Report 2024-06-01 09-30-00.xlsx"
+  printed-program-title.txt)
 set_tests_properties(win.qx_view_program_outputs_check PROPERTIES
   FIXTURES_REQUIRED program_outputs LABELS wine TIMEOUT 300)

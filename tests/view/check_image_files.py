@@ -9,6 +9,9 @@ import subprocess
 import sys
 import tempfile
 
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
+import test_end  # noqa: E402
+
 
 def identify(path, trim=False):
     args = ["convert", path] + (["-trim"] if trim else []) + ["-format", "%w %h", "info:-"]
@@ -58,3 +61,4 @@ def main(folder):
 
 if __name__ == "__main__":
     main(sys.argv[1])
+    test_end.reached()

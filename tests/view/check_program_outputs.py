@@ -8,6 +8,7 @@ import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
 import printed_page  # noqa: E402
+import test_end  # noqa: E402
 import workbook_check  # noqa: E402
 
 
@@ -49,9 +50,8 @@ def check_incomplete_workbook(path):
 
 
 def check_printed(title_file):
-    if not os.path.exists(title_file):
-        print("no page was printed (no test printer)")
-        return
+    # The printing test that names the page runs first, on the test printer, or this does not run.
+    assert os.path.exists(title_file), "no page was printed: " + title_file + " is missing"
     title = open(title_file).read().strip()
     os.remove(title_file)
     png = printed_page.keep(printed_page.find_pdf(title), "program_printed_page", dpi=50)
@@ -93,3 +93,4 @@ if __name__ == "__main__":
     check_printed(sys.argv[3])
     check_not_printed("printed-program-refused.txt")
     remove_others("printed-program-others.txt")
+    test_end.reached()
