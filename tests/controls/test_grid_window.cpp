@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/controls/grid_test_support.h"
+#include "tests/support/HeldTimer.h"
 #include "tests/support/Screenshot.h"
 
 using namespace gridtest;
@@ -335,6 +336,8 @@ TEST_F(GridWindow, LosingTheCaptureStopsTheAutoScrollingSelection) {
   CGridCtrl& grid = m_dlg.m_grid;
   FillGrid(grid, 60);
   CPoint p = CellCentre(grid, 2, 1);
+  qxtest::CTimerTicks ticks(grid.m_hWnd);
+  const double pressed = qxtest::NowMs();
   grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
   ASSERT_EQ(grid.GetMouseMode(), GRIDMOUSE_SELECT_ROW);
   // The pointer below the grid would scroll and extend the selection every 25 ms...
@@ -343,6 +346,10 @@ TEST_F(GridWindow, LosingTheCaptureStopsTheAutoScrollingSelection) {
   ::SetCursorPos(window.left + 20, window.bottom + 40);
   ASSERT_TRUE(PumpUntil([&] { return grid.GetFocusCell().row > 3; }))
       << "the selection never ran on: " << grid.GetFocusCell().row;
+  const int steps = 10;
+  ASSERT_TRUE(PumpUntil([&] { return ticks.Count() >= steps; }));
+  EXPECT_GE(ticks.TickCameAfter(pressed, steps), steps * 25 - qxtest::kTimerGranularityMs)
+      << "the selection runs on more often than every 25 ms";
   // ...until the capture goes elsewhere (as on Alt+Tab): then nothing runs on.
   ::SetCapture(m_dlg.m_hWnd);
   ::ReleaseCapture();

@@ -166,17 +166,19 @@ TEST_F(StaticsWindow, HyperlinkUnderlinesWhileTheMouseIsOverIt) {
   EXPECT_FALSE(underlined);
   CPoint over = qxtest::ScreenCentre(&dlg.m_link);
   ::SetCursorPos(over.x, over.y);
+  qxtest::CTimerTicks ticks(dlg.m_link.m_hWnd);
+  const double entered = qxtest::NowMs();
   dlg.m_link.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
   EXPECT_TRUE(dlg.m_link.IsUnderlined());
   ColourOf(dlg.m_link, &underlined);
   EXPECT_TRUE(underlined);
   EXPECT_TRUE(HoldsUnderlinedFont(dlg.m_link));  // what the static itself draws with
-  {
-    // The hover timer has looked and found the cursor still over it...
-    qxtest::CTimerTicks ticks(dlg.m_link.m_hWnd);
-    ASSERT_TRUE(qxtest::PumpUntil(dlg.m_hWnd, [&] { return ticks.Count() > 0; }));
-    EXPECT_TRUE(dlg.m_link.IsHovering());
-  }
+  // The hover timer has looked, every 15 ms, and found the cursor still over it...
+  const int looks = 10;
+  ASSERT_TRUE(qxtest::PumpUntil(dlg.m_hWnd, [&] { return ticks.Count() >= looks; }));
+  EXPECT_TRUE(dlg.m_link.IsHovering());
+  EXPECT_GE(ticks.TickCameAfter(entered, looks), looks * 15 - qxtest::kTimerGranularityMs)
+      << "the hover timer looks more often than every 15 ms";
   // ...and sees it gone once it has left.
   CPoint away = qxtest::ScreenCentre(&dlg.m_bitmap);
   ::SetCursorPos(away.x, away.y);

@@ -276,10 +276,14 @@ TEST_F(PickButtonsProgram, ResidualCalculatorTellsOfANoughtDryReboundOnlyWhenThe
     ::SetFocus(dry);
     ::SendMessageA(dry, EM_SETSEL, 0, -1);
     {
-      // The pause is over when its timer ticks; that tick is handled here, after the typing.
+      // The pause of a second is over when its timer ticks; that tick is handled here, after
+      // the typing.
       qxtest::CHeldTimer pause(d->m_hWnd, CPickResidualFrictionDlg::kEditTimer);
+      const double typed = qxtest::NowMs();
       ::PostMessageA(dry, WM_CHAR, '0', 1);
       EXPECT_TRUE(program.PumpUntil([&] { return pause.HeldTicks() > 0; }));
+      EXPECT_GE(pause.TickCameAfter(typed), 1000 - qxtest::kTimerGranularityMs)
+          << "the pause ended sooner than a second after the key";
       ::SendMessageA(d->m_hWnd, WM_TIMER, CPickResidualFrictionDlg::kEditTimer, 0);
     }
     EXPECT_EQ(qxtest::GetControlText(d, IDC_PHIR_DRY_REBOUND), "0");

@@ -71,6 +71,7 @@ TEST_F(ResidualPickTest, MoistureFilter) {
 }
 
 TEST_F(ResidualPickTest, CalculatorFollowsRowsAndEdits) {
+  EXPECT_EQ(CPickResidualFrictionDlg::kEditDelay, 1000);
   CPickResidualFrictionDlg dlg;
   dlg.m_dPhir = 40;
   EXPECT_EQ(RunModal(dlg,
@@ -83,15 +84,18 @@ TEST_F(ResidualPickTest, CalculatorFollowsRowsAndEdits) {
                        EXPECT_EQ(Text(d, IDC_PHIR_VALUE), "40");
                        SelectItem(List(d), 9);  // Granite (f.g.), dry, phib 33
                        EXPECT_EQ(Text(d, IDC_PHIR_VALUE), "23");
-                       // Typing: nothing before the pause is over (the timer's tick), then
-                       // the result.
+                       // Typing: nothing before the pause of a second is over (the timer's
+                       // tick), then the result.
                        HWND r = d->GetDlgItem(IDC_PHIR_WET_REBOUND)->m_hWnd;
                        ::SetFocus(r);
                        {
                          qxtest::CHeldTimer pause(d->m_hWnd,
                                                   CPickResidualFrictionDlg::kEditTimer);
+                         const double typed = qxtest::NowMs();
                          Type(d, IDC_PHIR_WET_REBOUND, "20");
                          EXPECT_TRUE(PumpUntil(d, [&] { return pause.HeldTicks() > 0; }));
+                         EXPECT_GE(pause.TickCameAfter(typed), 1000 - qxtest::kTimerGranularityMs)
+                             << "the pause ended sooner than a second after the typing";
                          EXPECT_EQ(Text(d, IDC_PHIR_VALUE), "23");
                        }
                        EXPECT_TRUE(PumpUntil(d, [&] { return Text(d, IDC_PHIR_VALUE) != "23"; }));

@@ -153,9 +153,12 @@ TEST_F(PageSetupDialogTest, SpinClickAppliesAtOnceTypingAfterHalfASecond) {
   {
     qxtest::CHeldTimer typing(dialog.m_hWnd, CPageSetupDlg::kTypingTimer);
     ::SendMessageA(bottom, EM_SETSEL, 1, 1);
+    const double typed = qxtest::NowMs();
     ::SendMessageA(bottom, EM_REPLACESEL, TRUE, (LPARAM)".5");
     ASSERT_TRUE(PumpUntil([&] { return typing.HeldTicks() > 0; }));
     EXPECT_EQ(main.received.size(), 1u);
+    EXPECT_GE(typing.TickCameAfter(typed), 500 - qxtest::kTimerGranularityMs)
+        << "the typing timer ticked sooner than half a second after the key";
   }
   ASSERT_TRUE(PumpUntil([&] { return main.received.size() > 1; }));
   Pump();

@@ -32,10 +32,15 @@ HWND FindSplash() {
 TEST(Splash, ShowsCentredOnTopAndGoesByItself) {
   CProgramHarness program("splash_timer");
   ASSERT_TRUE(program.Start());
+  EXPECT_EQ(program.ProgramSplashTime(), 2500u);  // what the program shows when not in a test
   CStartupSplashWnd* splash = new CStartupSplashWnd(IDB_SPLASH, 300);
+  const double shown = NowMs();
   ASSERT_TRUE(splash->Show());
-  // Its time runs out only when the test lets it, however slow the machine.
+  // Its time runs out only when the test lets it, however slow the machine: it stays on after
+  // its tick, which comes no sooner than its time.
   CHeldTimer timer(splash->m_hWnd);
+  ASSERT_TRUE(program.PumpUntil([&] { return timer.HeldTicks() > 0; }));
+  EXPECT_GE(timer.TickCameAfter(shown), 300 - kTimerGranularityMs) << "its time ran out early";
   HWND h = FindSplash();
   ASSERT_NE(h, nullptr);
   HWND owner = ::GetWindow(h, GW_OWNER);

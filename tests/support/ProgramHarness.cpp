@@ -231,6 +231,7 @@ bool CProgramHarness::Start(const std::string& commandLine) {
   m_commandLine = commandLine;
   m_app = new CHarnessApp(m_frameFactory);
   m_app->m_hClassesRoot = m_registry->ClassesRoot();
+  m_programSplashTime = m_app->m_nSplashTime;
   m_app->m_nSplashTime = m_splashTime;
   m_app->m_lpCmdLine = m_commandLine.c_str();
   m_app->m_nCmdShow = SW_SHOWNORMAL;

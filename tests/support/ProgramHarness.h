@@ -97,6 +97,8 @@ class CProgramHarness {
   CScratchRegistry& Registry() { return *m_registry; }
   // How long the splash of the next Start stays (ms; kSplashTime unless set).
   void SetSplashTime(UINT ms) { m_splashTime = ms; }
+  // How long the application object itself would show it, as the last Start found it (ms).
+  UINT ProgramSplashTime() const { return m_programSplashTime; }
   // The main frame the next Start creates (a frame that fails, in a test of that case).
   void SetFrameFactory(std::function<CMainFrame*()> factory) { m_frameFactory = factory; }
   // Builds the application object and runs its start-up with this command line. FALSE when
@@ -165,6 +167,7 @@ class CProgramHarness {
   CScratchRegistry* m_registry;
   std::function<CMainFrame*()> m_frameFactory;
   UINT m_splashTime = kSplashTime;
+  UINT m_programSplashTime = 0;
   CKelStrengthApp* m_app = nullptr;
   std::string m_commandLine;
   std::string m_tempFolder;
