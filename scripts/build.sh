@@ -7,11 +7,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 source scripts/common.sh
-if [ "${QUARVEX_BUILD_LOCKED:-}" != 1 ]; then
-  QUARVEX_BUILD_LOCKED=1 with_lock build "build" bash "$0" "$@"
-  exit
-fi
-unset QUARVEX_BUILD_LOCKED
+one_at_a_time build "build" "$0" "$@"
 
 flavours=() targets=()
 while [ $# -gt 0 ] && [ "$1" != -- ]; do flavours+=("$1"); shift; done

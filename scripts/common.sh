@@ -47,18 +47,26 @@ ensure_wine_prefix() {
   )
 }
 
-# with_lock <name> <what> <command...>: runs the command while holding build/<name>.lock, so
-# that only one such command runs at a time in this checkout; a second one says that it waits
-# for the first, then waits. The lock is not passed on to the command's processes, so a program
-# left running after it cannot keep the next one waiting.
-with_lock() {
-  local lock=$quarvex_build/$1.lock what=$2
+# one_at_a_time <name> <what> "$0" "$@": called first thing by a script, so that only one of it
+# runs at a time in this checkout. Unless this run already holds build/<name>.lock, it runs the
+# script again under the lock and exits with its status; a second run says that it waits for the
+# first, then waits. The lock is not passed on to the script's processes, so a program left
+# running after it cannot keep the next one waiting.
+one_at_a_time() {
+  local lock=$quarvex_build/$1.lock what=$2 holder=${1^^}
+  holder=QUARVEX_HOLDS_${holder//-/_}_LOCK
   shift 2
+  if [ "${!holder:-}" = 1 ]; then
+    unset "$holder"
+    return
+  fi
   mkdir -p "$quarvex_build"
   if ! flock -n "$lock" true; then
     echo "$what: another one is under way in this checkout; waiting for it to end" >&2
   fi
-  flock -o "$lock" "$@"
+  local status=0
+  env "$holder=1" flock -o "$lock" bash "$@" || status=$?
+  exit "$status"
 }
 
 # start_xvfb <file>: starts Xvfb on a free display, writes its number to <file>, exports

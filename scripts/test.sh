@@ -9,11 +9,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 source scripts/common.sh
-if [ "${QUARVEX_TEST_RUN_LOCKED:-}" != 1 ]; then
-  QUARVEX_TEST_RUN_LOCKED=1 with_lock test-run "test" bash "$0" "$@"
-  exit
-fi
-unset QUARVEX_TEST_RUN_LOCKED
+one_at_a_time test-run "test" "$0" "$@"
 
 flavours=(native asan fuzz win)
 bash scripts/build.sh "${flavours[@]}"
